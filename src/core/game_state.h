@@ -1,0 +1,80 @@
+// The whole state of one game. It has two lifetimes: the global part lives as
+// long as the program, the main-window part only as long as the main window.
+#pragma once
+
+#include "core/numeric.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace swoonery {
+
+// A money amount in ten-thousandths of a dollar (64-bit fixed point with four
+// decimal places).
+struct Currency {
+    std::int64_t units = 0;
+    static constexpr Currency dollars(long long d) { return Currency{d * 10000}; }
+    constexpr double to_dollars() const { return static_cast<double>(units) / 10000.0; }
+    constexpr bool operator==(const Currency&) const = default;
+};
+
+struct Row {
+    std::string name;
+    std::string price;
+    std::string attribute;
+};
+
+struct Topic {
+    std::string name;
+    std::string mark; // "T" liked, "F" not liked, "A" already discussed
+};
+
+struct GlobalPart {
+    std::string player_name;
+    std::string Gname;
+    int16 heart_value = 0;
+    bool sound_on = false;
+    bool game_over = false;
+    bool score_pending = false;
+    std::string winner_name;
+    double winner_score = 0.0;
+    int16 winner_days = 0;
+    Currency winner_money;
+};
+
+struct MainWindowPart {
+    int16 cash = 0;
+    int16 day = 0;
+    int16 money_spent = 0;
+    int16 action_count = 0;
+    double looks = 0.0;
+    double smart = 0.0;
+    int16 luck = 0;
+    std::array<Topic, 20> interest_table{};
+    std::array<int16, 5> liked_topics{};
+    int16 talks_today = 0;
+    int16 work_streak = 0;
+    std::array<int16, 11> last_visit_day{};
+    int16 repeat_window = 0;
+    int16 gift_spending = 0;
+    std::array<bool, 6> job_available{};
+    std::array<std::string, 10> girl_names{};
+    std::vector<Row> place_catalogue;
+    std::vector<Row> gift_catalogue;
+    std::vector<Row> job_catalogue;
+    std::vector<Row> self_item_catalogue;
+    int face = 0; // number of the face picture shown, 0 before the first
+};
+
+struct GameState : GlobalPart, MainWindowPart {
+    // Discards the main-window part, as closing the main window does.
+    void discard_main_window_part() { static_cast<MainWindowPart&>(*this) = MainWindowPart{}; }
+};
+
+// The numeric value of a catalogue price text: its leading whole number, 0 for
+// an empty or non-numeric text.
+long long price_value(const std::string& text);
+
+} // namespace swoonery

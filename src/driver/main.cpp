@@ -1,0 +1,24 @@
+// swoonery-driver: plays the game from a script on standard input or in the
+// file named as the only argument.
+#include "driver/script.h"
+
+#include <fstream>
+#include <iostream>
+
+int main(int argc, char** argv) {
+    if (argc > 2) {
+        std::cerr << "usage: swoonery-driver [SCRIPT]\n";
+        return 2;
+    }
+    std::ios::sync_with_stdio(false);
+    swoonery::driver::ScriptRunner runner;
+    if (argc == 2) {
+        std::ifstream script(argv[1]);
+        if (!script) {
+            std::cerr << "swoonery-driver: cannot read " << argv[1] << '\n';
+            return 2;
+        }
+        return runner.run(script, std::cout);
+    }
+    return runner.run(std::cin, std::cout);
+}

@@ -1,0 +1,53 @@
+// What the driver puts in place of sound, browser, desktop and chance: sound
+// and browser launches are recorded, draws come from a script's queue.
+#pragma once
+
+#include "core/random.h"
+#include "platform/browser.h"
+#include "platform/desktop.h"
+#include "platform/sound.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace swoonery::driver {
+
+class RecordingSound final : public SoundInterface {
+public:
+    void play(std::string_view file) override { played.emplace_back(file); }
+    void play_to_end(std::string_view file) override { played.push_back("wait:" + std::string(file)); }
+    std::vector<std::string> played;
+};
+
+struct BrowserLaunch {
+    std::string url;
+    BrowserResult result;
+};
+
+class ScriptedBrowser final : public BrowserInterface {
+public:
+    BrowserResult open(std::string_view url) override;
+    BrowserResult outcome = BrowserResult::Opened;
+    std::vector<BrowserLaunch> launches;
+};
+
+class FixedDesktop final : public DesktopInterface {
+public:
+    DesktopSize size() override { return current; }
+    DesktopSize current{1024, 768};
+};
+
+// Values queued by the script first; when the queue is empty, a seeded
+// generator.
+class QueuedRandom final : public RandomSource {
+public:
+    double uniform() override;
+    void reseed(std::uint64_t seed) { fallback_.reseed(seed); }
+    std::deque<double> queue;
+
+private:
+    SeededRandom fallback_{1};
+};
+
+} // namespace swoonery::driver

@@ -1,0 +1,304 @@
+#include "driver/script.h"
+
+#include "driver/json.h"
+#include "driver/state_fields.h"
+
+#include <charconv>
+#include <istream>
+#include <ostream>
+#include <vector>
+
+namespace swoonery::driver {
+
+namespace {
+
+std::string message(std::string_view kind, std::string_view reason) {
+    Json j;
+    j.begin_object().key(kind).value(reason).end_object();
+    return j.str();
+}
+
+bool parse_int(std::string_view t, long long& v) {
+    if (t.empty()) {
+        return false;
+    }
+    const auto res = std::from_chars(t.data(), t.data() + t.size(), v);
+    return res.ec == std::errc() && res.ptr == t.data() + t.size();
+}
+
+// Splits "W.C" into its window and control.
+bool split_target(std::string_view t, std::string_view& w, std::string_view& c) {
+    const auto dot = t.find('.');
+    if (dot == std::string_view::npos || dot == 0 || dot + 1 == t.size()) {
+        return false;
+    }
+    w = t.substr(0, dot);
+    c = t.substr(dot + 1);
+    return true;
+}
+
+// The next blank-separated word of `rest`, which loses it and its blank.
+std::string_view next_word(std::string_view& rest) {
+    const auto blank = rest.find(' ');
+    const std::string_view word = rest.substr(0, blank);
+    rest = blank == std::string_view::npos ? std::string_view() : rest.substr(blank + 1);
+    return word;
+}
+
+std::string_view browser_result(BrowserResult r) {
+    switch (r) {
+    case BrowserResult::Opened:
+        return "opened";
+    case BrowserResult::NotFound:
+        return "not-found";
+    case BrowserResult::NotOpened:
+        return "not-opened";
+    }
+    return "";
+}
+
+void dump_control(Json& j, const Control& c) {
+    j.begin_object();
+    j.key("text").value(c.text);
+    j.key("visible").value(c.visible);
+    j.key("enabled").value(c.enabled);
+    j.key("tooltip").value(c.tooltip);
+    switch (c.kind) {
+    case ControlKind::ListBox:
+        j.key("items").begin_array();
+        for (const std::string& item : c.items) {
+            j.value(item);
+        }
+        j.end_array();
+        j.key("selected").value(c.selected);
+        break;
+    case ControlKind::Slider:
+        j.key("value").value(c.value);
+        break;
+    case ControlKind::Picture:
+        j.key("picture").value(c.picture);
+        break;
+    case ControlKind::Menu:
+        j.key("checked").value(c.checked);
+        break;
+    case ControlKind::Hearts:
+        j.key("shown").value(c.shown);
+        break;
+    case ControlKind::Grid:
+        j.key("cells").begin_array();
+        for (const auto& row : c.cells) {
+            j.begin_array();
+            for (const std::string& cell : row) {
+                j.value(cell);
+            }
+            j.end_array();
+        }
+        j.end_array();
+        j.key("red_rows").begin_array();
+        for (const int r : c.red_rows) {
+            j.value(r);
+        }
+        j.end_array();
+        break;
+    default:
+        break;
+    }
+    j.end_object();
+}
+
+} // namespace
+
+ScriptRunner::ScriptRunner(std::filesystem::path data_dir) {
+    Services svc{sound_, browser_, desktop_, rng_};
+    svc.data_dir = std::move(data_dir);
+    game_ = std::make_unique<Game>(std::move(svc));
+}
+
+std::string ScriptRunner::dump() {
+    Json j;
+    j.begin_object();
+    j.key("running").value(game_->running());
+    j.key("state");
+    dump_state(game_->state(), j);
+    j.key("windows").begin_array();
+    for (const WindowId id : game_->load_order()) {
+        const Window& w = *game_->window(id);
+        j.begin_object();
+        j.key("name").value(w.name());
+        j.key("visible").value(w.visible);
+        j.key("enabled").value(w.enabled);
+        j.key("caption").value(w.caption);
+        if (id == WindowId::MsgBox) {
+            const auto& box = static_cast<const MessageBoxWindow&>(w);
+            j.key("title").value(box.caption);
+            j.key("text").value(box.text);
+            j.key("icon").value(box.warning ? "warning" : "none");
+        }
+        j.key("controls").begin_object();
+        for (const NamedControl& nc : w.controls()) {
+            j.key(nc.name);
+            dump_control(j, *nc.control);
+        }
+        j.end_object();
+        j.end_object();
+    }
+    j.end_array();
+    j.key("sounds").begin_array();
+    for (const std::string& s : sound_.played) {
+        j.value(s);
+    }
+    j.end_array();
+    sound_.played.clear();
+    j.key("browser").begin_array();
+    for (const BrowserLaunch& b : browser_.launches) {
+        j.begin_object().key("url").value(b.url).key("result").value(browser_result(b.result));
+        j.end_object();
+    }
+    j.end_array();
+    browser_.launches.clear();
+    j.end_object();
+    return j.str();
+}
+
+std::string ScriptRunner::execute(std::string_view line, bool& failed) {
+    failed = false;
+    auto error = [&failed](std::string_view why) {
+        failed = true;
+        return message("error", why);
+    };
+    auto outcome = [&](const InputResult& r) -> std::string {
+        switch (r.kind) {
+        case InputResult::Kind::Done:
+            return {};
+        case InputResult::Kind::Ignored:
+            return message("ignored", r.reason);
+        case InputResult::Kind::Error:
+            return error(r.reason);
+        }
+        return {};
+    };
+
+    std::string_view rest = line;
+    const std::string_view cmd = next_word(rest);
+
+    if (cmd == "dump") {
+        return rest.empty() ? dump() : error("dump takes no arguments");
+    }
+    if (game_->started() && !game_->running()) {
+        return error("the program has ended");
+    }
+    if (cmd == "seed") {
+        long long n = 0;
+        if (!parse_int(rest, n) || n < 0) {
+            return error("seed takes a whole number");
+        }
+        rng_.reseed(static_cast<std::uint64_t>(n));
+        return {};
+    }
+    if (cmd == "rng") {
+        std::vector<double> values;
+        while (!rest.empty()) {
+            const std::string_view w = next_word(rest);
+            double u = 0;
+            const auto res = std::from_chars(w.data(), w.data() + w.size(), u);
+            if (res.ec != std::errc() || res.ptr != w.data() + w.size() || !(u >= 0.0 && u < 1.0)) {
+                return error("rng takes decimal numbers from 0 up to but not including 1, not '" +
+                             std::string(w) + "'");
+            }
+            values.push_back(u);
+        }
+        if (values.empty()) {
+            return error("rng takes at least one value");
+        }
+        rng_.queue.insert(rng_.queue.end(), values.begin(), values.end());
+        return {};
+    }
+    if (cmd == "desktop") {
+        long long w = 0;
+        long long h = 0;
+        if (!parse_int(next_word(rest), w) || !parse_int(rest, h) || w < 0 || h < 0 ||
+            w > 100000 || h > 100000) {
+            return error("desktop takes a width and a height in pixels");
+        }
+        desktop_.current = {static_cast<int>(w), static_cast<int>(h)};
+        return {};
+    }
+    if (cmd == "browser") {
+        if (rest == "found") {
+            browser_.outcome = BrowserResult::Opened;
+        } else if (rest == "missing") {
+            browser_.outcome = BrowserResult::NotFound;
+        } else if (rest == "fails") {
+            browser_.outcome = BrowserResult::NotOpened;
+        } else {
+            return error("browser takes found, missing or fails");
+        }
+        return {};
+    }
+    if (cmd == "start") {
+        return rest.empty() ? outcome(game_->start()) : error("start takes no arguments");
+    }
+    if (cmd == "click" || cmd == "select" || cmd == "type" || cmd == "slide") {
+        std::string_view w;
+        std::string_view c;
+        if (!split_target(next_word(rest), w, c)) {
+            return error(std::string(cmd) + " takes WINDOW.CONTROL");
+        }
+        if (cmd == "click") {
+            return rest.empty() ? outcome(game_->click(w, c)) : error("click takes no value");
+        }
+        if (cmd == "type") {
+            return outcome(game_->type(w, c, rest));
+        }
+        long long v = 0;
+        if (!parse_int(rest, v) || v < -1000000 || v > 1000000) {
+            return error(std::string(cmd) + " takes a whole number");
+        }
+        return cmd == "select" ? outcome(game_->select(w, c, static_cast<int>(v)))
+                               : outcome(game_->slide(w, c, static_cast<int>(v)));
+    }
+    if (cmd == "close" || cmd == "resize") {
+        if (rest.empty() || rest.find(' ') != std::string_view::npos) {
+            return error(std::string(cmd) + " takes one window name");
+        }
+        return cmd == "close" ? outcome(game_->close(rest)) : outcome(game_->resize(rest));
+    }
+    if (cmd == "set") {
+        const std::string_view field = next_word(rest);
+        if (field.empty()) {
+            return error("set takes a field and a value");
+        }
+        const std::string why = set_field(game_->state(), field, rest);
+        return why.empty() ? std::string() : error(why);
+    }
+    return error("unknown command " + std::string(cmd));
+}
+
+bool ScriptRunner::run_line(std::string_view line, std::ostream& out) {
+    if (!line.empty() && line.back() == '\r') {
+        line.remove_suffix(1);
+    }
+    if (line.empty() || line.front() == '#') {
+        return true;
+    }
+    bool failed = false;
+    const std::string text = execute(line, failed);
+    if (!text.empty()) {
+        out << text << '\n';
+    }
+    return !failed;
+}
+
+int ScriptRunner::run(std::istream& in, std::ostream& out) {
+    bool any_error = false;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!run_line(line, out)) {
+            any_error = true;
+        }
+    }
+    out.flush();
+    return any_error ? 2 : 0;
+}
+
+} // namespace swoonery::driver
