@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine for Swoonery and then plays or tests it.
+#   ./dev.sh play   install what is missing, build, start the game
+#   ./dev.sh test   install what is missing, build with sanitizers, run every test
+set -euo pipefail
+cd "$(dirname "$0")"
+
+packages=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev qt6-multimedia-dev libgl-dev libxkbcommon-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-dejavu-core
+)
+test_packages=(
+  pulseaudio pulseaudio-utils sox xvfb xauth
+  g++-mingw-w64-x86-64-posix
+)
+
+install_missing() {
+  local missing=()
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  local sudo=()
+  if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo >/dev/null || { echo "dev.sh: run as root or install sudo" >&2; exit 1; }
+    sudo=(sudo)
+  fi
+  echo "dev.sh: installing ${missing[*]}"
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+jobs=$(nproc 2>/dev/null || echo 2)
+
+case "${1:-}" in
+  play)
+    install_missing "${packages[@]}"
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSWOONERY_TESTS=OFF -DSWOONERY_BENCH=OFF
+    cmake --build build -j "$jobs"
+    exec ./build/bin/swoonery
+    ;;
+  test)
+    install_missing "${packages[@]}" "${test_packages[@]}"
+    cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSWOONERY_SANITIZE=ON
+    cmake --build build-asan -j "$jobs"
+    ctest --test-dir build-asan --output-on-failure -j "$jobs"
+    ;;
+  *)
+    echo "usage: ./dev.sh play | ./dev.sh test" >&2
+    exit 2
+    ;;
+esac

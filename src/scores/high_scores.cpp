@@ -1,0 +1,70 @@
+#include "scores/high_scores.h"
+
+#include "scores/score_file.h"
+
+#include <system_error>
+
+namespace swoonery::scores {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string shown_path(const fs::path& file) {
+    std::error_code ec;
+    fs::path full = fs::absolute(file, ec);
+    if (ec) {
+        full = file;
+    }
+    const std::u8string text = full.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+} // namespace
+
+std::string read_error_message(const fs::path& file, const std::string& reason, bool result_lost) {
+    std::string message =
+        "The high-score file \"" + shown_path(file) + "\" could not be read: " + reason + ".";
+    message += result_lost ? " It was left as it was, so the result of this game was not saved."
+                           : " It was left as it was.";
+    return message;
+}
+
+std::string write_error_message(const fs::path& file, const std::string& reason,
+                                bool old_file_kept) {
+    std::string message =
+        "The high-score file \"" + shown_path(file) + "\" could not be saved: " + reason + ".";
+    if (old_file_kept) {
+        message += " The old table was kept.";
+    }
+    return message;
+}
+
+HighScoreView open_high_scores(const fs::path& file, GlobalPart& state) {
+    HighScoreView view;
+    ReadResult read = read_scores(file);
+    ScoreTable& table = read.table;
+    enter_result(table, state);
+    sort_by_score(table);
+    view.cells = score_cells(table);
+
+    if (!read.error.empty()) {
+        // Saving now would replace whatever the file holds with the part of
+        // it that could be read.
+        view.error = read_error_message(file, read.error,
+                                        state.score_pending && is_valid_score(state.winner_score));
+    } else {
+        const std::string failure = write_scores(file, table);
+        if (!failure.empty()) {
+            view.error = write_error_message(file, failure, read.existed);
+        }
+    }
+
+    if (state.score_pending) {
+        view.red_rows = marked_rows(table, state.winner_name, state.winner_score);
+    }
+    state.score_pending = false;
+    return view;
+}
+
+} // namespace swoonery::scores

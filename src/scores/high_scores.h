@@ -1,0 +1,35 @@
+// Loading the high-score window: reads the table, enters a pending result,
+// sorts, saves, and says which rows to show in red.
+#pragma once
+
+#include "core/game_state.h"
+#include "scores/score_table.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace swoonery::scores {
+
+struct HighScoreView {
+    Cells cells;               // 22 rows x 5 columns, see score_cells
+    std::vector<int> red_rows; // grid rows 1 to 20 holding this game's result
+    // Empty when all went well, otherwise one message for the player.
+    std::string error;
+};
+
+// Reads `file` (the full path of Scores), puts a pending result into it,
+// sorts it and saves it back, then clears state.score_pending. Never throws
+// for a bad file: the game shows `error` and goes on. A file that exists but
+// could not be read is left alone, so that a table the game failed to read is
+// never overwritten.
+HighScoreView open_high_scores(const std::filesystem::path& file, GlobalPart& state);
+
+// The messages open_high_scores gives, e.g.
+//   The high-score file "/games/Scores" could not be read: Is a directory.
+std::string read_error_message(const std::filesystem::path& file, const std::string& reason,
+                               bool result_lost);
+std::string write_error_message(const std::filesystem::path& file, const std::string& reason,
+                                bool old_file_kept);
+
+} // namespace swoonery::scores

@@ -1,0 +1,45 @@
+// The file Scores: the high-score table as 21 fixed records of 38 bytes, in
+// the same layout on every machine (see FORMAT.md next to this file).
+#pragma once
+
+#include "scores/score_table.h"
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace swoonery::scores {
+
+inline constexpr std::size_t kRecordSize = 38;
+inline constexpr std::size_t kFileSize = kRecordSize * kEntryCount; // 798
+
+// The 798 bytes of the file for this table. Names are stored in
+// Windows-1252 ('?' for a character it cannot hold); empty entries are written
+// as 20 blanks and zeros.
+std::string encode_table(const ScoreTable& table);
+
+// The table held by the bytes of a file. A record the bytes do not reach in
+// full, or one without a valid score, gives an empty entry; bytes past the
+// 21st record are ignored. Zero bytes in a name read as blanks.
+ScoreTable decode_table(std::string_view bytes);
+
+struct ReadResult {
+    ScoreTable table;
+    // Empty when all went well (a missing file is not an error); otherwise
+    // why the file could not be read, e.g. "Is a directory". The table then
+    // holds whatever could be read.
+    std::string error;
+    // Whether there was something at the path (a file, or a folder).
+    bool existed = false;
+};
+
+ReadResult read_scores(const std::filesystem::path& file);
+
+// Replaces the file with this table without ever leaving it half written:
+// the table goes to a new file in the same folder, which is flushed to disk
+// and then renamed over the old one. Returns an empty text when all went well,
+// otherwise why it failed; the old file is then untouched.
+std::string write_scores(const std::filesystem::path& file, const ScoreTable& table);
+
+} // namespace swoonery::scores

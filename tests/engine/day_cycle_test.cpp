@@ -1,0 +1,169 @@
+#include "harness.h"
+
+namespace swoonery::test {
+namespace {
+
+// Day 29 is the last playable day: reaching 30 loses, with the month-limit text.
+TEST(DayCycle, MonthLimitEndsTheGame) {
+    Harness h;
+    h.new_game();
+    h.s().day = 28;
+    h.game().next_day(1);
+    EXPECT_EQ(h.f1().days_lbl.text, "Day 29");
+    EXPECT_FALSE(h.open(WindowId::Form8));
+    h.sounds();
+    h.game().next_day(1);
+    EXPECT_EQ(h.f1().days_lbl.text, "Day 30");
+    ASSERT_TRUE(h.open(WindowId::Form8));
+    EXPECT_EQ(h.win<MessageWindow>(WindowId::Form8).Label1.text,
+              " Hey Pal! you've been at it for a month. I think you should give up!!!");
+    EXPECT_TRUE(h.s().game_over);
+    EXPECT_FALSE(h.f1().enabled);
+    EXPECT_EQ(h.sounds(), std::vector<std::string>{"sigh_m.wav"});
+}
+
+// Once the game is over the month limit only moves the label on.
+TEST(DayCycle, MonthLimitAfterTheEndShowsNothing) {
+    Harness h;
+    h.new_game();
+    h.s().game_over = true;
+    h.s().day = 29;
+    h.game().next_day(1);
+    EXPECT_EQ(h.f1().days_lbl.text, "Day 30");
+    EXPECT_FALSE(h.open(WindowId::Form8));
+    EXPECT_TRUE(h.f1().enabled);
+}
+
+// A complaint sighs always, but shows its window only while the game goes on.
+TEST(DayCycle, ComplaintsAndTheirWindows) {
+    Harness h;
+    h.new_game("Bob", "0 0.15 0 0 0 0 0"); // Lisa
+    h.sounds();
+    h.game().complain("b");
+    ASSERT_TRUE(h.open(WindowId::Form10));
+    EXPECT_EQ(h.win<MessageWindow>(WindowId::Form10).Label1.text,
+              "Lisa: You are getting a bit BORING!! we do the samething alot");
+    h.game().complain("w");
+    ASSERT_TRUE(h.open(WindowId::Form9));
+    EXPECT_EQ(h.win<MessageWindow>(WindowId::Form9).Label1.text,
+              "Lisa: You are IGNORING me!! you only care about work..work...work..");
+    EXPECT_EQ(h.sounds(), (std::vector<std::string>{"sigh.wav", "sigh.wav"}));
+    h.run("click Form10.Command1\nclick Form9.Command1");
+    EXPECT_EQ(h.s().heart_value, -10);
+    h.game().complain("b");
+    EXPECT_FALSE(h.open(WindowId::Form10)); // the game was lost by the second OK
+    EXPECT_EQ(h.sounds(), (std::vector<std::string>{"sigh_m.wav", "sigh.wav"}));
+}
+
+struct EventCase {
+    const char* event;
+    int luck;
+    double u;
+    int cash;
+    bool fires;
+};
+
+class RandomEvent : public ::testing::TestWithParam<EventCase> {};
+
+// Each event fires on exactly one value of its draw, within the range luck sets.
+TEST_P(RandomEvent, FiresOnItsNumber) {
+    const EventCase& c = GetParam();
+    Harness h;
+    h.new_game();
+    h.s().luck = static_cast<int16>(c.luck);
+    h.s().cash = static_cast<int16>(c.cash);
+    h.sounds();
+    h.run("rng " + num(c.u));
+    const std::string event = c.event;
+    if (event == "speeding") {
+        h.game().speeding_event();
+        EXPECT_EQ(h.open(WindowId::Form7), c.fires);
+        EXPECT_EQ(h.s().cash, c.fires ? c.cash - 60 : c.cash);
+        EXPECT_EQ(h.sounds(), c.fires ? std::vector<std::string>{"police.wav"}
+                                      : std::vector<std::string>{});
+    } else if (event == "found") {
+        h.game().found_money_event();
+        EXPECT_EQ(h.open(WindowId::Form6), c.fires);
+        EXPECT_EQ(h.s().cash, c.fires ? c.cash + 100 : c.cash);
+        EXPECT_EQ(h.s().money_spent, 0);
+    } else {
+        h.game().cat_event();
+        EXPECT_EQ(h.open(WindowId::Form4), c.fires);
+        EXPECT_EQ(h.sounds(), c.fires ? std::vector<std::string>{"wait:cat.wav"}
+                                      : std::vector<std::string>{});
+    }
+    EXPECT_EQ(h.f1().enabled, !c.fires);
+    EXPECT_TRUE(h.runner.rng().queue.empty()); // exactly one draw
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Odds, RandomEvent,
+    ::testing::Values(
+        // luck 50: 60 numbers, the fine on 3 (u in [2/60, 3/60)), only above $60
+        EventCase{"speeding", 50, 0.04, 61, true}, EventCase{"speeding", 50, 0.04, 60, false},
+        EventCase{"speeding", 50, 0.03, 200, false}, EventCase{"speeding", 50, 0.05, 200, false},
+        EventCase{"speeding", 0, 0.25, 100, true}, EventCase{"speeding", 0, 0.3, 100, false},
+        // found money on 9 of 110 - luck numbers; none once fewer than 9
+        EventCase{"found", 50, 0.14, 50, true}, EventCase{"found", 50, 0.13, 50, false},
+        EventCase{"found", 101, 0.9, 50, true}, EventCase{"found", 102, 0.99, 50, false},
+        EventCase{"found", 110, 0.5, 50, false}, EventCase{"found", 300, 0.5, 50, false},
+        // the cat on 3 of luck + 10 numbers
+        EventCase{"cat", 100, 2.5 / 110, 50, true}, EventCase{"cat", 100, 3.5 / 110, 50, false},
+        EventCase{"cat", 0, 0.2, 50, true}, EventCase{"cat", 0, 0.199, 50, false}));
+
+// The cat's window and its cost come after its sound has played to the end.
+TEST(DayCycle, CatCostsFiveWhenClosed) {
+    Harness h;
+    h.new_game();
+    h.run("rng 0.2");
+    h.s().luck = 0;
+    h.game().cat_event();
+    EXPECT_EQ(h.s().heart_value, 10);
+    h.run("click Form4.Command1");
+    EXPECT_EQ(h.s().heart_value, 5);
+    EXPECT_EQ(h.f1().heart_rate.text, "5");
+    EXPECT_TRUE(h.f1().enabled);
+}
+
+struct BuyOffCase {
+    int spent;
+    int gifts;
+    int heart;
+    bool reproach;
+    int heart_after;
+    int gifts_after;
+};
+
+class BuyOff : public ::testing::TestWithParam<BuyOffCase> {};
+
+// Gifts above four fifths of all spending offend a girl who is already fond of him.
+TEST_P(BuyOff, ReproachesLavishGifts) {
+    const BuyOffCase& c = GetParam();
+    Harness h;
+    h.new_game("Bob", "0 0.15 0 0 0 0 0");
+    h.s().money_spent = static_cast<int16>(c.spent);
+    h.s().gift_spending = static_cast<int16>(c.gifts);
+    h.s().heart_value = static_cast<int16>(c.heart);
+    h.sounds();
+    h.game().buy_off_check();
+    EXPECT_EQ(h.open(WindowId::Form11), c.reproach);
+    EXPECT_EQ(h.s().heart_value, c.heart_after);
+    EXPECT_EQ(h.s().gift_spending, c.gifts_after);
+    if (c.reproach) {
+        EXPECT_EQ(h.win<MessageWindow>(WindowId::Form11).Label1.text,
+                  "Lisa: Are you tring to buy me off!!!");
+        EXPECT_EQ(h.sounds(), std::vector<std::string>{"sigh.wav"});
+        EXPECT_EQ(h.f1().heart_rate.text, std::to_string(c.heart_after));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, BuyOff,
+                         ::testing::Values(BuyOffCase{500, 420, 70, true, 60, 364},
+                                           BuyOffCase{500, 390, 70, false, 70, 390},
+                                           BuyOffCase{500, 400, 70, false, 70, 400},
+                                           BuyOffCase{500, 420, 65, false, 65, 420},
+                                           BuyOffCase{500, 420, 66, true, 56, 360},
+                                           BuyOffCase{100, 100, 90, true, 80, 90}));
+
+} // namespace
+} // namespace swoonery::test

@@ -1,0 +1,78 @@
+// A game in a temporary folder, played through the driver's script commands.
+#pragma once
+
+#include "driver/script.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+#include <sstream>
+#include <string>
+
+namespace swoonery::test {
+
+// A number written so that reading it back gives the same double.
+inline std::string num(double v) {
+    std::ostringstream out;
+    out.precision(17);
+    out << v;
+    return out.str();
+}
+
+inline std::filesystem::path fresh_dir() {
+    static std::mt19937_64 names(std::random_device{}());
+    auto dir = std::filesystem::temp_directory_path() /
+               ("swoonery-test-" + std::to_string(names()));
+    std::filesystem::create_directories(dir);
+    return dir;
+}
+
+class Harness {
+public:
+    Harness() : dir(fresh_dir()), runner(dir) {}
+    ~Harness() {
+        std::error_code ec;
+        std::filesystem::permissions(dir, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ec);
+        std::filesystem::remove_all(dir, ec);
+    }
+    Harness(const Harness&) = delete;
+    Harness& operator=(const Harness&) = delete;
+
+    // Runs script lines; any error line fails the test. Returns the output.
+    std::string run(const std::string& script) {
+        std::istringstream in(script);
+        std::ostringstream out;
+        std::string line;
+        while (std::getline(in, line)) {
+            if (!runner.run_line(line, out)) {
+                ADD_FAILURE() << "script line failed: " << line << "\n" << out.str();
+            }
+        }
+        return out.str();
+    }
+
+    // Starts a game as `name` with face 1, Samantha, and liked topics 1 to 5
+    // unless other draws are given.
+    void new_game(const std::string& name = "Bob",
+                  const std::string& draws = "0 0 0 0.05 0.1 0.15 0.2") {
+        run("rng " + draws + "\nstart\ntype Form2.name_txt " + name + "\nclick Form2.Command1");
+    }
+
+    Game& game() { return runner.game(); }
+    GameState& s() { return runner.game().state(); }
+    MainWindow& f1() { return *runner.game().form1(); }
+    bool open(WindowId id) { return runner.game().window(id) != nullptr; }
+    template <class W> W& win(WindowId id) { return static_cast<W&>(*runner.game().window(id)); }
+    std::vector<std::string> sounds() {
+        auto played = runner.sound().played;
+        runner.sound().played.clear();
+        return played;
+    }
+
+    std::filesystem::path dir;
+    driver::ScriptRunner runner;
+};
+
+} // namespace swoonery::test

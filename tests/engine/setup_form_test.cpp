@@ -1,0 +1,233 @@
+#include "harness.h"
+
+#include <fstream>
+
+namespace swoonery::test {
+namespace {
+
+std::string read_bytes(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void write_bytes(const std::filesystem::path& p, const std::string& bytes) {
+    std::ofstream(p, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+struct SliderCase {
+    int looks, smart, luck; // before the move
+    const char* moved;
+    int to;
+    int looks_after, smart_after, luck_after;
+    const char* points;
+};
+
+class SliderPool : public ::testing::TestWithParam<SliderCase> {};
+
+// Moving a slider past the pool of 150 takes half the excess from each of the
+// other two, rounded half to even and never below 0; otherwise it shows the
+// points left.
+TEST_P(SliderPool, SharesOneHundredAndFiftyPoints) {
+    const SliderCase& c = GetParam();
+    Harness h;
+    h.run("start");
+    SetupWindow& f = *h.game().form2();
+    f.looks_sld.value = c.looks;
+    f.smart_sld.value = c.smart;
+    f.luck_sld.value = c.luck;
+    h.run(std::string("slide Form2.") + c.moved + " " + std::to_string(c.to));
+    EXPECT_EQ(f.looks_sld.value, c.looks_after);
+    EXPECT_EQ(f.smart_sld.value, c.smart_after);
+    EXPECT_EQ(f.luck_sld.value, c.luck_after);
+    EXPECT_EQ(f.points.text, c.points);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, SliderPool,
+    ::testing::Values(
+        SliderCase{50, 50, 50, "looks_sld", 60, 60, 45, 45, "Points Left :0"},
+        SliderCase{50, 50, 50, "looks_sld", 40, 40, 50, 50, "Points Left:10"},
+        SliderCase{50, 50, 50, "smart_sld", 51, 50, 51, 50, "Points Left :0"}, // excess 1: cut 0
+        SliderCase{50, 50, 50, "luck_sld", 52, 49, 49, 52, "Points Left :0"},  // excess 2: cut 1
+        SliderCase{50, 50, 50, "luck_sld", 53, 48, 48, 53, "Points Left :0"},  // excess 3: cut 2
+        SliderCase{50, 50, 50, "looks_sld", 55, 55, 48, 48, "Points Left :0"}, // excess 5: 2.5 -> 2
+        SliderCase{50, 50, 50, "looks_sld", 57, 57, 46, 46, "Points Left :0"}, // excess 7: 3.5 -> 4
+        SliderCase{0, 0, 0, "looks_sld", 100, 100, 0, 0, "Points Left:50"},
+        SliderCase{100, 0, 50, "luck_sld", 60, 95, 0, 60, "Points Left :0"}, // clamped at 0
+        SliderCase{100, 100, 100, "smart_sld", 0, 75, 0, 75, "Points Left :0"}));
+
+// A fresh set-up form has the sliders at 50, the start texts, and the saved name selected.
+TEST(SetupForm, LoadsTheSavedName) {
+    Harness h;
+    write_bytes(h.dir / "last", "Bob                 ");
+    h.run("start");
+    SetupWindow& f = *h.game().form2();
+    EXPECT_TRUE(f.visible);
+    EXPECT_EQ(f.name_txt.text, "Bob");
+    EXPECT_EQ(f.name_txt.sel_start, 0);
+    EXPECT_EQ(f.name_txt.sel_length, 3);
+    EXPECT_EQ(f.points.text, "Points Left :0");
+    EXPECT_EQ(f.looks_sld.value, 50);
+    EXPECT_EQ(f.Frame1.text, "Please enter your name");
+    EXPECT_EQ(f.Frame2.text, "How would you rate your self");
+}
+
+struct LastFileCase {
+    const char* description;
+    std::string bytes;
+    std::string shown;
+};
+
+class LastFile : public ::testing::TestWithParam<LastFileCase> {};
+
+// Whatever `last` holds, the name box shows what can be read, trimmed.
+TEST_P(LastFile, ShowsWhatCanBeRead) {
+    Harness h;
+    write_bytes(h.dir / "last", GetParam().bytes);
+    h.run("start");
+    EXPECT_EQ(h.game().form2()->name_txt.text, GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, LastFile,
+    ::testing::Values(LastFileCase{"empty", "", ""}, LastFileCase{"short", "Al", "Al"},
+                      LastFileCase{"longer", "Christopher Columbus and more", "Christopher Columbus"},
+                      LastFileCase{"zero bytes", std::string("Al\0\0\0", 5), "Al"},
+                      LastFileCase{"high bytes", "Zo\xeb \x80\x81", "Zo\xc3\xab \xe2\x82\xac\xc2\x81"},
+                      LastFileCase{"blanks", "                    ", ""}));
+
+// With no `last`, the form starts empty and leaves an empty file behind.
+TEST(SetupForm, MissingLastIsCreatedEmpty) {
+    Harness h;
+    h.run("start");
+    EXPECT_EQ(h.game().form2()->name_txt.text, "");
+    ASSERT_TRUE(std::filesystem::exists(h.dir / "last"));
+    EXPECT_EQ(std::filesystem::file_size(h.dir / "last"), 0u);
+}
+
+std::string repeat(const std::string& s, int n) {
+    std::string out;
+    for (int i = 0; i < n; ++i) {
+        out += s;
+    }
+    return out;
+}
+
+struct SavedNameCase {
+    std::string typed;
+    std::string player;
+    std::string bytes;
+};
+
+class SavedName : public ::testing::TestWithParam<SavedNameCase> {};
+
+// OK saves the trimmed name as one 20-byte Windows-1252 record.
+TEST_P(SavedName, IsTrimmedPaddedAndEncoded) {
+    Harness h;
+    h.new_game(GetParam().typed);
+    EXPECT_EQ(h.s().player_name, GetParam().player);
+    EXPECT_EQ(read_bytes(h.dir / "last"), GetParam().bytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, SavedName,
+    ::testing::Values(SavedNameCase{"  Bob  ", "Bob", "Bob                 "},
+                      SavedNameCase{"   ", "", "                    "},
+                      SavedNameCase{"ABCDEFGHIJKLMNOPQRST", "ABCDEFGHIJKLMNOPQRST",
+                                    "ABCDEFGHIJKLMNOPQRST"},
+                      // the box takes 20 characters and no more
+                      SavedNameCase{"ABCDEFGHIJKLMNOPQRSTUVWXYZ", "ABCDEFGHIJKLMNOPQRST",
+                                    "ABCDEFGHIJKLMNOPQRST"},
+                      SavedNameCase{"Zo\xc3\xab \xce\xa9mega", "Zo\xc3\xab \xce\xa9mega",
+                                    "Zo\xeb ?mega" + std::string(11, ' ')},
+                      // a script the code page cannot hold at all
+                      SavedNameCase{repeat("\xe5\xad\x97", 21), repeat("\xe5\xad\x97", 20),
+                                    std::string(20, '?')}));
+
+// An empty name is refused with a message; the focus goes back to the name box.
+TEST(SetupForm, EmptyNameIsRefused) {
+    Harness h;
+    h.run("start\ntype Form2.name_txt \nclick Form2.Command1");
+    ASSERT_TRUE(h.open(WindowId::MsgBox));
+    auto& box = h.win<MessageBoxWindow>(WindowId::MsgBox);
+    EXPECT_EQ(box.caption, "Swoonery");
+    EXPECT_EQ(box.text, "Please Enter Your Name !!");
+    EXPECT_FALSE(box.warning);
+    EXPECT_FALSE(h.open(WindowId::Form1));
+    EXPECT_NE(h.run("click Form2.Command1").find("ignored"), std::string::npos);
+    const int focus = h.game().form2()->focus_serial;
+    h.run("click MsgBox.OK");
+    EXPECT_FALSE(h.open(WindowId::MsgBox));
+    EXPECT_EQ(h.game().form2()->focus_serial, focus + 1);
+    EXPECT_EQ(h.game().form2()->focus_control, "name_txt");
+    EXPECT_TRUE(h.game().running());
+}
+
+// A `last` that cannot be written (a folder in its place) costs only the memory of the name.
+TEST(SetupForm, UnwritableLastIsHarmless) {
+    Harness h;
+    std::filesystem::create_directory(h.dir / "last");
+    h.new_game("Bob");
+    EXPECT_TRUE(h.open(WindowId::Form1));
+    EXPECT_EQ(h.s().player_name, "Bob");
+    EXPECT_FALSE(h.open(WindowId::MsgBox));
+}
+
+// Exit ends the program at once; nothing is saved.
+TEST(SetupForm, ExitEndsTheProgram) {
+    Harness h;
+    h.run("start\ntype Form2.name_txt Bob\nclick Form2.Command2");
+    EXPECT_FALSE(h.game().running());
+    EXPECT_EQ(std::filesystem::file_size(h.dir / "last"), 0u);
+    EXPECT_NE(h.runner.dump().find("\"running\":false"), std::string::npos);
+}
+
+struct DesktopCase {
+    int w, h;
+    bool passes;
+};
+
+class DesktopCheck : public ::testing::TestWithParam<DesktopCase> {};
+
+// Below 800 by 600 in either direction the program says so and ends.
+TEST_P(DesktopCheck, AtTheSetupFormsLoad) {
+    Harness h;
+    h.run("desktop " + std::to_string(GetParam().w) + " " + std::to_string(GetParam().h) +
+          "\nstart");
+    EXPECT_EQ(h.open(WindowId::MsgBox), !GetParam().passes);
+    if (!GetParam().passes) {
+        EXPECT_EQ(h.win<MessageBoxWindow>(WindowId::MsgBox).text,
+                  "The desktop size has to be at least 800x600 for Swoonery to work properly");
+        EXPECT_FALSE(h.game().form2()->visible);
+        h.run("click MsgBox.OK");
+        EXPECT_FALSE(h.game().running());
+    } else {
+        EXPECT_TRUE(h.game().form2()->visible);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, DesktopCheck,
+                         ::testing::Values(DesktopCase{800, 600, true}, DesktopCase{1024, 768, true},
+                                           DesktopCase{799, 600, false},
+                                           DesktopCase{800, 599, false},
+                                           DesktopCase{1024, 576, false},
+                                           DesktopCase{640, 480, false}));
+
+// The main window checks the desktop when it first shows and on every resize.
+TEST(DesktopCheckMain, OnResize) {
+    Harness h;
+    h.new_game();
+    h.run("resize Form1");
+    EXPECT_FALSE(h.open(WindowId::MsgBox));
+    h.run("desktop 799 600\nresize Form1");
+    ASSERT_TRUE(h.open(WindowId::MsgBox));
+    EXPECT_NE(h.run("click Form1.Command2").find("a message box is open"), std::string::npos);
+    h.run("click MsgBox.OK");
+    EXPECT_FALSE(h.game().running());
+    std::ostringstream out;
+    EXPECT_FALSE(h.runner.run_line("click Form1.Command2", out));
+    EXPECT_NE(out.str().find("the program has ended"), std::string::npos);
+}
+
+} // namespace
+} // namespace swoonery::test
