@@ -28,8 +28,15 @@ struct Row {
 
 struct Topic {
     std::string name;
-    std::string mark; // "T" liked, "F" not liked, "A" already discussed
+    std::string mark; // one of the marks below
 };
+
+// A topic's mark: she likes it, she does not, or it has been discussed.
+namespace mark {
+inline const std::string kLiked = "T";
+inline const std::string kNotLiked = "F";
+inline const std::string kDiscussed = "A";
+} // namespace mark
 
 struct GlobalPart {
     std::string player_name;

@@ -7,13 +7,18 @@ namespace swoonery {
 
 namespace {
 
-template <std::size_t N>
-std::vector<Row> rows_of(const std::array<CatalogueRow, N>& table) {
-    std::vector<Row> rows;
-    rows.reserve(N);
-    for (const CatalogueRow& r : table) {
-        rows.push_back({std::string(r.name), std::string(r.price), std::string(r.attribute)});
-    }
+// One copy of each catalogue, built once; assigning it to a catalogue of the
+// same size reuses the catalogue's strings.
+template <const auto& Table>
+const std::vector<Row>& rows_of() {
+    static const std::vector<Row> rows = [] {
+        std::vector<Row> r;
+        r.reserve(Table.size());
+        for (const CatalogueRow& c : Table) {
+            r.push_back({std::string(c.name), std::string(c.price), std::string(c.attribute)});
+        }
+        return r;
+    }();
     return rows;
 }
 
@@ -46,7 +51,7 @@ void Game::Restart(bool new_girl) {
     if (new_girl) {
         ChangeFace();
         for (std::size_t i = 0; i < kGirlNames.size(); ++i) {
-            s_.girl_names[i] = std::string(kGirlNames[i]);
+            s_.girl_names[i].assign(kGirlNames[i]);
         }
         const long long n = draw(svc_.rng, 10);
         s_.Gname = s_.girl_names[static_cast<std::size_t>(n - 1)];
@@ -59,19 +64,19 @@ void Game::Restart(bool new_girl) {
     s_.talks_today = 0;
 
     for (std::size_t i = 0; i < kTopics.size(); ++i) {
-        s_.interest_table[i].name = std::string(kTopics[i]);
-        s_.interest_table[i].mark = "F";
+        s_.interest_table[i].name.assign(kTopics[i]);
+        s_.interest_table[i].mark = mark::kNotLiked;
     }
     for (std::size_t i = 0; i < s_.liked_topics.size(); ++i) {
         const long long r = draw(svc_.rng, 20);
         s_.liked_topics[i] = sat16(r);
-        s_.interest_table[static_cast<std::size_t>(r - 1)].mark = "T";
+        s_.interest_table[static_cast<std::size_t>(r - 1)].mark = mark::kLiked;
     }
 
-    s_.place_catalogue = rows_of(kPlaces);
-    s_.gift_catalogue = rows_of(kGifts);
-    s_.job_catalogue = rows_of(kJobs);
-    s_.self_item_catalogue = rows_of(kSelfItems);
+    s_.place_catalogue = rows_of<kPlaces>();
+    s_.gift_catalogue = rows_of<kGifts>();
+    s_.job_catalogue = rows_of<kJobs>();
+    s_.self_item_catalogue = rows_of<kSelfItems>();
 
     MainWindow* f = form1();
     if (f == nullptr) {

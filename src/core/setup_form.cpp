@@ -4,7 +4,8 @@
 #include "core/text.h"
 
 #include <algorithm>
-#include <fstream>
+#include <cerrno>
+#include <cstdio>
 
 namespace swoonery {
 
@@ -12,21 +13,29 @@ namespace {
 
 constexpr std::size_t kNameBytes = 20;
 
-// Reads record 1 of `last`, creating the file empty when it is missing. Any
-// failure reads as an empty name: the game goes on without remembering it.
+// Reads record 1 of `last` as raw bytes, creating the file empty when it is
+// missing. Any failure reads as an empty record: the game goes on without
+// remembering the name.
 std::string read_last(const std::filesystem::path& file) {
-    std::error_code ec;
-    if (!std::filesystem::exists(file, ec) && !ec) {
-        std::ofstream create(file, std::ios::binary);
-        return {};
-    }
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
+    std::FILE* f = std::fopen(file.string().c_str(), "rb");
+    if (f == nullptr) {
+        if (errno == ENOENT) {
+            if (std::FILE* created = std::fopen(file.string().c_str(), "wb")) {
+                std::fclose(created);
+            }
+        }
         return {};
     }
     std::string bytes(kNameBytes, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(kNameBytes));
-    bytes.resize(in.gcount() > 0 ? static_cast<std::size_t>(in.gcount()) : 0);
+    const std::size_t got = std::fread(bytes.data(), 1, kNameBytes, f);
+    std::fclose(f);
+    bytes.resize(got);
+    return bytes;
+}
+
+// The name box's text for a record: zero bytes count as blanks, trailing
+// blanks go.
+std::string name_of_record(std::string bytes) {
     for (char& c : bytes) {
         if (c == '\0') {
             c = ' ';
@@ -37,19 +46,16 @@ std::string read_last(const std::filesystem::path& file) {
 
 // Writes record 1 of `last`: the name in Windows-1252, padded with blanks to
 // 20 bytes. Bytes past the record are left as they are.
-void write_last(const std::filesystem::path& file, const std::string& name) {
-    std::string bytes = utf8_to_cp1252(name);
-    bytes.resize(kNameBytes, ' ');
-    std::fstream out(file, std::ios::binary | std::ios::in | std::ios::out);
-    if (!out) {
-        out.clear();
-        out.open(file, std::ios::binary | std::ios::out | std::ios::trunc);
-        if (!out) {
+void write_last(const std::filesystem::path& file, const std::string& record) {
+    std::FILE* f = std::fopen(file.string().c_str(), "r+b");
+    if (f == nullptr) {
+        f = std::fopen(file.string().c_str(), "wb");
+        if (f == nullptr) {
             return;
         }
     }
-    out.seekp(0);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::fwrite(record.data(), 1, record.size(), f);
+    std::fclose(f);
 }
 
 void select_all(Control& box) {
@@ -73,7 +79,8 @@ void Game::load_setup_form() {
                     false, AfterBox::EndProgram);
         return;
     }
-    f.saved_name = read_last(svc_.data_dir / "last");
+    f.saved_record = read_last(svc_.data_dir / "last");
+    f.saved_name = name_of_record(f.saved_record);
     f.name_txt.text = trim_trailing_blanks(f.saved_name);
     select_all(f.name_txt);
 }
@@ -126,13 +133,19 @@ void Game::setup_ok() {
     if (after_box_ == AfterBox::EndProgram) {
         return; // the main window failed the desktop check: the program ends
     }
-    if (SetupWindow* still = form2()) {
-        still->saved_name = utf8_truncate(name, kNameBytes);
-        still->saved_name.resize(still->saved_name.size() +
-                                     (kNameBytes - utf8_length(still->saved_name)),
-                                 ' ');
+    std::string record = utf8_to_cp1252(name);
+    record.resize(kNameBytes, ' ');
+    SetupWindow* still = form2();
+    if (still == nullptr) {
+        write_last(svc_.data_dir / "last", record);
+        return;
     }
-    write_last(svc_.data_dir / "last", name);
+    still->saved_name = utf8_truncate(name, kNameBytes);
+    still->saved_name.append(kNameBytes - utf8_length(still->saved_name), ' ');
+    if (still->saved_record != record) { // the same name again leaves the file alone
+        write_last(svc_.data_dir / "last", record);
+        still->saved_record = std::move(record);
+    }
 }
 
 } // namespace swoonery

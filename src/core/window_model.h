@@ -102,7 +102,8 @@ public:
         Label3, points, Command1, Command2;
     // Form state, lives as long as the form is loaded.
     int points_left = 0;
-    std::string saved_name; // 20 characters, as in the file
+    std::string saved_name;   // 20 characters, as in the file
+    std::string saved_record; // the file's bytes behind it
 };
 
 // Form3: the game is won.

@@ -53,6 +53,9 @@ HighScoreView open_high_scores(const fs::path& file, GlobalPart& state) {
         // it that could be read.
         view.error = read_error_message(file, read.error,
                                         state.score_pending && is_valid_score(state.winner_score));
+    } else if (read.existed && read.file_size == kFileSize && read.bytes == encode_table(table)) {
+        // The sorted table is the file as it stands: rewriting it would
+        // change nothing but its date.
     } else {
         const std::string failure = write_scores(file, table);
         if (!failure.empty()) {

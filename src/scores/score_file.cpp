@@ -2,6 +2,7 @@
 
 #include "core/text.h"
 
+#include <algorithm>
 #include <atomic>
 #include <bit>
 #include <cerrno>
@@ -199,11 +200,12 @@ ReadResult read_scores(const fs::path& file) {
         result.error = reason_for(errno);
         return result;
     }
-    std::string bytes(kFileSize, '\0');
+    // One byte more than a table tells a longer file from one of the right size.
+    std::string bytes(kFileSize + 1, '\0');
     std::size_t got = 0;
-    while (got < kFileSize) {
+    while (got < kFileSize + 1) {
         errno = 0;
-        const std::size_t n = std::fread(bytes.data() + got, 1, kFileSize - got, f);
+        const std::size_t n = std::fread(bytes.data() + got, 1, kFileSize + 1 - got, f);
         got += n;
         if (n == 0 || std::feof(f) || std::ferror(f)) {
             break;
@@ -213,8 +215,10 @@ ReadResult read_scores(const fs::path& file) {
         result.error = reason_for(errno);
     }
     std::fclose(f);
-    bytes.resize(got);
+    result.file_size = got;
+    bytes.resize(std::min(got, kFileSize));
     result.table = decode_table(bytes);
+    result.bytes = std::move(bytes);
     return result;
 }
 

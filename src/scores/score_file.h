@@ -5,6 +5,7 @@
 #include "scores/score_table.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -32,6 +33,9 @@ struct ReadResult {
     std::string error;
     // Whether there was something at the path (a file, or a folder).
     bool existed = false;
+    // The file's first 798 bytes as read, and its size (799 for any longer file).
+    std::string bytes;
+    std::size_t file_size = 0;
 };
 
 ReadResult read_scores(const std::filesystem::path& file);
