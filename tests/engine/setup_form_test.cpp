@@ -231,3 +231,23 @@ TEST(DesktopCheckMain, OnResize) {
 
 } // namespace
 } // namespace swoonery::test
+
+namespace swoonery::test {
+namespace {
+
+// OK rewrites only the 20-byte record of `last`; what follows it stays, and
+// the same name again leaves the file untouched.
+TEST(SetupForm, OkWritesOnlyTheRecord) {
+    Harness h;
+    write_bytes(h.dir / "last", "Al                  tail");
+    h.new_game("Bob");
+    EXPECT_EQ(read_bytes(h.dir / "last"), "Bob                 tail");
+    h.run("click Form1.newgame");
+    EXPECT_EQ(h.game().form2()->name_txt.text, "Bob");
+    const auto before = std::filesystem::last_write_time(h.dir / "last");
+    h.run("rng 0 0 0 0 0 0 0\nclick Form2.Command1");
+    EXPECT_EQ(std::filesystem::last_write_time(h.dir / "last"), before);
+}
+
+} // namespace
+} // namespace swoonery::test

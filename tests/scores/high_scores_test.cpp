@@ -99,6 +99,20 @@ TEST_F(OpenHighScores, UnwritableFolderIsReported) {
     EXPECT_EQ(read_bytes(folder / "plain"), "x");
 }
 
+// A table already sorted in a file of the right length is not written again;
+// a longer file is cut back to 21 records.
+TEST_F(OpenHighScores, UnchangedTableIsNotRewritten) {
+    write_full_table();
+    open_high_scores(file, state); // sorts and saves
+    const std::string sorted = read_bytes(file);
+    const auto written = fs::last_write_time(file);
+    EXPECT_EQ(open_high_scores(file, state).error, "");
+    EXPECT_EQ(fs::last_write_time(file), written);
+    write_bytes(file, sorted + empty_record());
+    EXPECT_EQ(open_high_scores(file, state).error, "");
+    EXPECT_EQ(read_bytes(file), sorted);
+}
+
 #ifndef _WIN32
 // A save that fails halfway (at a file size limit) keeps the old file and leaves no leftovers.
 TEST_F(OpenHighScores, FailedSaveKeepsOldTable) {
