@@ -1,0 +1,67 @@
+// QtSound where there is no audio device at all: no audio server may be
+// reached from this test.
+#include "platform/qt_sound.h"
+
+#include "wav_files.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace swoonery {
+namespace {
+
+class SilentMachine : public testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder_.isValid());
+        write("long.wav", test::tone_wav(440, 2.0, 22050, 1, 16));
+        write("short8.wav", test::tone_wav(880, 0.2, 8000, 2, 8));
+        write("broken.wav", "RIFF....WAVEfmt nonsense");
+    }
+    void write(const char* name, const std::string& bytes) {
+        test::write_file(folder_.filePath(QString::fromLatin1(name)).toStdString(), bytes);
+    }
+
+    QTemporaryDir folder_;
+    int alerts_ = 0;
+    QtSound sound_{folder_.path(), [this] { ++alerts_; }};
+};
+
+// A file that cannot be played gives the alert instead, and is looked for
+// again next time; one that can be played gives no alert, device or not.
+TEST_F(SilentMachine, AlertOnlyForFilesThatCannotPlay) {
+    for (const char* file : {"missing.wav", "broken.wav", "", "late.wav"}) {
+        sound_.play(file);
+    }
+    EXPECT_EQ(alerts_, 4);
+    write("late.wav", test::tone_wav(440, 0.1, 8000, 1, 8));
+    for (const char* file : {"short8.wav", "long.wav", "late.wav"}) {
+        sound_.play(file);
+    }
+    EXPECT_EQ(alerts_, 4);
+}
+
+// Without an audio device play_to_end neither hangs nor alerts, whatever the file.
+TEST_F(SilentMachine, PlayToEndReturnsSilently) {
+    for (const char* file : {"long.wav", "short8.wav", "missing.wav", "broken.wav"}) {
+        QElapsedTimer clock;
+        clock.start();
+        sound_.play_to_end(file);
+        EXPECT_LT(clock.elapsed(), 2000 + QtSound::end_margin_ms) << file;
+        EXPECT_FALSE(sound_.is_playing()) << file;
+    }
+    EXPECT_EQ(alerts_, 0);
+}
+
+} // namespace
+} // namespace swoonery
+
+int main(int argc, char** argv) {
+    qputenv("PULSE_SERVER", "unix:/nonexistent/swoonery-no-sound");
+    QApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
