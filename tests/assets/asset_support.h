@@ -1,0 +1,51 @@
+// Shared helpers for the asset tests: where the assets are, what the game
+// expects to find there, and a small WAV reader and tone detector.
+#pragma once
+
+#include <QSize>
+#include <QString>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace assettest {
+
+// The folder the build writes the assets into, and the generator program.
+QString assetDir();
+QString generatorPath();
+
+struct ExpectedPicture {
+    QString file;
+    QSize size;
+};
+// Every picture file the game loads, with its size.
+std::vector<ExpectedPicture> expectedPictures();
+// Every sound file the game plays (file names under sounds/).
+std::vector<QString> expectedSounds();
+// The application icon sizes under icons/hicolor.
+std::vector<int> iconSizes();
+
+struct Wav {
+    bool ok = false;
+    std::string error;
+    std::uint16_t format = 0, channels = 0, bits = 0, blockAlign = 0;
+    std::uint32_t rate = 0, byteRate = 0, riffSize = 0, dataSize = 0;
+    std::size_t fileSize = 0;
+    std::vector<double> samples; // full scale = 1.0
+    double seconds() const { return rate ? static_cast<double>(samples.size()) / rate : 0.0; }
+};
+Wav readWav(const QString& path);
+
+// Power of one frequency over samples [from, from + count), by Goertzel.
+double tonePower(const std::vector<double>& s, std::size_t from, std::size_t count, double hz,
+                 double rate);
+// The strongest frequency between lo and hi (in `step` Hz steps) over a window.
+double strongestFrequency(const std::vector<double>& s, double fromSec, double toSec, double lo,
+                          double hi, double step, double rate);
+double rms(const std::vector<double>& s, std::size_t from, std::size_t count);
+// The fundamental over a window, by autocorrelation, searched between lo and hi Hz.
+double pitchOf(const std::vector<double>& s, double fromSec, double toSec, double lo, double hi,
+               double rate);
+
+} // namespace assettest

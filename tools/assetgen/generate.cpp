@@ -1,0 +1,105 @@
+// Writes every asset into a folder, and draws the contact sheet of all pictures.
+#include "assets.h"
+#include "paint.h"
+#include "wav.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace assetgen {
+
+namespace {
+
+bool saveImage(const QImage& image, const QString& path, const char* format) {
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()) || !image.save(path, format)) {
+        std::fprintf(stderr, "assetgen: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+QImage contactSheet(const std::vector<PictureAsset>& pictures) {
+    // Shelf packing: rows of pictures at twice their size, each with its name.
+    constexpr int kWidth = 1500;
+    constexpr int kGap = 12;
+    constexpr int kLabel = 16;
+    struct Item {
+        QImage image;
+        QString name;
+        QPoint at;
+    };
+    std::vector<Item> items;
+    for (const PictureAsset& a : pictures) {
+        const QImage big = renderPicture(a).scaled(a.width * 2, a.height * 2, Qt::IgnoreAspectRatio,
+                                                   Qt::FastTransformation);
+        items.push_back({big, a.file, {}});
+    }
+    for (int s : kIconSizes) {
+        QImage icon = renderIcon(s);
+        if (s <= 64) {
+            icon = icon.scaled(s * 2, s * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        }
+        items.push_back({icon, QString("icon %1").arg(s), {}});
+    }
+    int x = kGap, y = kGap, rowHeight = 0;
+    for (Item& it : items) {
+        if (x + it.image.width() + kGap > kWidth) {
+            x = kGap;
+            y += rowHeight + kLabel + kGap;
+            rowHeight = 0;
+        }
+        it.at = QPoint(x, y);
+        x += it.image.width() + kGap;
+        rowHeight = std::max(rowHeight, it.image.height());
+    }
+    QImage sheet(kWidth, y + rowHeight + kLabel + kGap, QImage::Format_RGB32);
+    sheet.fill(QColor(200, 200, 206));
+    QPainter p(&sheet);
+    p.setFont(sansFont(12));
+    for (const Item& it : items) {
+        // A checkerboard shows where the icon is transparent.
+        for (int cy = 0; cy < it.image.height(); cy += 8) {
+            for (int cx = 0; cx < it.image.width(); cx += 8) {
+                p.fillRect(QRect(it.at + QPoint(cx, cy), QSize(8, 8)),
+                           ((cx + cy) / 8) % 2 ? QColor(170, 170, 176) : QColor(230, 230, 236));
+            }
+        }
+        p.drawImage(it.at, it.image);
+        p.setPen(Qt::black);
+        p.drawText(QPointF(it.at.x(), it.at.y() + it.image.height() + 13), it.name);
+    }
+    p.end();
+    return sheet;
+}
+
+int generateAll(const QString& folder) {
+    const QDir dir(folder);
+    int failures = 0;
+    for (const PictureAsset& a : pictureAssets()) {
+        failures += saveImage(renderPicture(a), dir.filePath(a.file), "BMP") ? 0 : 1;
+    }
+    failures += saveImage(renderIcon(256), dir.filePath("swoonery.png"), "PNG") ? 0 : 1;
+    for (int s : kIconSizes) {
+        const QString path = dir.filePath(QString("icons/hicolor/%1x%1/apps/swoonery.png").arg(s));
+        failures += saveImage(renderIcon(s), path, "PNG") ? 0 : 1;
+    }
+    if (!QDir().mkpath(dir.filePath("sounds"))) {
+        std::fprintf(stderr, "assetgen: cannot make %s\n", qPrintable(dir.filePath("sounds")));
+        return failures + 1;
+    }
+    for (const SoundAsset& s : soundAssets()) {
+        const QString path = dir.filePath("sounds/" + s.file);
+        if (!writeWav(path.toStdString(), s.make())) {
+            std::fprintf(stderr, "assetgen: cannot write %s\n", qPrintable(path));
+            ++failures;
+        }
+    }
+    return failures;
+}
+
+} // namespace assetgen
