@@ -11,21 +11,21 @@ void Game::resolve_talk() {
     }
     Topic& topic = s_.interest_table[static_cast<std::size_t>(i - 1)];
     const std::string asks = s_.player_name + ":";
-    if (topic.mark == "T") {
+    if (topic.mark == mark::kLiked) {
         s_.talks_today = sat16(s_.talks_today + 1);
-        topic.mark = "A";
+        topic.mark = mark::kDiscussed;
         set_talk(asks + " So are you into" + topic.name + "?" + "\r\n" + s_.Gname + ":" +
                  " Yah!!! what a coincedence ..me too!!");
         s_.heart_value = round16((s_.heart_value + 10) + s_.looks * 5 / 100);
         display_heart(s_.heart_value);
-    } else if (topic.mark == "F") {
-        topic.mark = "A";
+    } else if (topic.mark == mark::kNotLiked) {
+        topic.mark = mark::kDiscussed;
         set_talk(asks + " So are you into " + topic.name + "?" + "\r\n" + s_.Gname + ":" +
                  " Not realy.... ");
         s_.heart_value = sat16(s_.heart_value - 2);
         display_heart(s_.heart_value);
         s_.talks_today = sat16(s_.talks_today + 1);
-    } else if (topic.mark == "A") {
+    } else if (topic.mark == mark::kDiscussed) {
         set_talk(asks + " So are you into " + topic.name + "?" + "\r\n" + s_.Gname + ":" +
                  " You already asked me this!! Can't you remember!!");
         s_.heart_value = sat16(s_.heart_value - 5);
