@@ -1,0 +1,244 @@
+#include "ui/control_sync.h"
+
+#include "ui/pictures.h"
+#include "ui/widgets.h"
+
+#include <QAction>
+#include <QAbstractButton>
+#include <QBrush>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QStringList>
+#include <QTableWidget>
+
+#include <algorithm>
+
+namespace swoonery::ui {
+
+QString qt_text(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString qt_multiline(const std::string& text) {
+    QString s = qt_text(text);
+    s.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return s;
+}
+
+namespace {
+
+// The position in UTF-16 units of the character `chars` characters into `s`.
+int utf16_index(const QString& s, int chars) {
+    int index = 0;
+    for (int n = 0; n < chars && index < s.size(); ++n) {
+        index += s.at(index).isHighSurrogate() && index + 1 < s.size() ? 2 : 1;
+    }
+    return index;
+}
+
+template <class Field>
+bool changed(const Control& now, const Control* before, Field field) {
+    return before == nullptr || before->*field != now.*field;
+}
+
+} // namespace
+
+namespace sync {
+
+void common(QWidget* w, const Control& now, const Control* before) {
+    if (changed(now, before, &Control::visible)) {
+        w->setVisible(now.visible);
+    }
+    if (changed(now, before, &Control::enabled)) {
+        w->setEnabled(now.enabled);
+    }
+    if (changed(now, before, &Control::tooltip)) {
+        w->setToolTip(qt_text(now.tooltip));
+    }
+}
+
+void button(QAbstractButton* w, const Control& now, const Control* before) {
+    common(w, now, before);
+    if (changed(now, before, &Control::text)) {
+        w->setText(qt_text(now.text));
+    }
+}
+
+void picture_button(PictureButton* w, Pictures& pictures, const Control& now,
+                    const Control* before) {
+    button(w, now, before);
+    if (changed(now, before, &Control::picture)) {
+        w->set_picture(qt_text(now.picture), pictures.get(now.picture));
+    }
+}
+
+void label(QLabel* w, const Control& now, const Control* before) {
+    common(w, now, before);
+    if (changed(now, before, &Control::text)) {
+        w->setText(qt_text(now.text));
+    }
+}
+
+void frame(TitledFrame* w, const Control& now, const Control* before) {
+    common(w, now, before);
+    if (changed(now, before, &Control::text)) {
+        w->set_title(qt_text(now.text));
+    }
+}
+
+void plain(QWidget* w, const Control& now, const Control* before) { common(w, now, before); }
+
+void line_edit(QLineEdit* w, const Control& now, const Control* before) {
+    const QSignalBlocker block(w);
+    common(w, now, before);
+    if (changed(now, before, &Control::max_length)) {
+        w->setMaxLength(now.max_length > 0 ? now.max_length : 32767);
+    }
+    if (changed(now, before, &Control::read_only)) {
+        w->setReadOnly(now.read_only);
+    }
+    const QString text = qt_text(now.text);
+    const bool set_here = w->text() != text;
+    if (set_here) {
+        w->setText(text);
+    }
+    // A selection the game asks for is shown; the caret the player left
+    // after typing is not moved.
+    const bool players_edit = !set_here && before != nullptr && before->text != now.text;
+    const bool selection_moved = before == nullptr || before->sel_start != now.sel_start ||
+                                 before->sel_length != now.sel_length;
+    if (set_here || (selection_moved && !players_edit)) {
+        const int start = utf16_index(text, now.sel_start);
+        const int end = utf16_index(text, now.sel_start + now.sel_length);
+        w->setSelection(start, end - start);
+    }
+}
+
+void text_view(QPlainTextEdit* w, const Control& now, const Control* before) {
+    common(w, now, before);
+    if (changed(now, before, &Control::read_only)) {
+        w->setReadOnly(now.read_only);
+    }
+    const QString text = qt_multiline(now.text);
+    if (changed(now, before, &Control::text) || w->toPlainText() != text) {
+        const QSignalBlocker block(w);
+        w->setPlainText(text);
+    }
+}
+
+void list(ListBox* w, const Control& now, const Control* before) {
+    const QSignalBlocker block(w);
+    common(w, now, before);
+    const bool refill = changed(now, before, &Control::items) ||
+                        w->count() != static_cast<int>(now.items.size());
+    if (refill) {
+        QStringList rows;
+        rows.reserve(static_cast<qsizetype>(now.items.size()));
+        for (const std::string& item : now.items) {
+            rows.push_back(qt_text(item));
+        }
+        w->clear();
+        w->addItems(rows);
+    }
+    const bool in_range = now.selected >= 0 && now.selected < w->count();
+    if (refill || w->selected_row() != (in_range ? now.selected : -1)) {
+        if (in_range) {
+            w->setCurrentRow(now.selected);
+        } else {
+            w->clearSelection();
+            w->setCurrentRow(-1);
+        }
+    }
+}
+
+void slider(QSlider* w, const Control& now, const Control* before) {
+    const QSignalBlocker block(w);
+    common(w, now, before);
+    if (w->value() != now.value || w->sliderPosition() != now.value) {
+        w->setValue(now.value);
+        w->setSliderPosition(now.value);
+    }
+}
+
+void picture(PictureBox* w, Pictures& pictures, const Control& now, const Control* before) {
+    common(w, now, before);
+    if (changed(now, before, &Control::picture)) {
+        w->set_picture(qt_text(now.picture), pictures.get(now.picture));
+    }
+}
+
+void hearts(HeartGauge* w, Pictures& pictures, const Control& now, const Control* before) {
+    common(w, now, before);
+    if (changed(now, before, &Control::picture)) {
+        w->set_picture(qt_text(now.picture), pictures.get(now.picture));
+    }
+    if (changed(now, before, &Control::shown)) {
+        w->set_shown(now.shown);
+    }
+}
+
+void grid(QTableWidget* w, const Control& now, const Control* before) {
+    const QSignalBlocker block(w);
+    common(w, now, before);
+    const bool cells_changed = changed(now, before, &Control::cells);
+    if (cells_changed) {
+        const auto rows = static_cast<int>(now.cells.size());
+        if (rows > w->rowCount()) {
+            w->setRowCount(rows);
+        }
+        for (int r = 0; r < w->rowCount(); ++r) {
+            const auto* cells = r < rows ? &now.cells[static_cast<std::size_t>(r)] : nullptr;
+            for (int c = 0; c < w->columnCount(); ++c) {
+                const QString text = cells != nullptr && c < static_cast<int>(cells->size())
+                                         ? qt_text((*cells)[static_cast<std::size_t>(c)])
+                                         : QString();
+                QTableWidgetItem* item = w->item(r, c);
+                if (item == nullptr) {
+                    item = new QTableWidgetItem;
+                    w->setItem(r, c, item);
+                }
+                if (item->text() != text) {
+                    item->setText(text);
+                }
+            }
+        }
+    }
+    if (cells_changed || changed(now, before, &Control::red_rows)) {
+        const QBrush red(QColor(255, 0, 0));
+        for (int r = 0; r < w->rowCount(); ++r) {
+            const bool marked =
+                std::find(now.red_rows.begin(), now.red_rows.end(), r) != now.red_rows.end();
+            for (int c = 0; c < w->columnCount(); ++c) {
+                if (QTableWidgetItem* item = w->item(r, c)) {
+                    item->setForeground(marked ? red : QBrush());
+                }
+            }
+        }
+    }
+}
+
+void action(QAction* a, const Control& now, const Control* before) {
+    const QSignalBlocker block(a);
+    if (changed(now, before, &Control::text)) {
+        a->setText(qt_text(now.text));
+    }
+    if (changed(now, before, &Control::visible)) {
+        a->setVisible(now.visible);
+    }
+    if (changed(now, before, &Control::enabled)) {
+        a->setEnabled(now.enabled);
+    }
+    if (changed(now, before, &Control::checkable)) {
+        a->setCheckable(now.checkable);
+    }
+    if (a->isChecked() != now.checked) {
+        a->setChecked(now.checked);
+    }
+}
+
+} // namespace sync
+
+} // namespace swoonery::ui

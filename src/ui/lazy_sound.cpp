@@ -1,0 +1,36 @@
+#include "ui/lazy_sound.h"
+
+#include <QtGlobal>
+
+namespace swoonery::ui {
+
+LazySound::LazySound(const QString& module) : library_(module) {}
+
+LazySound::~LazySound() {
+    // The service's code lives in the module, which is left loaded.
+    service_.reset();
+}
+
+bool LazySound::loaded() const { return service_ != nullptr && library_.isLoaded(); }
+
+void LazySound::preload() { service(); }
+
+SoundInterface& LazySound::service() {
+    if (!tried_) {
+        tried_ = true;
+        if (const auto create = reinterpret_cast<CreateSound>(library_.resolve(kSoundModuleEntry))) {
+            service_.reset(create());
+        }
+        if (service_ == nullptr) {
+            qWarning("swoonery: no sound (%s)", qPrintable(library_.errorString()));
+            service_ = std::make_unique<SilentSound>();
+        }
+    }
+    return *service_;
+}
+
+void LazySound::play(std::string_view file) { service().play(file); }
+
+void LazySound::play_to_end(std::string_view file) { service().play_to_end(file); }
+
+} // namespace swoonery::ui

@@ -1,0 +1,46 @@
+// The game's sound, loaded when it is first needed. The real sound service
+// sits in a module beside the program (swoonery-sound) because Qt Multimedia
+// and the audio libraries under it cost more start-up time than the whole
+// first window. Without the module the game plays silently.
+#pragma once
+
+#include "platform/sound.h"
+
+#include <QLibrary>
+#include <QString>
+
+#include <memory>
+
+namespace swoonery::ui {
+
+class LazySound final : public SoundInterface {
+public:
+    // `module` is the module's file name without its suffix, e.g.
+    // "<program folder>/swoonery-sound".
+    explicit LazySound(const QString& module);
+    ~LazySound() override;
+    LazySound(const LazySound&) = delete;
+    LazySound& operator=(const LazySound&) = delete;
+
+    void play(std::string_view file) override;
+    void play_to_end(std::string_view file) override;
+
+    // Loads the module now, if it is not loaded yet.
+    void preload();
+    // False when the module could not be loaded and the game stays silent.
+    bool loaded() const;
+
+private:
+    SoundInterface& service();
+
+    QLibrary library_;
+    std::unique_ptr<SoundInterface> service_;
+    bool tried_ = false;
+};
+
+// The module's one entry point: a new sound service playing from the
+// program's sounds folder.
+inline constexpr const char* kSoundModuleEntry = "swoonery_create_sound";
+using CreateSound = SoundInterface* (*)();
+
+} // namespace swoonery::ui

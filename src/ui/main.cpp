@@ -1,0 +1,69 @@
+// Swoonery, the windowed game: the real sound, browser, desktop and chance
+// wired into the game, and the windows on screen.
+//
+// With SWOONERY_QUIT_AFTER_FIRST_PAINT=1 in the environment the program quits
+// as soon as its first window has been painted, for timing the start-up.
+#include "core/game.h"
+#include "core/random.h"
+#include "ui/first_paint.h"
+#include "ui/lazy_sound.h"
+#include "ui/pictures.h"
+#include "ui/qt_desktop.h"
+#include "ui/window_manager.h"
+
+#ifdef _WIN32
+#include "platform/windows_browser.h"
+#else
+#include "platform/linux_browser.h"
+#endif
+
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdint>
+#include <random>
+
+namespace {
+
+std::uint64_t fresh_seed() {
+    std::random_device device;
+    return (static_cast<std::uint64_t>(device()) << 32) ^ device();
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    // The game decides when the program ends, not the last window closing.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    // Sound is loaded once the first window is up, or at the first sound.
+    swoonery::ui::LazySound sound(QCoreApplication::applicationDirPath() +
+                                  QStringLiteral("/swoonery-sound"));
+#ifdef _WIN32
+    swoonery::WindowsBrowser browser;
+#else
+    swoonery::LinuxBrowser browser;
+#endif
+    swoonery::ui::QtDesktop desktop;
+    swoonery::SeededRandom chance(fresh_seed());
+    swoonery::Game game(swoonery::Services{sound, browser, desktop, chance});
+
+    swoonery::ui::Pictures pictures(QCoreApplication::applicationDirPath());
+    swoonery::ui::WindowManager windows(game, pictures);
+    QObject::connect(&windows, &swoonery::ui::WindowManager::program_ended, &app,
+                     &QCoreApplication::quit, Qt::QueuedConnection);
+
+    windows.start();
+    if (qEnvironmentVariableIntValue("SWOONERY_QUIT_AFTER_FIRST_PAINT") == 1) {
+        if (QWidget* first = windows.window_widget(swoonery::WindowId::Form2)) {
+            new swoonery::ui::QuitAfterFirstPaint(first);
+        }
+    }
+    if (!game.running()) {
+        return 0;
+    }
+    QTimer::singleShot(400, &windows, [&sound] { sound.preload(); });
+    return QApplication::exec();
+}

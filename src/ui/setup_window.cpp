@@ -1,0 +1,99 @@
+// Form2, the player set-up form: the banner, the name, three self-ratings on
+// sliders sharing one pool of points, OK and Exit.
+#include "ui/adapters.h"
+#include "ui/control_sync.h"
+#include "ui/widgets.h"
+#include "ui/window_adapter.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+
+namespace swoonery::ui {
+
+namespace {
+
+class SetupWindowAdapter final : public WindowAdapter {
+public:
+    explicit SetupWindowAdapter(WindowManager& manager) : WindowAdapter(manager, WindowId::Form2) {
+        auto* dialog = new GameDialog(291, 375);
+        set_root(dialog);
+        dialog->on_close = close_request();
+
+        auto* banner = new PictureBox(dialog);
+        banner->setObjectName(QStringLiteral("Picture1"));
+        banner->setGeometry(8, 8, 275, 80);
+        bind("Picture1", nullptr, [this, banner](const Control& now, const Control* before) {
+            sync::picture(banner, pictures(), now, before);
+        });
+
+        auto* name_frame = frame(dialog, "Frame1", QRect(8, 96, 275, 54));
+        auto* name = new QLineEdit(name_frame);
+        name->setObjectName(QStringLiteral("name_txt"));
+        name->setGeometry(10, 22, 255, 22);
+        bind("name_txt", name,
+             [name](const Control& now, const Control* before) { sync::line_edit(name, now, before); });
+        forward_edit(name, "name_txt");
+
+        auto* ratings = frame(dialog, "Frame2", QRect(8, 158, 275, 176));
+        rating(ratings, "Label1", "looks_sld", 22);
+        rating(ratings, "Label2", "smart_sld", 66);
+        rating(ratings, "Label3", "luck_sld", 110);
+        label(ratings, "points", QRect(12, 154, 251, 16));
+
+        auto* ok = button(dialog, "Command1", QRect(122, 342, 75, 25));
+        ok->setDefault(true);
+        button(dialog, "Command2", QRect(208, 342, 75, 25));
+    }
+
+private:
+    TitledFrame* frame(QWidget* parent, const char* name, const QRect& place) {
+        auto* f = new TitledFrame(parent);
+        f->setObjectName(QLatin1String(name));
+        f->setGeometry(place);
+        bind(name, nullptr, [f](const Control& now, const Control* before) { sync::frame(f, now, before); });
+        return f;
+    }
+
+    void label(QWidget* parent, const char* name, const QRect& place) {
+        auto* l = new QLabel(parent);
+        l->setObjectName(QLatin1String(name));
+        l->setGeometry(place);
+        l->setTextFormat(Qt::PlainText);
+        bind(name, nullptr, [l](const Control& now, const Control* before) { sync::label(l, now, before); });
+    }
+
+    // A caption over its slider, `top` pixels into the frame.
+    void rating(QWidget* parent, const char* caption, const char* name, int top) {
+        label(parent, caption, QRect(12, top, 251, 16));
+        auto* s = new QSlider(Qt::Horizontal, parent);
+        s->setObjectName(QLatin1String(name));
+        s->setGeometry(10, top + 16, 255, 24);
+        s->setRange(0, 100);
+        s->setSingleStep(1);
+        s->setPageStep(5);
+        s->setTickPosition(QSlider::TicksBelow);
+        s->setTickInterval(10);
+        bind(name, s, [s](const Control& now, const Control* before) { sync::slider(s, now, before); });
+        forward_slide(s, name);
+    }
+
+    QPushButton* button(QWidget* parent, const char* name, const QRect& place) {
+        auto* b = new QPushButton(parent);
+        b->setObjectName(QLatin1String(name));
+        b->setGeometry(place);
+        b->setAutoDefault(true);
+        bind(name, b, [b](const Control& now, const Control* before) { sync::button(b, now, before); });
+        forward_click(b, name);
+        return b;
+    }
+};
+
+} // namespace
+
+std::unique_ptr<WindowAdapter> make_setup_window(WindowManager& manager) {
+    return std::make_unique<SetupWindowAdapter>(manager);
+}
+
+} // namespace swoonery::ui

@@ -1,0 +1,158 @@
+// The few widgets of the game's windows that Qt has no exact match for, and
+// the two window frames, whose close box and resize report to the game
+// instead of acting on their own.
+#pragma once
+
+#include <QDialog>
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QPixmap>
+#include <QString>
+#include <QToolButton>
+
+#include <array>
+#include <functional>
+
+namespace swoonery::ui {
+
+// A picture box: draws its picture scaled smoothly into its contents,
+// keeping the picture's proportions. No picture draws nothing.
+class PictureBox : public QFrame {
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget* parent = nullptr);
+    // `file` is the name the picture came from, kept for tests and tools.
+    void set_picture(const QString& file, const QPixmap& picture);
+    const QString& file() const { return file_; }
+    bool has_picture() const { return !picture_.isNull(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString file_;
+    QPixmap picture_;
+};
+
+// A frame with its caption on the top edge. Drawn by hand: the style's own
+// group box reads a picture at its first paint, and with it every image
+// plugin Qt has, which costs the first window a good part of its start-up.
+class TitledFrame : public QWidget {
+    Q_OBJECT
+public:
+    explicit TitledFrame(QWidget* parent = nullptr);
+    void set_title(const QString& title);
+    const QString& title() const { return title_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString title_;
+};
+
+// A button with its picture above its caption; Enter presses it as Space does.
+class PictureButton : public QToolButton {
+    Q_OBJECT
+public:
+    explicit PictureButton(QWidget* parent = nullptr);
+    void set_picture(const QString& file, const QPixmap& picture);
+    const QString& file() const { return file_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void fit_icon();
+    QString file_;
+};
+
+// A list box whose rows keep their tab-separated columns apart, and which
+// tells a row the player picked (by mouse or keyboard) from one set in code.
+class ListBox : public QListWidget {
+    Q_OBJECT
+public:
+    explicit ListBox(QWidget* parent = nullptr);
+    // The selected row, -1 for none.
+    int selected_row() const;
+
+Q_SIGNALS:
+    void row_picked(int row);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+// A label that acts like a link: clicked by the mouse, or by Space or Enter
+// once it has the keyboard focus.
+class LinkLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit LinkLabel(QWidget* parent = nullptr);
+
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    bool pressed_ = false;
+};
+
+// The heart gauge: a column of 21 small pictures, the first n of them
+// shown, counted from the bottom.
+class HeartGauge : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kHearts = 21;
+    static constexpr int kSize = 17;
+
+    explicit HeartGauge(QWidget* parent = nullptr);
+    void set_picture(const QString& file, const QPixmap& picture);
+    void set_shown(int n);
+    int shown() const { return shown_; }
+    const QString& file() const { return hearts_[0]->file(); }
+
+private:
+    std::array<PictureBox*, kHearts> hearts_{};
+    int shown_ = 0;
+};
+
+// The frame of every window but the main one: a dialog with a fixed border
+// whose close box and Escape key ask the game instead of closing.
+class GameDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit GameDialog(int width, int height);
+    std::function<void()> on_close;
+
+    void reject() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+};
+
+// The frame of the main window: its close box asks the game, and each
+// resize (the first showing included) is reported.
+class GameMainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    GameMainWindow();
+    std::function<void()> on_close;
+    std::function<void()> on_resize;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+};
+
+} // namespace swoonery::ui

@@ -1,0 +1,198 @@
+#include "ui/window_manager.h"
+
+#include "ui/adapters.h"
+#include "ui/window_adapter.h"
+
+#include <QApplication>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace swoonery::ui {
+
+namespace {
+
+std::size_t slot(WindowId id) { return static_cast<std::size_t>(id); }
+
+std::unique_ptr<WindowAdapter> make_adapter(WindowId id, WindowManager& manager) {
+    switch (id) {
+    case WindowId::Form1:
+        return make_main_window(manager);
+    case WindowId::Form2:
+        return make_setup_window(manager);
+    case WindowId::Form5:
+        return make_scores_window(manager);
+    case WindowId::MsgBox:
+        return make_message_box(manager);
+    default:
+        return make_small_window(manager, id);
+    }
+}
+
+} // namespace
+
+WindowManager::WindowManager(Game& game, Pictures& pictures) : game_(game), pictures_(pictures) {}
+
+WindowManager::~WindowManager() {
+    for (auto& adapter : adapters_) {
+        adapter.reset();
+    }
+    for (const QPointer<QWidget>& w : retired_) {
+        delete w.data();
+    }
+}
+
+QWidget* WindowManager::window_widget(WindowId window) const {
+    const auto& adapter = adapters_[slot(window)];
+    return adapter ? adapter->widget() : nullptr;
+}
+
+template <class Input>
+InputResult WindowManager::feed(WindowId window, std::string_view control, Input input) {
+    if (!control.empty()) {
+        if (const auto& adapter = adapters_[slot(window)]) {
+            adapter->touch(control);
+        }
+    }
+    if (busy_) {
+        return InputResult::ignored("the game is still busy with the last input");
+    }
+    busy_ = true;
+    const InputResult result = input();
+    busy_ = false;
+    refresh();
+    return result;
+}
+
+InputResult WindowManager::start() {
+    return feed(WindowId::Form2, {}, [this] { return game_.start(); });
+}
+
+InputResult WindowManager::click(WindowId window, std::string_view control) {
+    return feed(window, control,
+                [this, window, control] { return game_.click(window_name(window), control); });
+}
+
+InputResult WindowManager::select(WindowId window, std::string_view control, int row) {
+    return feed(window, control, [this, window, control, row] {
+        return game_.select(window_name(window), control, row);
+    });
+}
+
+InputResult WindowManager::type(WindowId window, std::string_view control, const QString& text) {
+    const QByteArray utf8 = text.toUtf8();
+    return feed(window, control, [this, window, control, &utf8] {
+        return game_.type(window_name(window), control,
+                          std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+    });
+}
+
+InputResult WindowManager::slide(WindowId window, std::string_view control, int value) {
+    // A drag reports its position twice (as a move and as an action); only
+    // a change of position is a movement of the slider.
+    if (const Window* w = game_.window(window)) {
+        if (const Control* c = w->find(control); c != nullptr && c->value == value) {
+            if (const auto& adapter = adapters_[slot(window)]) {
+                adapter->touch(control);
+            }
+            return InputResult::ignored("the slider is already there");
+        }
+    }
+    return feed(window, control, [this, window, control, value] {
+        return game_.slide(window_name(window), control, value);
+    });
+}
+
+InputResult WindowManager::close(WindowId window) {
+    return feed(window, {}, [this, window] { return game_.close(window_name(window)); });
+}
+
+InputResult WindowManager::resize(WindowId window) {
+    if (busy_) {
+        // Showing the main window resizes it while the windows are synced;
+        // the game hears of it as soon as that is done.
+        resize_pending_ = resize_pending_ || window == WindowId::Form1;
+        return InputResult::ignored("kept for later");
+    }
+    return feed(window, {}, [this, window] { return game_.resize(window_name(window)); });
+}
+
+void WindowManager::refresh() {
+    if (busy_) {
+        return;
+    }
+    sync_all();
+    while (resize_pending_ && game_.running()) {
+        resize_pending_ = false;
+        busy_ = true;
+        game_.resize(window_name(WindowId::Form1));
+        busy_ = false;
+        sync_all();
+    }
+    resize_pending_ = false;
+    if (game_.started() && !game_.running() && !ended_) {
+        ended_ = true;
+        Q_EMIT program_ended();
+    }
+}
+
+void WindowManager::retire(WindowId window) {
+    auto& adapter = adapters_[slot(window)];
+    if (!adapter) {
+        return;
+    }
+    retired_.erase(std::remove_if(retired_.begin(), retired_.end(),
+                                  [](const QPointer<QWidget>& w) { return w.isNull(); }),
+                   retired_.end());
+    retired_.emplace_back(adapter->widget());
+    adapter->retire();
+    adapter.reset();
+}
+
+void WindowManager::sync_all() {
+    busy_ = true;
+    const std::vector<WindowId> order = game_.load_order();
+    WindowAdapter* front = nullptr;
+    for (const WindowId id : order) {
+        const Window* model = game_.window(id);
+        if (model == nullptr) {
+            continue;
+        }
+        auto& adapter = adapters_[slot(id)];
+        if (!adapter) {
+            adapter = make_adapter(id, *this);
+        }
+        if (adapter->sync(*model)) {
+            front = adapter.get();
+        }
+    }
+    for (int i = 0; i < kWindowCount; ++i) {
+        const auto id = static_cast<WindowId>(i);
+        if (adapters_[slot(id)] && game_.window(id) == nullptr) {
+            retire(id);
+        }
+    }
+    if (front == nullptr) {
+        // The window the player was in may have gone: the keyboard goes to
+        // the last window that still takes input.
+        const QWidget* active = QApplication::activeWindow();
+        const bool active_ok = std::any_of(adapters_.begin(), adapters_.end(), [active](const auto& a) {
+            return a && a->widget() == active && a->takes_input();
+        });
+        if (!active_ok) {
+            for (auto it = order.rbegin(); it != order.rend(); ++it) {
+                const auto& adapter = adapters_[slot(*it)];
+                if (adapter && adapter->takes_input()) {
+                    front = adapter.get();
+                    break;
+                }
+            }
+        }
+    }
+    if (front != nullptr) {
+        front->bring_to_front();
+    }
+    busy_ = false;
+}
+
+} // namespace swoonery::ui

@@ -1,0 +1,409 @@
+// The game played through its widgets: the set-up form, a call, a date, a
+// loss, a win, the disabled main window, the menus and the desktop check.
+#include "test_support.h"
+
+#include "ui/widgets.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QResizeEvent>
+#include <QSlider>
+#include <QScreen>
+#include <QTableWidget>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdlib>
+
+using namespace swoonery;
+using namespace swoonery::ui;
+using namespace swoonery::ui::testing;
+
+namespace {
+
+bool played(const Harness& h, const char* sound) {
+    return std::find(h.sound.played.begin(), h.sound.played.end(), sound) != h.sound.played.end();
+}
+
+QString text_of(const Harness& h, WindowId id, const char* label) {
+    return h.find<QLabel>(id, label)->text();
+}
+
+// Sets her heart value as a game event would, and shows it.
+void set_heart(Harness& h, int value) {
+    h.game.state().heart_value = static_cast<int16>(value);
+    h.game.display_heart(static_cast<int16>(value));
+    h.windows.refresh();
+}
+
+// Whether the window stands in the middle of its screen, give or take the
+// few pixels of a window frame, whose size is unknown before the first show.
+bool centred(const QWidget* w) {
+    const QPoint off = w->frameGeometry().center() - w->screen()->availableGeometry().center();
+    return std::abs(off.x()) <= 4 && std::abs(off.y()) <= 4;
+}
+
+bool shown(const Harness& h, WindowId id) {
+    const QWidget* w = h.window(id);
+    return w != nullptr && !w->isHidden();
+}
+
+} // namespace
+
+class GameFlowTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void setup_form_to_first_game();
+    void empty_name_asks_for_one();
+    void new_game_returns_to_the_name_box();
+    void call_and_a_topic();
+    void date_at_the_beach();
+    void loss_window_and_its_ok();
+    void win_up_to_the_red_row();
+    void disabled_main_window_refuses_clicks();
+    void no_input_while_the_cat_sound_plays();
+    void a_call_by_keyboard_alone();
+    void menus_by_keyboard();
+    void resize_runs_the_desktop_check_data();
+    void resize_runs_the_desktop_check();
+};
+
+void GameFlowTest::setup_form_to_first_game() {
+    // Typing a name and pressing Enter on the set-up form starts a game in the
+    // main window, hides the form and remembers the name.
+    Harness h;
+    h.windows.start();
+    QVERIFY(shown(h, WindowId::Form2));
+    QVERIFY(centred(h.window(WindowId::Form2)));
+    QVERIFY(h.window(WindowId::Form1) == nullptr); // nothing of the game before OK
+    auto* name = h.find<QLineEdit>(WindowId::Form2, "name_txt");
+    QTest::keyClicks(name, QStringLiteral("Bob"));
+    QCOMPARE(h.game.form2()->name_txt.text, std::string("Bob"));
+
+    h.rng.push({0.01, 0.15, 0.025, 0.075, 0.125, 0.175, 0.225});
+    QTest::keyClick(name, Qt::Key_Return); // the default button, OK
+    settle();
+
+    QVERIFY(shown(h, WindowId::Form1));
+    QVERIFY(centred(h.window(WindowId::Form1)));
+    QVERIFY(!shown(h, WindowId::Form2));
+    QCOMPARE(text_of(h, WindowId::Form1, "days_lbl"), QStringLiteral("Day 1"));
+    QCOMPARE(text_of(h, WindowId::Form1, "money_lbl"), QStringLiteral("Cash $50"));
+    QCOMPARE(h.find<HeartGauge>(WindowId::Form1, "heart")->shown(), 2);
+    QVERIFY(!h.find<QAbstractButton>(WindowId::Form1, "Command3")->isEnabled());
+    QCOMPARE(h.find<PictureBox>(WindowId::Form1, "Picture7")->file(), QStringLiteral("girl1.bmp"));
+    QFile last(h.folder.filePath(QStringLiteral("last")));
+    QVERIFY(last.open(QIODevice::ReadOnly));
+    QCOMPARE(last.readAll(), QByteArray("Bob                 "));
+    VERIFY_SCREEN_MATCHES(h);
+}
+
+void GameFlowTest::empty_name_asks_for_one() {
+    // OK with an empty name brings up a message box, and closing it puts the
+    // keyboard focus back in the name box.
+    Harness h;
+    h.windows.start();
+    h.window(WindowId::Form2)->activateWindow();
+    click(h.find<QAbstractButton>(WindowId::Form2, "Command1"));
+    auto* box = qobject_cast<QMessageBox*>(h.window(WindowId::MsgBox));
+    QVERIFY(box != nullptr && box->isVisible());
+    QCOMPARE(box->text(), QStringLiteral("Please Enter Your Name !!"));
+    QCOMPARE(box->icon(), QMessageBox::NoIcon);
+    QVERIFY(box->parentWidget() == nullptr);
+    VERIFY_SCREEN_MATCHES(h);
+
+    click(box->findChild<QAbstractButton*>(QStringLiteral("OK")));
+    QVERIFY(h.window(WindowId::MsgBox) == nullptr);
+    QVERIFY(h.window(WindowId::Form1) == nullptr);
+    QCOMPARE(h.window(WindowId::Form2)->focusWidget()->objectName(), QStringLiteral("name_txt"));
+}
+
+void GameFlowTest::new_game_returns_to_the_name_box() {
+    // Start New Game brings the set-up form back afresh, with the sliders at
+    // 50 and the keyboard in the name box, wherever it was left before.
+    Harness h;
+    h.windows.start();
+    auto* looks = h.find<QSlider>(WindowId::Form2, "looks_sld");
+    QTest::keyClick(looks, Qt::Key_PageUp);
+    QTest::keyClicks(h.find<QLineEdit>(WindowId::Form2, "name_txt"), QStringLiteral("Bob"));
+    h.rng.push({0.01, 0.15, 0.025, 0.075, 0.125, 0.175, 0.225});
+    click(h.find<QAbstractButton>(WindowId::Form2, "Command1")); // the keyboard is on OK now
+    QCOMPARE(looks->value(), 55);
+    QVERIFY(h.window(WindowId::Form2)->focusWidget()->objectName() != QLatin1String("name_txt"));
+
+    h.window(WindowId::Form1)->findChild<QAction*>(QStringLiteral("newgame"))->trigger();
+    settle();
+    QVERIFY(shown(h, WindowId::Form2));
+    QVERIFY(h.window(WindowId::Form1) == nullptr);
+    QCOMPARE(looks->value(), 50);
+    QCOMPARE(h.window(WindowId::Form2)->focusWidget()->objectName(), QStringLiteral("name_txt"));
+    VERIFY_SCREEN_MATCHES(h);
+}
+
+void GameFlowTest::call_and_a_topic() {
+    // Calling her costs 5 and lists the topics; a topic she likes, picked from
+    // the list and asked with the action button, warms her heart.
+    Harness h;
+    h.start_game();
+    click(h.find<QAbstractButton>(WindowId::Form1, "Command2"));
+    QCOMPARE(text_of(h, WindowId::Form1, "money_lbl"), QStringLiteral("Cash  $45"));
+    QCOMPARE(h.find<TitledFrame>(WindowId::Form1, "Frame1")->title(),
+             QStringLiteral("Things to Talk about"));
+    auto* list = h.find<ListBox>(WindowId::Form1, "Do_List");
+    QCOMPARE(list->count(), 20);
+    auto* go = h.find<QAbstractButton>(WindowId::Form1, "cmd_ok");
+    QVERIFY(go->isHidden());
+    QVERIFY(played(h, "phonet.wav"));
+
+    click_row(list, 0); // Horror movies, one she likes
+    QVERIFY(!go->isHidden());
+    QCOMPARE(go->text(), QStringLiteral("TALK"));
+    QCOMPARE(h.find<QPlainTextEdit>(WindowId::Form1, "Talk")->toPlainText(), QString());
+
+    QTest::keyClick(go, Qt::Key_Space);
+    settle();
+    QCOMPARE(h.find<QPlainTextEdit>(WindowId::Form1, "Talk")->toPlainText(),
+             QStringLiteral("Bob: So are you into Horror movies?\nLisa: Yah!!! what a coincedence ..me too!!"));
+    QCOMPARE(text_of(h, WindowId::Form1, "heart_rate"), QStringLiteral("22"));
+    QCOMPARE(h.find<HeartGauge>(WindowId::Form1, "heart")->shown(), 4);
+    QVERIFY(go->isHidden());
+    VERIFY_SCREEN_MATCHES(h);
+}
+
+void GameFlowTest::date_at_the_beach() {
+    // A date picked from the list costs its price, passes a day, plays the
+    // place's sound and writes her reply.
+    Harness h;
+    h.start_game();
+    set_heart(h, 40);
+    auto* out = h.find<QAbstractButton>(WindowId::Form1, "Command3");
+    QVERIFY(out->isEnabled());
+    h.rng.push({0.5, 0.5}); // no money found, no cat
+    click(out);
+    QCOMPARE(h.find<TitledFrame>(WindowId::Form1, "Frame1")->title(), QStringLiteral("Places to Go"));
+    QCOMPARE(h.find<QPlainTextEdit>(WindowId::Form1, "Talk")->toPlainText(),
+             QStringLiteral("Lisa: I'm coming..."));
+
+    click_row(h.find<ListBox>(WindowId::Form1, "Do_List"), 3); // the beach, $10
+    h.rng.push({0.5, 0.1}); // no fine; her first reaction
+    click(h.find<QAbstractButton>(WindowId::Form1, "cmd_ok"));
+    QCOMPARE(text_of(h, WindowId::Form1, "money_lbl"), QStringLiteral("Cash  $40"));
+    QCOMPARE(text_of(h, WindowId::Form1, "days_lbl"), QStringLiteral("Day 2"));
+    QCOMPARE(text_of(h, WindowId::Form1, "heart_rate"), QStringLiteral("43"));
+    QCOMPARE(h.find<QPlainTextEdit>(WindowId::Form1, "Talk")->toPlainText(),
+             QStringLiteral("Bob: Did you have fun today?\nLisa: Yah I did...."));
+    QCOMPARE(h.find<ListBox>(WindowId::Form1, "Do_List")->count(), 0);
+    QVERIFY(played(h, "beach.wav"));
+    VERIFY_SCREEN_MATCHES(h);
+}
+
+void GameFlowTest::loss_window_and_its_ok() {
+    // A heart value below 1 brings the loss window over the disabled main
+    // window; its OK gives the main window back, and the game stays over.
+    Harness h;
+    h.start_game();
+    set_heart(h, 1);
+    click(h.find<QAbstractButton>(WindowId::Form1, "Command2"));
+    click_row(h.find<ListBox>(WindowId::Form1, "Do_List"), 10); // Art, she does not care
+    click(h.find<QAbstractButton>(WindowId::Form1, "cmd_ok"));
+
+    QVERIFY(shown(h, WindowId::Form8));
+    QCOMPARE(text_of(h, WindowId::Form8, "Label1"),
+             QStringLiteral("Sorry Buddy !!! I guess you aren't much of a ladies man after all."));
+    QVERIFY(played(h, "sigh_m.wav"));
+    auto* main = qobject_cast<QMainWindow*>(h.window(WindowId::Form1));
+    QVERIFY(!main->centralWidget()->isEnabled());
+    VERIFY_SCREEN_MATCHES(h);
+
+    click(h.find<QAbstractButton>(WindowId::Form8, "Command1"));
+    QVERIFY(h.window(WindowId::Form8) == nullptr);
+    QVERIFY(main->centralWidget()->isEnabled());
+    click(h.find<QAbstractButton>(WindowId::Form1, "Command1"));
+    QVERIFY(shown(h, WindowId::Form12)); // every button now leads to the game-over window
+    VERIFY_SCREEN_MATCHES(h);
+}
+
+void GameFlowTest::win_up_to_the_red_row() {
+    // A win shows the result window; its OK opens the top-20 table with this
+    // game's row in red over the still disabled main window, and the table's
+    // OK gives the main window back.
+    Harness h;
+    h.start_game();
+    set_heart(h, 95);
+    click(h.find<QAbstractButton>(WindowId::Form1, "Command2"));
+    click_row(h.find<ListBox>(WindowId::Form1, "Do_List"), 1); // Poetry, one she likes
+    click(h.find<QAbstractButton>(WindowId::Form1, "cmd_ok"));
+
+    QVERIFY(shown(h, WindowId::Form3));
+    QCOMPARE(text_of(h, WindowId::Form3, "Label2"), QStringLiteral("OHH ... Bob I Love you!!!"));
+    QCOMPARE(text_of(h, WindowId::Form3, "score"), QStringLiteral("Your Score : 1000000000"));
+    QCOMPARE(text_of(h, WindowId::Form3, "money"), QStringLiteral("Total Money Spent $5"));
+    QVERIFY(played(h, "kiss.wav"));
+
+    click(h.find<QAbstractButton>(WindowId::Form3, "Command1"));
+    QVERIFY(shown(h, WindowId::Form5));
+    auto* grid = h.find<QTableWidget>(WindowId::Form5, "Score_list");
+    QCOMPARE(grid->item(0, 1)->text(), QStringLiteral("Name"));
+    QCOMPARE(grid->item(0, 1)->background().color(), QColor(0xE0, 0xE0, 0xE0));
+    QCOMPARE(grid->item(1, 0)->text(), QStringLiteral("1"));
+    QCOMPARE(grid->item(1, 1)->text().trimmed(), QStringLiteral("Bob"));
+    QCOMPARE(grid->item(1, 4)->foreground().color(), QColor(255, 0, 0));
+    auto* main = qobject_cast<QMainWindow*>(h.window(WindowId::Form1));
+    QVERIFY(!main->centralWidget()->isEnabled());
+    VERIFY_SCREEN_MATCHES(h);
+
+    click(h.find<QAbstractButton>(WindowId::Form5, "Command1"));
+    QVERIFY(h.window(WindowId::Form5) == nullptr);
+    QVERIFY(main->centralWidget()->isEnabled());
+    QCOMPARE(QFileInfo(h.folder.filePath(QStringLiteral("Scores"))).size(), 798);
+}
+
+void GameFlowTest::disabled_main_window_refuses_clicks() {
+    // While a secondary window is open the main window's buttons and menus
+    // take no input, yet the secondary window, not being its child, does.
+    Harness h;
+    h.start_game();
+    h.game.state().cash = 3;
+    click(h.find<QAbstractButton>(WindowId::Form1, "Command2")); // too poor to call
+    QVERIFY(shown(h, WindowId::Form11));
+    QCOMPARE(text_of(h, WindowId::Form11, "Label1"),
+             QStringLiteral("Were you thinking of calling REVERSE charge!!"));
+
+    auto* main = qobject_cast<QMainWindow*>(h.window(WindowId::Form1));
+    QVERIFY(main->isEnabled());
+    QVERIFY(!main->menuBar()->isEnabled());
+    click(h.find<QAbstractButton>(WindowId::Form1, "Command4")); // Go to Work
+    QCOMPARE(text_of(h, WindowId::Form1, "days_lbl"), QStringLiteral("Day 1"));
+    QVERIFY(!played(h, "car.wav"));
+    QCOMPARE(h.find<TitledFrame>(WindowId::Form1, "Frame1")->title(), QString());
+
+    QWidget* message = h.window(WindowId::Form11);
+    QVERIFY(message->parentWidget() == nullptr);
+    QVERIFY(message->isEnabled());
+    click(h.find<QAbstractButton>(WindowId::Form11, "Command1"));
+    QVERIFY(h.window(WindowId::Form11) == nullptr);
+    QVERIFY(main->centralWidget()->isEnabled());
+    QVERIFY(main->menuBar()->isEnabled());
+    VERIFY_SCREEN_MATCHES(h);
+}
+
+void GameFlowTest::no_input_while_the_cat_sound_plays() {
+    // A click that arrives while the cat's sound is played to its end is
+    // refused, and the cat window comes up only after the sound.
+    Harness h;
+    h.start_game();
+    set_heart(h, 40);
+    bool cat_window_early = true;
+    h.sound.while_waiting = [&h, &cat_window_early] {
+        cat_window_early = h.window(WindowId::Form4) != nullptr;
+        QTest::mouseClick(h.find<QAbstractButton>(WindowId::Form1, "Command2"), Qt::LeftButton);
+    };
+    h.rng.push({0.5, 2.5 / 60}); // no money found; the cat
+    click(h.find<QAbstractButton>(WindowId::Form1, "Command3"));
+
+    QVERIFY(played(h, "wait:cat.wav"));
+    QVERIFY(!cat_window_early);
+    QVERIFY(!played(h, "phonet.wav"));
+    QCOMPARE(h.game.state().cash, int16{50});
+    QVERIFY(shown(h, WindowId::Form4));
+    VERIFY_SCREEN_MATCHES(h);
+}
+
+void GameFlowTest::a_call_by_keyboard_alone() {
+    // The main window is played with the keyboard alone: Tab goes down the
+    // buttons (past the disabled one) to the list, the arrows pick a row, and
+    // Space presses the buttons.
+    Harness h;
+    h.start_game();
+    QWidget* main = h.window(WindowId::Form1);
+    QVERIFY(QTest::qWaitForWindowActive(main));
+    auto key = [](Qt::Key k) {
+        QTest::keyClick(QApplication::focusWidget(), k);
+        settle();
+    };
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command2"));
+    key(Qt::Key_Space); // Call Her
+    QCOMPARE(h.find<ListBox>(WindowId::Form1, "Do_List")->count(), 20);
+    QStringList order;
+    for (int i = 0; i < 4; ++i) {
+        key(Qt::Key_Tab);
+        order.push_back(QApplication::focusWidget()->objectName());
+    }
+    QCOMPARE(order, QStringList({"Command1", "Command4", "Command5", "Do_List"}));
+    key(Qt::Key_Down);
+    QCOMPARE(h.game.form1()->Do_List.selected, h.find<ListBox>(WindowId::Form1, "Do_List")->selected_row());
+    QVERIFY(h.game.form1()->Do_List.selected >= 0);
+    key(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmd_ok"));
+    key(Qt::Key_Space);
+    QVERIFY(h.find<QPlainTextEdit>(WindowId::Form1, "Talk")->toPlainText().startsWith(
+        QStringLiteral("Bob: So are you into")));
+    VERIFY_SCREEN_MATCHES(h);
+}
+
+void GameFlowTest::menus_by_keyboard() {
+    // The menus open by the access keys of their captions, so the sound
+    // switch can be reached and toggled with the keyboard alone.
+    Harness h;
+    h.start_game();
+    QWidget* main = h.window(WindowId::Form1);
+    main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(main));
+    QTest::keyClick(main, Qt::Key_S, Qt::AltModifier);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menu != nullptr);
+    QCOMPARE(menu->objectName(), QStringLiteral("snds"));
+    QTest::keyClick(menu, Qt::Key_Down);
+    QTest::keyClick(menu, Qt::Key_Return);
+    settle();
+    QVERIFY(!h.game.state().sound_on);
+    QVERIFY(!main->findChild<QAction*>(QStringLiteral("sndenable"))->isChecked());
+    VERIFY_SCREEN_MATCHES(h);
+}
+
+void GameFlowTest::resize_runs_the_desktop_check_data() {
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<bool>("ends");
+    QTest::newRow("800x600 is enough") << 800 << 600 << false;
+    QTest::newRow("799 wide is too narrow") << 799 << 600 << true;
+    QTest::newRow("599 high is too low") << 800 << 599 << true;
+}
+
+void GameFlowTest::resize_runs_the_desktop_check() {
+    // Every resize of the main window checks the desktop again; one below
+    // 800x600 shows the message, and closing it ends the program.
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QFETCH(bool, ends);
+    Harness h;
+    h.start_game();
+    h.desktop.current = {width, height};
+    QWidget* main = h.window(WindowId::Form1);
+    QResizeEvent resized(main->size(), main->size());
+    QCoreApplication::sendEvent(main, &resized);
+    settle();
+    auto* box = qobject_cast<QMessageBox*>(h.window(WindowId::MsgBox));
+    QCOMPARE(box != nullptr, ends);
+    if (!ends) {
+        return;
+    }
+    QCOMPARE(box->text(),
+             QStringLiteral("The desktop size has to be at least 800x600 for Swoonery to work properly"));
+    click(box->findChild<QAbstractButton*>(QStringLiteral("OK")));
+    QVERIFY(h.ended);
+    QVERIFY(!h.game.running());
+    QVERIFY(h.window(WindowId::Form1) == nullptr);
+}
+
+QTEST_MAIN(GameFlowTest)
+#include "game_flow_test.moc"

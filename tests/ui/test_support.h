@@ -1,0 +1,111 @@
+// What the widget tests share: chance from a queue, sound and browser that
+// only record, a fixed desktop, one game on screen in a temporary working
+// folder, and a check that every widget on screen says what the model says.
+#pragma once
+
+#include "core/game.h"
+#include "core/random.h"
+#include "platform/browser.h"
+#include "platform/desktop.h"
+#include "platform/sound.h"
+#include "ui/pictures.h"
+#include "ui/window_manager.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <deque>
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+class QAbstractButton;
+
+namespace swoonery::ui::testing {
+
+// The queued values first, then a seeded generator.
+class QueueRandom final : public RandomSource {
+public:
+    explicit QueueRandom(std::uint64_t seed = 1) : fallback_(seed) {}
+    double uniform() override;
+    void push(std::initializer_list<double> values) { queue.insert(queue.end(), values); }
+    std::deque<double> queue;
+
+private:
+    SeededRandom fallback_;
+};
+
+class RecordingSound final : public SoundInterface {
+public:
+    void play(std::string_view file) override { played.emplace_back(file); }
+    // Runs `while_waiting` as the real sound's event loop would run events.
+    void play_to_end(std::string_view file) override;
+    std::vector<std::string> played;
+    std::function<void()> while_waiting;
+};
+
+class RecordingBrowser final : public BrowserInterface {
+public:
+    BrowserResult open(std::string_view url) override;
+    BrowserResult outcome = BrowserResult::Opened;
+    std::vector<std::string> opened;
+};
+
+class FixedDesktop final : public DesktopInterface {
+public:
+    DesktopSize size() override { return current; }
+    DesktopSize current{1024, 768};
+};
+
+// One run of the program, with the windows on screen.
+class Harness {
+public:
+    // Pictures are read from `pictures_folder`, by default the empty working
+    // folder, so that none are found.
+    explicit Harness(std::uint64_t seed = 1, const QString& pictures_folder = QString());
+    ~Harness();
+
+    QTemporaryDir folder;
+    QueueRandom rng;
+    RecordingSound sound;
+    RecordingBrowser browser;
+    FixedDesktop desktop;
+    Game game;
+    Pictures pictures;
+    WindowManager windows;
+    bool ended = false;
+
+    // The window's widget on screen, found by its object name.
+    QWidget* window(WindowId id) const;
+    template <class T> T* find(WindowId id, const char* control) const {
+        QWidget* w = window(id);
+        return w == nullptr ? nullptr : w->findChild<T*>(QLatin1String(control));
+    }
+
+    // Starts the program and plays the set-up form through the widgets: the
+    // name typed, OK clicked. Queues the draws of a new game: face 1, the
+    // girl Lisa, and the liked topics 1 to 5.
+    void start_game(const QString& name = QStringLiteral("Bob"));
+
+    // Every difference between the widgets on screen and the model, one line
+    // each; empty when they agree.
+    QStringList differences() const;
+};
+
+// Deletes the windows Qt was asked to delete later.
+void settle();
+void click(QAbstractButton* button);
+// A click on row `row` of a list or table view's viewport.
+void click_row(QWidget* view, int row);
+
+} // namespace swoonery::ui::testing
+
+// Fails the test with every difference listed when the screen and the model
+// disagree.
+#define VERIFY_SCREEN_MATCHES(harness)                                                          \
+    do {                                                                                        \
+        const QStringList differences_ = (harness).differences();                              \
+        QVERIFY2(differences_.isEmpty(), qPrintable(differences_.join(QLatin1Char('\n'))));    \
+    } while (false)
