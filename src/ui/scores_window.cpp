@@ -56,7 +56,13 @@ public:
             }
         }
         bind("Score_list", grid,
-             [grid](const Control& now, const Control* before) { sync::grid(grid, now, before); });
+             [grid](const Control& now, const Control* before) {
+                 sync::grid(grid, now, before);
+                 // The grid holds more than it shows: bring the new entry into view.
+                 if (!now.red_rows.empty() && now.red_rows.front() < grid->rowCount()) {
+                     grid->scrollToItem(grid->item(now.red_rows.front(), 0));
+                 }
+             });
 
         button(dialog, "Command2", QRect(8, 360, 89, 25), false);
         button(dialog, "Command1", QRect(424, 357, 65, 25), true);
