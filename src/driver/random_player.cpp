@@ -45,10 +45,9 @@ std::string RandomPlayer::step(Game& game, bool allow_exit) {
             switch (c.kind) {
             case ControlKind::Button:
             case ControlKind::Menu:
-                options.push_back({Candidate::Kind::Click, id, nc.name});
-                // Buttons that move the game on come up more often.
-                if (id == WindowId::Form1 && c.kind == ControlKind::Button) {
-                    options.push_back({Candidate::Kind::Click, id, nc.name});
+                // Like a player, it plays far more than it uses the menus.
+                for (int k = id == WindowId::Form1 && c.kind == ControlKind::Button ? 8 : 1; k > 0;
+                     --k) {
                     options.push_back({Candidate::Kind::Click, id, nc.name});
                 }
                 break;
@@ -59,7 +58,7 @@ std::string RandomPlayer::step(Game& game, bool allow_exit) {
                 break;
             case ControlKind::ListBox:
                 if (!c.items.empty()) {
-                    for (int k = 0; k < 4; ++k) {
+                    for (int k = 0; k < 8; ++k) {
                         options.push_back({Candidate::Kind::Select, id, nc.name,
                                            static_cast<int>(c.items.size())});
                     }

@@ -19,10 +19,12 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <QUrl>
 #include <QWidget>
 
 #include <cstdint>
 #include <random>
+#include <utility>
 
 namespace {
 
@@ -48,7 +50,13 @@ int main(int argc, char* argv[]) {
 #endif
     swoonery::ui::QtDesktop desktop;
     swoonery::SeededRandom chance(fresh_seed());
-    swoonery::Game game(swoonery::Services{sound, browser, desktop, chance});
+    swoonery::Services services{sound, browser, desktop, chance};
+    // Online Help opens the README that the build puts beside the program.
+    services.help_url =
+        QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + QStringLiteral("/README.md"))
+            .toString()
+            .toStdString();
+    swoonery::Game game(std::move(services));
 
     swoonery::ui::Pictures pictures(QCoreApplication::applicationDirPath());
     swoonery::ui::WindowManager windows(game, pictures);
