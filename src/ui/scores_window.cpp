@@ -64,22 +64,8 @@ public:
                  }
              });
 
-        button(dialog, "Command2", QRect(8, 360, 89, 25), false);
-        button(dialog, "Command1", QRect(424, 357, 65, 25), true);
-    }
-
-private:
-    void button(QWidget* parent, const char* name, const QRect& place, bool is_default) {
-        auto* b = new QPushButton(parent);
-        b->setObjectName(QLatin1String(name));
-        b->setGeometry(place);
-        b->setAutoDefault(true);
-        b->setDefault(is_default);
-        if (is_default) {
-            b->setFocus(); // the keyboard starts on OK
-        }
-        bind(name, b, [b](const Control& now, const Control* before) { sync::button(b, now, before); });
-        forward_click(b, name);
+        dialog_button(dialog, "Command2", QRect(8, 360, 89, 25), false);
+        dialog_button(dialog, "Command1", QRect(424, 357, 65, 25), true);
     }
 };
 

@@ -97,17 +97,7 @@ private:
     }
 
     QPushButton* button(const char* name, const QRect& place, bool is_default) {
-        auto* b = new QPushButton(dialog_);
-        b->setObjectName(QLatin1String(name));
-        b->setGeometry(place);
-        b->setAutoDefault(true);
-        b->setDefault(is_default);
-        if (is_default) {
-            b->setFocus(); // the keyboard starts on OK
-        }
-        bind(name, b, [b](const Control& now, const Control* before) { sync::button(b, now, before); });
-        forward_click(b, name);
-        return b;
+        return dialog_button(dialog_, name, place, is_default);
     }
 
     PictureBox* picture(QWidget* parent, const char* name, const QRect& place, bool framed) {

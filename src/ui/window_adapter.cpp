@@ -193,4 +193,19 @@ std::function<void()> WindowAdapter::close_request() const {
     return [m = &manager_, id = id_] { m->close(id); };
 }
 
+QPushButton* WindowAdapter::dialog_button(QWidget* parent, const char* name, const QRect& place,
+                                          bool is_default) {
+    auto* b = new QPushButton(parent);
+    b->setObjectName(QLatin1String(name));
+    b->setGeometry(place);
+    b->setAutoDefault(true);
+    b->setDefault(is_default);
+    if (is_default) {
+        b->setFocus(); // the keyboard starts on OK
+    }
+    bind(name, b, [b](const Control& now, const Control* before) { sync::button(b, now, before); });
+    forward_click(b, name);
+    return b;
+}
+
 } // namespace swoonery::ui

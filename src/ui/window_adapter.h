@@ -7,6 +7,8 @@
 #include "core/window_model.h"
 
 #include <QPointer>
+#include <QPushButton>
+#include <QRect>
 #include <QWidget>
 
 #include <functional>
@@ -76,6 +78,10 @@ protected:
     void forward_edit(QLineEdit* edit, std::string control);
     void forward_slide(QSlider* slider, std::string control);
     std::function<void()> close_request() const;
+    // A push button of a dialog, bound to its control and forwarding its
+    // clicks; the default button takes the keyboard first.
+    QPushButton* dialog_button(QWidget* parent, const char* name, const QRect& place,
+                               bool is_default);
 
     // Window-level steps a window may do its own way.
     virtual void show_window();
