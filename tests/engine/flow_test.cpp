@@ -268,3 +268,27 @@ TEST(Flow, CountersSaturate) {
 
 } // namespace
 } // namespace swoonery::test
+
+namespace swoonery::test {
+namespace {
+
+// A high-score file the game cannot read is named in a message; the table
+// window still opens and the game goes on.
+TEST(Flow, UnreadableScoresFileIsReported) {
+    Harness h;
+    std::filesystem::create_directory(h.dir / "Scores");
+    h.new_game();
+    h.run("click Form1.hscores");
+    ASSERT_TRUE(h.open(WindowId::Form5));
+    ASSERT_TRUE(h.open(WindowId::MsgBox));
+    const auto& box = h.win<MessageBoxWindow>(WindowId::MsgBox);
+    EXPECT_TRUE(box.warning);
+    EXPECT_NE(box.text.find("Scores\" could not be read: Is a directory"), std::string::npos)
+        << box.text;
+    h.run("click MsgBox.OK\nclick Form5.Command1");
+    EXPECT_TRUE(h.f1().enabled);
+    EXPECT_TRUE(std::filesystem::is_directory(h.dir / "Scores"));
+}
+
+} // namespace
+} // namespace swoonery::test
