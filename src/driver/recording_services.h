@@ -8,6 +8,8 @@
 #include "platform/sound.h"
 
 #include <deque>
+#include <initializer_list>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -42,12 +44,17 @@ public:
 // generator.
 class QueuedRandom final : public RandomSource {
 public:
+    explicit QueuedRandom(std::uint64_t seed = 1) : fallback_(seed) {}
     double uniform() override;
     void reseed(std::uint64_t seed) { fallback_.reseed(seed); }
+    template <class Values> void push(const Values& values) {
+        queue.insert(queue.end(), std::begin(values), std::end(values));
+    }
+    void push(std::initializer_list<double> values) { push<>(values); }
     std::deque<double> queue;
 
 private:
-    SeededRandom fallback_{1};
+    SeededRandom fallback_;
 };
 
 } // namespace swoonery::driver

@@ -210,7 +210,7 @@ std::string ScriptRunner::execute(std::string_view line, bool& failed) {
         if (values.empty()) {
             return error("rng takes at least one value");
         }
-        rng_.queue.insert(rng_.queue.end(), values.begin(), values.end());
+        rng_.push(values);
         return {};
     }
     if (cmd == "desktop") {

@@ -20,15 +20,6 @@
 
 namespace swoonery::ui::testing {
 
-double QueueRandom::uniform() {
-    if (queue.empty()) {
-        return fallback_.uniform();
-    }
-    const double u = queue.front();
-    queue.pop_front();
-    return u;
-}
-
 void RecordingSound::play_to_end(std::string_view file) {
     played.push_back("wait:" + std::string(file));
     if (while_waiting) {

@@ -5,6 +5,7 @@
 
 #include "core/game.h"
 #include "core/random.h"
+#include "driver/recording_services.h"
 #include "platform/browser.h"
 #include "platform/desktop.h"
 #include "platform/sound.h"
@@ -15,7 +16,6 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
-#include <deque>
 #include <functional>
 #include <initializer_list>
 #include <string>
@@ -25,17 +25,9 @@ class QAbstractButton;
 
 namespace swoonery::ui::testing {
 
-// The queued values first, then a seeded generator.
-class QueueRandom final : public RandomSource {
-public:
-    explicit QueueRandom(std::uint64_t seed = 1) : fallback_(seed) {}
-    double uniform() override;
-    void push(std::initializer_list<double> values) { queue.insert(queue.end(), values); }
-    std::deque<double> queue;
-
-private:
-    SeededRandom fallback_;
-};
+// The queued values first, then a seeded generator: the driver's own.
+using QueueRandom = driver::QueuedRandom;
+using FixedDesktop = driver::FixedDesktop;
 
 class RecordingSound final : public SoundInterface {
 public:
@@ -51,12 +43,6 @@ public:
     BrowserResult open(std::string_view url) override;
     BrowserResult outcome = BrowserResult::Opened;
     std::vector<std::string> opened;
-};
-
-class FixedDesktop final : public DesktopInterface {
-public:
-    DesktopSize size() override { return current; }
-    DesktopSize current{1024, 768};
 };
 
 // One run of the program, with the windows on screen.
