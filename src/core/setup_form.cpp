@@ -1,37 +1,14 @@
 // The set-up form: the player's name, remembered in the file `last`, and
 // three ratings shared out of a pool of 150 points.
 #include "core/game.h"
+#include "core/last_file.h"
 #include "core/text.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
 
 namespace swoonery {
 
 namespace {
-
-constexpr std::size_t kNameBytes = 20;
-
-// Reads record 1 of `last` as raw bytes, creating the file empty when it is
-// missing. Any failure reads as an empty record: the game goes on without
-// remembering the name.
-std::string read_last(const std::filesystem::path& file) {
-    std::FILE* f = std::fopen(file.string().c_str(), "rb");
-    if (f == nullptr) {
-        if (errno == ENOENT) {
-            if (std::FILE* created = std::fopen(file.string().c_str(), "wb")) {
-                std::fclose(created);
-            }
-        }
-        return {};
-    }
-    std::string bytes(kNameBytes, '\0');
-    const std::size_t got = std::fread(bytes.data(), 1, kNameBytes, f);
-    std::fclose(f);
-    bytes.resize(got);
-    return bytes;
-}
 
 // The name box's text for a record: zero bytes count as blanks, trailing
 // blanks go.
@@ -42,20 +19,6 @@ std::string name_of_record(std::string bytes) {
         }
     }
     return cp1252_to_utf8(bytes);
-}
-
-// Writes record 1 of `last`: the name in Windows-1252, padded with blanks to
-// 20 bytes. Bytes past the record are left as they are.
-void write_last(const std::filesystem::path& file, const std::string& record) {
-    std::FILE* f = std::fopen(file.string().c_str(), "r+b");
-    if (f == nullptr) {
-        f = std::fopen(file.string().c_str(), "wb");
-        if (f == nullptr) {
-            return;
-        }
-    }
-    std::fwrite(record.data(), 1, record.size(), f);
-    std::fclose(f);
 }
 
 void select_all(Control& box) {
@@ -79,7 +42,7 @@ void Game::load_setup_form() {
                     false, AfterBox::EndProgram);
         return;
     }
-    f.saved_record = read_last(svc_.data_dir / "last");
+    f.saved_record = read_last_record(svc_.data_dir / "last");
     f.saved_name = name_of_record(f.saved_record);
     f.name_txt.text = trim_trailing_blanks(f.saved_name);
     select_all(f.name_txt);
@@ -134,16 +97,16 @@ void Game::setup_ok() {
         return; // the main window failed the desktop check: the program ends
     }
     std::string record = utf8_to_cp1252(name);
-    record.resize(kNameBytes, ' ');
+    record.resize(kLastRecordBytes, ' ');
     SetupWindow* still = form2();
     if (still == nullptr) {
-        write_last(svc_.data_dir / "last", record);
+        write_last_record(svc_.data_dir / "last", record);
         return;
     }
-    still->saved_name = utf8_truncate(name, kNameBytes);
-    still->saved_name.append(kNameBytes - utf8_length(still->saved_name), ' ');
+    still->saved_name = utf8_truncate(name, kLastRecordBytes);
+    still->saved_name.append(kLastRecordBytes - utf8_length(still->saved_name), ' ');
     if (still->saved_record != record) { // the same name again leaves the file alone
-        write_last(svc_.data_dir / "last", record);
+        write_last_record(svc_.data_dir / "last", record);
         still->saved_record = std::move(record);
     }
 }

@@ -117,6 +117,17 @@ std::string sanitize_utf8(std::string_view s) {
     return out;
 }
 
+bool is_valid_utf8(std::string_view s) {
+    for (std::size_t i = 0; i < s.size();) {
+        if (static_cast<unsigned char>(s[i]) < 0x80) {
+            ++i; // the common case, without a call
+        } else if (decode(s, i) == kInvalid) {
+            return false;
+        }
+    }
+    return true;
+}
+
 std::size_t utf8_length(std::string_view s) {
     std::size_t n = 0;
     for (std::size_t i = 0; i < s.size();) {

@@ -12,6 +12,7 @@ namespace swoonery {
 std::string trim_blanks(std::string_view s);
 std::string trim_trailing_blanks(std::string_view s);
 
+bool is_valid_utf8(std::string_view s);
 // Replaces every malformed UTF-8 sequence by U+FFFD.
 std::string sanitize_utf8(std::string_view s);
 // Number of code points of valid UTF-8 text.

@@ -48,8 +48,16 @@ Json& Json::key(std::string_view k) {
     return *this;
 }
 
-Json& Json::value(std::string_view s) {
+Json& Json::value(std::string_view raw) {
     separate();
+    // Names typed by a player and script text quoted in errors can hold any
+    // bytes; JSON is UTF-8, so what is not valid UTF-8 becomes U+FFFD.
+    std::string repaired;
+    std::string_view s = raw;
+    if (!is_valid_utf8(raw)) {
+        repaired = sanitize_utf8(raw);
+        s = repaired;
+    }
     out_.push_back('"');
     for (const char c : s) {
         const auto b = static_cast<unsigned char>(c);

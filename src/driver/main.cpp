@@ -2,6 +2,7 @@
 // file named as the only argument.
 #include "driver/script.h"
 
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 
@@ -13,8 +14,14 @@ int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     swoonery::driver::ScriptRunner runner;
     if (argc == 2) {
-        std::ifstream script(argv[1]);
-        if (!script) {
+        // A folder opens as a stream that reads nothing: refuse it as
+        // plainly as a missing file.
+        std::error_code ec;
+        std::ifstream script;
+        if (!std::filesystem::is_directory(argv[1], ec)) {
+            script.open(argv[1]);
+        }
+        if (!script.is_open()) {
             std::cerr << "swoonery-driver: cannot read " << argv[1] << '\n';
             return 2;
         }

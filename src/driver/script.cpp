@@ -297,6 +297,10 @@ int ScriptRunner::run(std::istream& in, std::ostream& out) {
             any_error = true;
         }
     }
+    if (in.bad()) {
+        out << message("error", "the script could not be read to its end") << '\n';
+        any_error = true;
+    }
     out.flush();
     return any_error ? 2 : 0;
 }

@@ -1,15 +1,18 @@
 #include "platform/linux_browser.h"
 
+#include "base/safe_file.h"
+
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSet>
 #include <QStandardPaths>
 
 #include <algorithm>
 #include <array>
+#include <filesystem>
 #include <vector>
 
 namespace swoonery {
@@ -37,14 +40,25 @@ QString absolute_dir(const char* variable, const QString& fallback) {
 // The groups of a desktop-entry style file: group name -> key -> value.
 using Groups = QHash<QString, QHash<QString, QString>>;
 
-Groups read_groups(const QString& path) {
+// Desktop entries and mimeapps.list files are a few KiB; the caches that list
+// every installed application run larger. Anything bigger, or not a regular
+// file (a pipe, a device), is no file of the desktop's and is ignored, so it
+// can neither hang the game nor fill its memory.
+constexpr std::size_t kEntryLimit = 64 * 1024;
+constexpr std::size_t kCacheLimit = 4 * 1024 * 1024;
+
+Groups read_groups(const QString& path, std::size_t limit = kEntryLimit) {
     Groups groups;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const files::SmallRead read =
+        files::read_small_file(std::filesystem::path(path.toStdString()), limit + 1,
+                               files::Links::Follow);
+    if (!read.error.empty() || read.bytes.size() > limit) {
         return groups;
     }
     QHash<QString, QString>* group = nullptr;
-    for (const QByteArray& raw : file.readAll().split('\n')) {
+    for (const QByteArray& raw :
+         QByteArray::fromRawData(read.bytes.data(), static_cast<qsizetype>(read.bytes.size()))
+             .split('\n')) {
         const QString line = QString::fromUtf8(raw).trimmed();
         if (line.isEmpty() || line.startsWith(QLatin1Char('#'))) {
             continue;
@@ -221,7 +235,7 @@ QString default_application(const Paths& paths, const QString& mime_type) {
             continue;
         }
         for (const QString& id :
-             desktop_ids(read_groups(level.legacy_defaults), defaults, mime_type)) {
+             desktop_ids(read_groups(level.legacy_defaults, kCacheLimit), defaults, mime_type)) {
             if (QString path = installed_application(application_dirs, id); !path.isEmpty()) {
                 return path;
             }
@@ -257,7 +271,8 @@ QString default_application(const Paths& paths, const QString& mime_type) {
         }
         if (!level.cache.isEmpty()) {
             if (QString path = first_associated(
-                    desktop_ids(read_groups(level.cache), QStringLiteral("MIME Cache"), mime_type));
+                    desktop_ids(read_groups(level.cache, kCacheLimit), QStringLiteral("MIME Cache"),
+                                mime_type));
                 !path.isEmpty()) {
                 return path;
             }
@@ -310,6 +325,12 @@ std::optional<QStringList> split_exec(const QString& exec, const QString& addres
 
     for (qsizetype i = 0; i < line.size(); ++i) {
         const QChar c = line[i];
+        if (c == QLatin1Char('%') && quoted) {
+            // Field codes are not allowed inside quotes: substituting there
+            // could hand the address to a shell ("sh -c \"... %u\""). Such
+            // an entry cannot be used safely.
+            return std::nullopt;
+        }
         if (c == QLatin1Char('%')) {
             i += field_code(i);
         } else if (quoted) {
@@ -358,38 +379,85 @@ std::optional<QStringList> split_exec(const QString& exec, const QString& addres
 
 } // namespace xdg
 
-BrowserResult LinuxBrowser::open(std::string_view url) {
+namespace {
+
+// The program of a command, as a path that can be started: a name with a
+// folder is taken as it is, a bare name is looked up on PATH. Empty when
+// there is no such program.
+QString resolve_program(const QString& name) {
+    if (name.contains(QLatin1Char('/'))) {
+        const QFileInfo file(name);
+        return file.isFile() && file.isExecutable() ? file.absoluteFilePath() : QString();
+    }
+    return QStandardPaths::findExecutable(name);
+}
+
+// The command of the desktop's default application for web pages: nothing
+// when there is none, or when its entry cannot be used.
+std::optional<QStringList> desktop_default(const QString& address) {
     const xdg::Paths paths = xdg::Paths::from_environment();
-    QString desktop_file;
     for (const char* type : {"x-scheme-handler/https", "x-scheme-handler/http", "text/html"}) {
-        desktop_file = xdg::default_application(paths, QString::fromLatin1(type));
-        if (!desktop_file.isEmpty()) {
-            break;
+        const QString desktop_file = xdg::default_application(paths, QString::fromLatin1(type));
+        if (desktop_file.isEmpty()) {
+            continue;
         }
+        const std::optional<QString> exec = xdg::desktop_exec(desktop_file);
+        return exec ? xdg::split_exec(*exec, address) : std::nullopt;
     }
-    if (desktop_file.isEmpty()) {
-        return BrowserResult::NotFound;
+    return std::nullopt;
+}
+
+// The first installed command of the BROWSER variable: commands separated by
+// colons, each split at blanks, "%s" standing for the address (appended when
+// a command has none) and "%%" for a percent sign.
+std::optional<QStringList> browser_variable(const QString& address) {
+    const QString value = QString::fromLocal8Bit(qgetenv("BROWSER"));
+    for (const QString& command : value.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
+        QStringList args;
+        bool has_address = false;
+        for (const QString& word :
+             command.split(QRegularExpression(QStringLiteral("[ \\t]+")), Qt::SkipEmptyParts)) {
+            QString arg;
+            for (qsizetype i = 0; i < word.size(); ++i) {
+                if (word[i] == QLatin1Char('%') && i + 1 < word.size() &&
+                    (word[i + 1] == QLatin1Char('s') || word[i + 1] == QLatin1Char('%'))) {
+                    const bool is_address = word[++i] == QLatin1Char('s');
+                    arg += is_address ? address : QStringLiteral("%");
+                    has_address = has_address || is_address;
+                } else {
+                    arg += word[i];
+                }
+            }
+            args.append(arg);
+        }
+        if (args.isEmpty() || resolve_program(args.first()).isEmpty()) {
+            continue;
+        }
+        if (!has_address) {
+            args.append(address);
+        }
+        return args;
     }
-    const std::optional<QString> exec = xdg::desktop_exec(desktop_file);
-    if (!exec) {
-        return BrowserResult::NotFound;
-    }
+    return std::nullopt;
+}
+
+} // namespace
+
+BrowserResult LinuxBrowser::open(std::string_view url) {
     const QString address = QString::fromUtf8(url.data(), static_cast<qsizetype>(url.size()));
-    std::optional<QStringList> args = xdg::split_exec(*exec, address);
+    // The order a Debian user expects: the desktop's default, then the
+    // BROWSER variable, then the system's x-www-browser alternative.
+    std::optional<QStringList> args = desktop_default(address);
+    if (!args) {
+        args = browser_variable(address);
+    }
+    if (!args && !QStandardPaths::findExecutable(QStringLiteral("x-www-browser")).isEmpty()) {
+        args = QStringList{QStringLiteral("x-www-browser"), address};
+    }
     if (!args) {
         return BrowserResult::NotFound;
     }
-
-    const QString name = args->takeFirst();
-    QString program;
-    if (name.contains(QLatin1Char('/'))) {
-        const QFileInfo file(name);
-        if (file.isFile() && file.isExecutable()) {
-            program = file.absoluteFilePath();
-        }
-    } else {
-        program = QStandardPaths::findExecutable(name);
-    }
+    const QString program = resolve_program(args->takeFirst());
     if (program.isEmpty()) {
         return BrowserResult::NotOpened;
     }

@@ -1,6 +1,7 @@
 // Opening the web browser on Linux desktops: the default application for web
-// addresses is looked up in the freedesktop.org mimeapps.list files, and its
-// desktop entry's Exec line is started directly, with no shell in between.
+// addresses is looked up in the freedesktop.org mimeapps.list files, then in
+// the BROWSER variable, then as the x-www-browser alternative, and started
+// directly with the address as an argument, with no shell in between.
 #pragma once
 
 #include "platform/browser.h"
@@ -37,7 +38,8 @@ std::optional<QString> desktop_exec(const QString& desktop_file);
 
 // Splits an Exec value into the program and its arguments, with %u, %U, %f
 // and %F standing for the address (always one argument, appended when the
-// line has none of them). Nothing when the line is empty or badly quoted.
+// line has none of them). Nothing when the line is empty or badly quoted, or
+// when a field code stands inside quotes, which desktop entries forbid.
 std::optional<QStringList> split_exec(const QString& exec, const QString& address);
 
 } // namespace xdg

@@ -1,5 +1,6 @@
 #include "scores/high_scores.h"
 
+#include "base/safe_file.h"
 #include "scores/score_file.h"
 
 #include <system_error>
@@ -8,23 +9,19 @@ namespace swoonery::scores {
 
 namespace fs = std::filesystem;
 
-namespace {
-
-std::string shown_path(const fs::path& file) {
-    std::error_code ec;
-    fs::path full = fs::absolute(file, ec);
-    if (ec) {
-        full = file;
-    }
-    const std::u8string text = full.u8string();
-    return std::string(text.begin(), text.end());
-}
-
-} // namespace
+using files::shown_path;
 
 std::string read_error_message(const fs::path& file, const std::string& reason, bool result_lost) {
     std::string message =
         "The high-score file \"" + shown_path(file) + "\" could not be read: " + reason + ".";
+    message += result_lost ? " It was left as it was, so the result of this game was not saved."
+                           : " It was left as it was.";
+    return message;
+}
+
+std::string busy_message(const fs::path& file, bool result_lost) {
+    std::string message = "The high-score file \"" + shown_path(file) +
+                          "\" could not be saved: another game kept it busy.";
     message += result_lost ? " It was left as it was, so the result of this game was not saved."
                            : " It was left as it was.";
     return message;
@@ -40,19 +37,25 @@ std::string write_error_message(const fs::path& file, const std::string& reason,
     return message;
 }
 
-HighScoreView open_high_scores(const fs::path& file, GlobalPart& state) {
+HighScoreView open_high_scores(const fs::path& file, GlobalPart& state,
+                               std::chrono::milliseconds lock_wait) {
     HighScoreView view;
+    // Another game in the same folder must not read the table between our
+    // read and our write, or one of the two results would be lost.
+    const files::FileLock lock(file, lock_wait);
     ReadResult read = read_scores(file);
     ScoreTable& table = read.table;
     enter_result(table, state);
     sort_by_score(table);
     view.cells = score_cells(table);
 
-    if (!read.error.empty()) {
+    const bool result_lost = state.score_pending && is_valid_score(state.winner_score);
+    if (lock.status() == files::FileLock::Status::Busy) {
+        view.error = busy_message(file, result_lost);
+    } else if (!read.error.empty()) {
         // Saving now would replace whatever the file holds with the part of
         // it that could be read.
-        view.error = read_error_message(file, read.error,
-                                        state.score_pending && is_valid_score(state.winner_score));
+        view.error = read_error_message(file, read.error, result_lost);
     } else if (read.existed && read.file_size == kFileSize && read.bytes == encode_table(table)) {
         // The sorted table is the file as it stands: rewriting it would
         // change nothing but its date.

@@ -5,6 +5,7 @@
 #include "core/game_state.h"
 #include "scores/score_table.h"
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -23,12 +24,21 @@ struct HighScoreView {
 // for a bad file: the game shows `error` and goes on. A file that exists but
 // could not be read is left alone, so that a table the game failed to read is
 // never overwritten.
-HighScoreView open_high_scores(const std::filesystem::path& file, GlobalPart& state);
+//
+// The read, sort and write happen under a lock shared by every game saving in
+// the same folder (see files::FileLock). When another game holds it for all
+// of lock_wait, the table is shown as read, with the result entered, but
+// nothing is saved and `error` says so. Where no lock can be had at all (a
+// read-only folder), the table is handled as without one.
+inline constexpr std::chrono::milliseconds kLockWait{3000};
+HighScoreView open_high_scores(const std::filesystem::path& file, GlobalPart& state,
+                               std::chrono::milliseconds lock_wait = kLockWait);
 
 // The messages open_high_scores gives, e.g.
 //   The high-score file "/games/Scores" could not be read: Is a directory.
 std::string read_error_message(const std::filesystem::path& file, const std::string& reason,
                                bool result_lost);
+std::string busy_message(const std::filesystem::path& file, bool result_lost);
 std::string write_error_message(const std::filesystem::path& file, const std::string& reason,
                                 bool old_file_kept);
 

@@ -33,16 +33,18 @@ struct ReadResult {
     std::string error;
     // Whether there was something at the path (a file, or a folder).
     bool existed = false;
-    // The file's first 798 bytes as read, and its size (799 for any longer file).
+    // The file's first 798 bytes as read, and its size.
     std::string bytes;
     std::size_t file_size = 0;
 };
 
+// Reads at most the table's bytes, and only from a regular file (a pipe or a
+// device put in its place is an error, never a wait).
 ReadResult read_scores(const std::filesystem::path& file);
 
-// Replaces the file with this table without ever leaving it half written:
-// the table goes to a new file in the same folder, which is flushed to disk
-// and then renamed over the old one. Returns an empty text when all went well,
+// Replaces the file with this table without ever leaving it half written
+// (see files::replace_file: a new file beside it, flushed, renamed over it,
+// with the old file's permissions). Returns an empty text when all went well,
 // otherwise why it failed; the old file is then untouched.
 std::string write_scores(const std::filesystem::path& file, const ScoreTable& table);
 

@@ -2,11 +2,15 @@
 // JSON lines out, exit status 2 after an error.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <string>
+#include <string_view>
+#include <vector>
 #include <sys/wait.h>
 
 namespace {
@@ -35,6 +39,228 @@ DriverRun run_driver(const std::string& script) {
     }
     std::filesystem::remove_all(dir);
     return r;
+}
+
+
+// Runs a shell command, giving its standard output and exit status.
+DriverRun run_command(const std::string& cmd) {
+    DriverRun r{{}, -1};
+    if (FILE* p = popen(cmd.c_str(), "r")) {
+        char buf[4096];
+        std::size_t n = 0;
+        while ((n = fread(buf, 1, sizeof buf, p)) > 0) {
+            r.out.append(buf, n);
+        }
+        const int st = pclose(p);
+        r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+    }
+    return r;
+}
+
+// A strict check of one line of JSON text (RFC 8259), UTF-8 included; written
+// here, apart from the driver's writer, so that the two cannot share a fault.
+class JsonCheck {
+  public:
+    static bool valid(std::string_view text) {
+        JsonCheck c{text};
+        c.blanks();
+        if (!c.value()) {
+            return false;
+        }
+        c.blanks();
+        return c.at_ == text.size();
+    }
+
+  private:
+    explicit JsonCheck(std::string_view t) : t_(t) {}
+    bool more() const { return at_ < t_.size(); }
+    char peek() const { return more() ? t_[at_] : '\0'; }
+    void blanks() {
+        while (more() && (peek() == ' ' || peek() == '\t' || peek() == '\n' || peek() == '\r')) {
+            ++at_;
+        }
+    }
+    bool literal(std::string_view word) {
+        if (t_.substr(at_, word.size()) != word) {
+            return false;
+        }
+        at_ += word.size();
+        return true;
+    }
+    bool value() {
+        switch (peek()) {
+        case '{':
+            return container('}', true);
+        case '[':
+            return container(']', false);
+        case '"':
+            return string();
+        case 't':
+            return literal("true");
+        case 'f':
+            return literal("false");
+        case 'n':
+            return literal("null");
+        default:
+            return number();
+        }
+    }
+    bool container(char close, bool object) {
+        ++at_;
+        blanks();
+        if (peek() == close) {
+            ++at_;
+            return true;
+        }
+        for (;;) {
+            blanks();
+            if (object) {
+                if (!string()) {
+                    return false;
+                }
+                blanks();
+                if (peek() != ':') {
+                    return false;
+                }
+                ++at_;
+                blanks();
+            }
+            if (!value()) {
+                return false;
+            }
+            blanks();
+            if (peek() == close) {
+                ++at_;
+                return true;
+            }
+            if (peek() != ',') {
+                return false;
+            }
+            ++at_;
+        }
+    }
+    bool number() {
+        const std::size_t start = at_;
+        if (peek() == '-') {
+            ++at_;
+        }
+        const auto digits = [this] {
+            const std::size_t from = at_;
+            while (more() && peek() >= '0' && peek() <= '9') {
+                ++at_;
+            }
+            return at_ > from;
+        };
+        if (peek() == '0') {
+            ++at_;
+        } else if (!digits()) {
+            return false;
+        }
+        if (peek() == '.') {
+            ++at_;
+            if (!digits()) {
+                return false;
+            }
+        }
+        if (peek() == 'e' || peek() == 'E') {
+            ++at_;
+            if (peek() == '+' || peek() == '-') {
+                ++at_;
+            }
+            if (!digits()) {
+                return false;
+            }
+        }
+        return at_ > start;
+    }
+    bool string() {
+        if (peek() != '"') {
+            return false;
+        }
+        ++at_;
+        while (more()) {
+            const auto c = static_cast<unsigned char>(t_[at_]);
+            if (c == '"') {
+                ++at_;
+                return true;
+            }
+            if (c < 0x20) {
+                return false;
+            }
+            if (c == '\\') {
+                ++at_;
+                const char e = peek();
+                if (e == 'u') {
+                    for (int k = 1; k <= 4; ++k) {
+                        if (!std::isxdigit(static_cast<unsigned char>(
+                                at_ + k < t_.size() ? t_[at_ + k] : 'x'))) {
+                            return false;
+                        }
+                    }
+                    at_ += 5;
+                } else if (std::string_view("\"\\/bfnrt").find(e) != std::string_view::npos &&
+                           more()) {
+                    ++at_;
+                } else {
+                    return false;
+                }
+                continue;
+            }
+            if (!utf8_char()) {
+                return false;
+            }
+        }
+        return false;
+    }
+    // One well-formed UTF-8 character: no overlong forms, surrogates or
+    // code points past U+10FFFF.
+    bool utf8_char() {
+        const auto b = [this](std::size_t k) {
+            return at_ + k < t_.size() ? static_cast<unsigned char>(t_[at_ + k]) : 0u;
+        };
+        const unsigned c = b(0);
+        const auto cont = [&](std::size_t k, unsigned lo = 0x80, unsigned hi = 0xBF) {
+            return b(k) >= lo && b(k) <= hi;
+        };
+        std::size_t len = 0;
+        if (c < 0x80) {
+            len = 1;
+        } else if (c >= 0xC2 && c <= 0xDF && cont(1)) {
+            len = 2;
+        } else if (c == 0xE0 && cont(1, 0xA0) && cont(2)) {
+            len = 3;
+        } else if (((c >= 0xE1 && c <= 0xEC) || c == 0xEE || c == 0xEF) && cont(1) && cont(2)) {
+            len = 3;
+        } else if (c == 0xED && cont(1, 0x80, 0x9F) && cont(2)) {
+            len = 3;
+        } else if (c == 0xF0 && cont(1, 0x90) && cont(2) && cont(3)) {
+            len = 4;
+        } else if (c >= 0xF1 && c <= 0xF3 && cont(1) && cont(2) && cont(3)) {
+            len = 4;
+        } else if (c == 0xF4 && cont(1, 0x80, 0x8F) && cont(2) && cont(3)) {
+            len = 4;
+        } else {
+            return false;
+        }
+        at_ += len;
+        return true;
+    }
+
+    std::string_view t_;
+    std::size_t at_ = 0;
+};
+
+std::vector<std::string> lines_of(const std::string& out) {
+    std::vector<std::string> lines;
+    std::size_t from = 0;
+    for (std::size_t nl = out.find('\n'); nl != std::string::npos; nl = out.find('\n', from)) {
+        lines.push_back(out.substr(from, nl - from));
+        from = nl + 1;
+    }
+    if (from < out.size()) {
+        lines.push_back(out.substr(from)); // an unterminated last line is checked too
+    }
+    return lines;
 }
 
 // The protocol's own example gives what the protocol says it gives.
@@ -87,6 +313,114 @@ TEST(DriverCli, AfterTheEnd) {
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.out.rfind("{\"error\":\"the program has ended\"}\n", 0), 0u) << r.out;
     EXPECT_NE(r.out.find("\"running\":false"), std::string::npos);
+}
+
+// The checker itself tells valid JSON lines from invalid ones.
+TEST(DriverCli, JsonCheckRejectsWhatParsersReject) {
+    EXPECT_TRUE(JsonCheck::valid(R"({"a":[1,-2.5e3,true,null,"x\u00e9\n"],"b":{}})"));
+    EXPECT_TRUE(JsonCheck::valid("{\"\xC3\xA9\xF0\x9F\x98\x80\":1}"));
+    for (const char* bad : {"{\"a\":1", "{\"a\" 1}", "[01]", "\"\xFF\"", "\"\xC0\xAF\"",
+                            "\"\xED\xA0\x80\"", "\"\x01\"", "\"\\x\"", "[1,]"}) {
+        EXPECT_FALSE(JsonCheck::valid(bad)) << bad;
+    }
+}
+
+// Whatever bytes a script holds, every line the driver prints is valid JSON in
+// UTF-8: names with bytes that are not UTF-8, and raw bytes quoted in errors.
+TEST(DriverCli, EveryLineIsValidJson) {
+    std::mt19937 bytes(20261208);
+    std::vector<std::string> scripts = {
+        "start\xff\xfe\n",
+        "start\nset player_name Bo\xe9\xff\x80\ndump\n",
+        "start\ntype Form2.name_txt \xC3\x28\xF0\x28\x8C\x28\nclick Form2.Command1\ndump\n",
+        "click Form\x80.Command1\nset Gname \xF4\x90\x80\x80\ndump\n",
+    };
+    const std::vector<std::string> words = {"start", "dump", "set player_name ", "set Gname ",
+                                            "type Form2.name_txt ", "click Form2.Command1",
+                                            "rng ", "click "};
+    for (int n = 0; n < 100; ++n) {
+        std::string script;
+        for (int line = 0; line < 6; ++line) {
+            script += words[bytes() % words.size()];
+            for (unsigned k = bytes() % 12; k > 0; --k) {
+                const char c = static_cast<char>(bytes() % 256);
+                script += c == '\n' ? 'x' : c;
+            }
+            script += '\n';
+        }
+        script += "dump\n";
+        scripts.push_back(script);
+    }
+    for (const std::string& script : scripts) {
+        const DriverRun r = run_driver(script);
+        ASSERT_NE(r.status, -1);
+        for (const std::string& line : lines_of(r.out)) {
+            EXPECT_TRUE(JsonCheck::valid(line)) << line;
+        }
+    }
+}
+
+// A folder given as the script is refused like a missing file, with status 2.
+TEST(DriverCli, FolderAsScriptIsAnError) {
+    const auto dir = std::filesystem::temp_directory_path();
+    const DriverRun folder = run_command("'" SWOONERY_DRIVER "' '" + dir.string() + "' 2>/dev/null");
+    EXPECT_EQ(folder.status, 2);
+    EXPECT_EQ(folder.out, "");
+    const DriverRun missing =
+        run_command("'" SWOONERY_DRIVER "' '" + (dir / "no-such-script").string() + "' 2>/dev/null");
+    EXPECT_EQ(missing.status, 2);
+}
+
+// Opening the table from the menu in a game started in the current folder
+// names the file by its clean absolute path when it cannot be read.
+TEST(DriverCli, MessagesNameACleanPath) {
+    const auto dir = std::filesystem::temp_directory_path() / "swoonery-cli-clean-path";
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir / "Scores");
+    std::ofstream(dir / "script.txt")
+        << "rng 0 0 0 0 0 0 0\nstart\ntype Form2.name_txt Bob\nclick Form2.Command1\n"
+           "click Form1.hscores\ndump\n";
+    const DriverRun r = run_command("cd '" + dir.string() + "' && '" SWOONERY_DRIVER "' script.txt");
+    EXPECT_NE(r.out.find("The high-score file \\\"" + (dir / "Scores").string() + "\\\""),
+              std::string::npos)
+        << r.out;
+    EXPECT_EQ(r.out.find("/./"), std::string::npos);
+    std::filesystem::remove_all(dir);
+}
+
+// A save killed between writing and renaming its table leaves a temporary
+// file; the next game's save removes it and leaves nothing else behind.
+TEST(DriverCli, NextSaveClearsWhatAKilledSaveLeft) {
+    if (run_command("command -v strace >/dev/null 2>&1").status != 0) {
+        GTEST_SKIP() << "strace is not installed (apt-get install strace)";
+    }
+    const auto dir = std::filesystem::temp_directory_path() / "swoonery-cli-killed-save";
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    std::ofstream(dir / "script.txt")
+        << "rng 0 0 0 0 0 0 0\nstart\ntype Form2.name_txt Bob\nclick Form2.Command1\n"
+           "click Form1.hscores\n";
+    std::ofstream(dir / "last") << "Bob                 "; // the same name is not saved again
+    const std::string in_dir = "cd '" + dir.string() + "' && ";
+    // Killed at the flush of the new table, after it was written.
+    run_command(in_dir + "strace -o /dev/null -e trace=fsync -e inject=fsync:signal=KILL '" +
+                SWOONERY_DRIVER + "' script.txt >/dev/null 2>&1");
+    const auto names = [&dir] {
+        std::vector<std::string> out;
+        for (const auto& e : std::filesystem::directory_iterator(dir)) {
+            out.push_back(e.path().filename().string());
+        }
+        std::sort(out.begin(), out.end());
+        return out;
+    };
+    const std::vector<std::string> after_kill = names();
+    ASSERT_TRUE(std::any_of(after_kill.begin(), after_kill.end(),
+                            [](const std::string& n) { return n.rfind("Scores.tmp-", 0) == 0; }))
+        << "the kill left no temporary file: nothing was tested";
+    const DriverRun r = run_command(in_dir + "'" SWOONERY_DRIVER "' script.txt");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(names(), (std::vector<std::string>{"Scores", "Scores.lock", "last", "script.txt"}));
+    std::filesystem::remove_all(dir);
 }
 
 } // namespace

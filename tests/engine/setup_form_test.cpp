@@ -1,6 +1,11 @@
 #include "harness.h"
+#include "support/finishes_within.h"
 
+#include <csignal>
 #include <fstream>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace swoonery::test {
 namespace {
@@ -247,6 +252,65 @@ TEST(SetupForm, OkWritesOnlyTheRecord) {
     const auto before = std::filesystem::last_write_time(h.dir / "last");
     h.run("rng 0 0 0 0 0 0 0\nclick Form2.Command1");
     EXPECT_EQ(std::filesystem::last_write_time(h.dir / "last"), before);
+}
+
+} // namespace
+} // namespace swoonery::test
+
+namespace swoonery::test {
+namespace {
+
+// A pipe named `last` is no saved name: the set-up form comes up at once with
+// an empty name box, and the pipe is left alone.
+TEST(LastFile, PipeDoesNotHangTheStart) {
+    Harness h;
+    ASSERT_EQ(mkfifo((h.dir / "last").c_str(), 0600), 0);
+    EXPECT_TRUE(finishes_within(std::chrono::seconds(5), [&] {
+        h.run("start");
+        return h.open(WindowId::Form2) && h.game().form2()->name_txt.text.empty();
+    }));
+    EXPECT_TRUE(std::filesystem::is_fifo(h.dir / "last"));
+}
+
+// A link named `last` is neither read nor written through: the file it points
+// at keeps its bytes, and the link is replaced by the game's own file.
+TEST(LastFile, LinkIsReplacedNotWrittenThrough) {
+    Harness h;
+    write_bytes(h.dir / "victim", "someone else's file, not a name");
+    std::filesystem::create_symlink(h.dir / "victim", h.dir / "last");
+    h.run("start");
+    EXPECT_EQ(h.game().form2()->name_txt.text, "");
+    h.run("type Form2.name_txt Bob\nrng 0 0 0 0 0 0 0\nclick Form2.Command1");
+    EXPECT_EQ(read_bytes(h.dir / "victim"), "someone else's file, not a name");
+    EXPECT_FALSE(std::filesystem::is_symlink(h.dir / "last"));
+    EXPECT_EQ(read_bytes(h.dir / "last"), "Bob                 ");
+}
+
+// A dangling link named `last` does not make the game create its target.
+TEST(LastFile, DanglingLinkCreatesNothing) {
+    Harness h;
+    std::filesystem::create_symlink(h.dir / "elsewhere", h.dir / "last");
+    h.new_game("Bob");
+    EXPECT_FALSE(std::filesystem::exists(h.dir / "elsewhere"));
+    EXPECT_EQ(read_bytes(h.dir / "last"), "Bob                 ");
+}
+
+// When the disk fills up in the middle of saving a new name, the old name
+// stays whole and no temporary file is left.
+TEST(LastFile, FullDiskKeepsTheOldName) {
+    Harness h;
+    write_bytes(h.dir / "last", "Alexander           ");
+    EXPECT_TRUE(finishes_within(std::chrono::seconds(10), [&] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit small{8, 8};
+        setrlimit(RLIMIT_FSIZE, &small);
+        h.new_game("Bob");
+        return h.open(WindowId::Form1);
+    }));
+    EXPECT_EQ(read_bytes(h.dir / "last"), "Alexander           ");
+    long files = std::distance(std::filesystem::directory_iterator(h.dir),
+                               std::filesystem::directory_iterator{});
+    EXPECT_EQ(files, 1);
 }
 
 } // namespace

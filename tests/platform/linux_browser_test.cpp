@@ -7,7 +7,11 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include "support/finishes_within.h"
+
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 #include <map>
 #include <optional>
@@ -59,6 +63,15 @@ INSTANTIATE_TEST_SUITE_P(
 // Exec lines that name no program, or are badly quoted, are refused.
 TEST(ExecSplitRefuses, EmptyOrBadlyQuoted) {
     for (const char* exec : {"", "   ", "%i", R"("")", R"(run "unclosed %u)"}) {
+        EXPECT_FALSE(xdg::split_exec(QString::fromUtf8(exec), address).has_value()) << exec;
+    }
+}
+
+// A field code inside quotes is forbidden: substituting it there could hand
+// the address to a shell, so the whole entry is refused.
+TEST(ExecSplitRefuses, FieldCodesInsideQuotes) {
+    for (const char* exec : {R"(sh -c "echo %u")", R"(run "--url=%U")", R"(run "%f" x)",
+                             R"(run "100%%")"}) {
         EXPECT_FALSE(xdg::split_exec(QString::fromUtf8(exec), address).has_value()) << exec;
     }
 }
@@ -187,11 +200,13 @@ class FakeDesktop : public testing::Test {
         env_.set("XDG_DATA_HOME", tree_.path(u"data"_s).toLocal8Bit());
         env_.set("XDG_DATA_DIRS", tree_.path(u"usr"_s).toLocal8Bit());
         env_.set("XDG_CURRENT_DESKTOP", std::nullopt);
-        env_.set("PATH", tree_.path(u"bin"_s).toLocal8Bit() + ":" + qgetenv("PATH"));
+        // Only the test's own programs: no browser of the machine's can answer.
+        env_.set("PATH", tree_.path(u"bin"_s).toLocal8Bit());
+        env_.set("BROWSER", std::nullopt);
         const QByteArray out = "'" + output_.toLocal8Bit() + "'";
         write_program("fakebrowser",
                       "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\0' \"$a\"; done > " + out +
-                          ".part\nmv " + out + ".part " + out + "\n");
+                          ".part\n/bin/mv " + out + ".part " + out + "\n");
     }
     void write_program(const char* name, const QByteArray& text) {
         tree_.write(u"bin/"_s + QLatin1String(name), text);
@@ -245,6 +260,65 @@ TEST_F(FakeDesktop, FallsBackToHttpAndWebPages) {
         ASSERT_EQ(LinuxBrowser().open("https://example.test/"), BrowserResult::Opened) << type;
         EXPECT_EQ(browser_arguments(), QStringList{u"https://example.test/"_s}) << type;
     }
+}
+
+// With no desktop default, the BROWSER variable's first installed command is
+// used, then the x-www-browser alternative; a desktop default beats both.
+TEST_F(FakeDesktop, FallsBackToBrowserVariableThenAlternative) {
+    write_program("x-www-browser", "#!/bin/sh\nexec \"${0%/*}/fakebrowser\" alt \"$@\"\n");
+    env_.set("BROWSER", "no-such-browser:fakebrowser --private %s --zoom=100%%");
+    ASSERT_EQ(LinuxBrowser().open("https://example.test/"), BrowserResult::Opened);
+    EXPECT_EQ(browser_arguments(), (QStringList{u"--private"_s, u"https://example.test/"_s,
+                                                u"--zoom=100%"_s}));
+
+    QFile::remove(output_);
+    env_.set("BROWSER", std::nullopt);
+    ASSERT_EQ(LinuxBrowser().open("https://example.test/"), BrowserResult::Opened);
+    EXPECT_EQ(browser_arguments(), (QStringList{u"alt"_s, u"https://example.test/"_s}));
+
+    QFile::remove(output_);
+    env_.set("BROWSER", "fakebrowser --from-variable");
+    associate("x-scheme-handler/https", app("fakebrowser --from-desktop %u"));
+    ASSERT_EQ(LinuxBrowser().open("https://example.test/"), BrowserResult::Opened);
+    EXPECT_EQ(browser_arguments(), (QStringList{u"--from-desktop"_s, u"https://example.test/"_s}));
+}
+
+// An entry that would put the address inside a shell's quoted command is
+// refused: nothing runs, and the game says no browser was found.
+TEST_F(FakeDesktop, QuotedFieldCodeRunsNothing) {
+    const QString ran = tree_.path(u"ran"_s);
+    associate("x-scheme-handler/https", app("/bin/sh -c \"echo %u > '" + ran.toUtf8() + "'\""));
+    EXPECT_EQ(LinuxBrowser().open("https://example.test/$(touch${IFS}pwned)"),
+              BrowserResult::NotFound);
+    QThread::msleep(200);
+    EXPECT_FALSE(QFile::exists(ran));
+}
+
+// A pipe, an endless device or an oversized file where the desktop's files
+// should be neither hangs the game nor fills its memory: the file is ignored.
+TEST_F(FakeDesktop, OddDesktopFilesAreIgnored) {
+    const QString list = tree_.path(u"config/mimeapps.list"_s);
+    associate("x-scheme-handler/https", app("fakebrowser %u"));
+    QFile::remove(list);
+    ASSERT_EQ(mkfifo(QFile::encodeName(list).constData(), 0600), 0);
+    EXPECT_TRUE(test::finishes_within(std::chrono::seconds(5), [] {
+        return LinuxBrowser().open("https://example.test/") == BrowserResult::NotFound;
+    }));
+
+    QFile::remove(list);
+    associate("x-scheme-handler/https", "");
+    const QString entry = tree_.path(u"data/applications/web.desktop"_s);
+    QFile::remove(entry);
+    ASSERT_TRUE(QFile::link(u"/dev/zero"_s, entry));
+    EXPECT_TRUE(test::finishes_within(std::chrono::seconds(5), [] {
+        return LinuxBrowser().open("https://example.test/") == BrowserResult::NotFound;
+    }));
+
+    QFile::remove(entry);
+    tree_.write(u"config/mimeapps.list"_s, QByteArray(70 * 1024, '#') + "\n" + https_default +
+                                               "web.desktop\n");
+    tree_.write(u"data/applications/web.desktop"_s, app("fakebrowser %u"));
+    EXPECT_EQ(LinuxBrowser().open("https://example.test/"), BrowserResult::NotFound);
 }
 
 struct FailureCase {

@@ -2,10 +2,17 @@
 
 #include "test_support.h"
 
-#ifndef _WIN32
+#include "base/safe_file.h"
+#include "scores/score_file.h"
+
+#include <algorithm>
 #include <csignal>
+#include <memory>
+#include <thread>
+
 #include <sys/resource.h>
-#endif
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace scores_test {
 namespace {
@@ -131,8 +138,92 @@ TEST_F(OpenHighScores, FailedSaveKeepsOldTable) {
 
     EXPECT_EQ(view.error, message("be saved: File too large. The old table was kept."));
     EXPECT_EQ(read_bytes(file), old);
-    EXPECT_EQ(files_in_folder(), 1);
+    EXPECT_EQ(files_in_folder(), 2); // the table and its lock file
     EXPECT_EQ(view.red_rows, std::vector<int>{1});
+}
+
+// A game that saves while another holds the table waits for it and then
+// enters its result into the table the other just saved: neither result is
+// lost, however the two interleave.
+TEST_F(OpenHighScores, WaitsForAnotherGameAndKeepsBothResults) {
+    write_full_table();
+    auto other = std::make_unique<swoonery::files::FileLock>(file, std::chrono::milliseconds(0));
+    ASSERT_EQ(other->status(), swoonery::files::FileLock::Status::Held);
+    win(1550.0);
+    HighScoreView view;
+    std::thread ours([&] { view = open_high_scores(file, state); });
+    // The other game, inside its critical section, saves its own win.
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    swoonery::GlobalPart theirs;
+    theirs.score_pending = true;
+    theirs.winner_name = "Zoe";
+    theirs.winner_score = 1750.0;
+    theirs.winner_days = 3;
+    ScoreTable table = read_scores(file).table;
+    enter_result(table, theirs);
+    sort_by_score(table);
+    ASSERT_EQ(write_scores(file, table), "");
+    other.reset();
+    ours.join();
+
+    EXPECT_EQ(view.error, "");
+    const ScoreTable saved = read_scores(file).table;
+    const auto has = [&saved](const std::string& name) {
+        return std::any_of(saved.begin(), saved.end(),
+                           [&](const ScoreEntry& e) { return e.name == padded(name); });
+    };
+    EXPECT_TRUE(has("Zoe"));
+    EXPECT_TRUE(has("Mia"));
+}
+
+// When another game keeps the table busy past the wait, the table is shown
+// with the result but nothing is saved, and the player is told.
+TEST_F(OpenHighScores, BusyTableIsShownNotSaved) {
+    write_full_table();
+    const std::string before = read_bytes(file);
+    const swoonery::files::FileLock other(file, std::chrono::milliseconds(0));
+    win(5000.0);
+    const HighScoreView view = open_high_scores(file, state, std::chrono::milliseconds(100));
+    EXPECT_EQ(view.error, message("be saved: another game kept it busy. It was left as it "
+                                  "was, so the result of this game was not saved."));
+    EXPECT_EQ(view.cells[1][1], padded("Mia"));
+    EXPECT_EQ(view.red_rows, std::vector<int>{1});
+    EXPECT_EQ(read_bytes(file), before);
+    EXPECT_FALSE(state.score_pending);
+}
+
+// Two games saving wins into one folder at the same moment, many times over:
+// every result is in the table afterwards.
+TEST_F(OpenHighScores, SimultaneousSavesLoseNothing) {
+    constexpr int kRounds = 10;
+    const auto play = [this](const std::string& who, double base) {
+        for (int n = 0; n < kRounds; ++n) {
+            swoonery::GlobalPart game;
+            game.score_pending = true;
+            game.winner_name = who + std::to_string(n);
+            game.winner_score = base + n;
+            game.winner_days = 1;
+            if (!open_high_scores(file, game).error.empty()) {
+                return false;
+            }
+        }
+        return true;
+    };
+    const pid_t child = fork();
+    if (child == 0) {
+        _exit(play("b", 2000.0) ? 0 : 1);
+    }
+    const bool ours = play("a", 1000.0);
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(ours);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    const Cells cells = open_high_scores(file, state).cells;
+    int filled = 0;
+    for (int row = 1; row <= 20; ++row) {
+        filled += cells[static_cast<std::size_t>(row)][1].empty() ? 0 : 1;
+    }
+    EXPECT_EQ(filled, 2 * kRounds);
 }
 #endif
 
