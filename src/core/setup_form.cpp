@@ -68,20 +68,21 @@ void Game::setup_slider_moved(std::string_view control) {
         return;
     }
     // The pool is overdrawn: take half the excess from each of the other two.
-    // The player's own movement never raises their handlers, and no slider
-    // goes below 0.
+    // The player's own movement never raises their handlers. No slider goes
+    // below 0; what a slider at 0 cannot give, the other one gives, so the
+    // pool is never overdrawn by more than the rounding's one point.
     const int cut = round16((total - 150) / 2.0);
-    auto reduce = [cut](Control& s) { s.value = std::max(0, s.value - cut); };
-    if (control == "looks_sld") {
-        reduce(f.smart_sld);
-        reduce(f.luck_sld);
-    } else if (control == "smart_sld") {
-        reduce(f.looks_sld);
-        reduce(f.luck_sld);
-    } else {
-        reduce(f.smart_sld);
-        reduce(f.looks_sld);
+    Control* first = &f.smart_sld;
+    Control* second = &f.luck_sld;
+    if (control == "smart_sld") {
+        first = &f.looks_sld;
+    } else if (control == "luck_sld") {
+        second = &f.looks_sld;
     }
+    const int first_short = std::max(0, cut - first->value);
+    const int second_short = std::max(0, cut - second->value);
+    first->value = std::max(0, first->value - cut - second_short);
+    second->value = std::max(0, second->value - cut - first_short);
 }
 
 void Game::setup_ok() {

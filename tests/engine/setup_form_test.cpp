@@ -30,8 +30,8 @@ struct SliderCase {
 class SliderPool : public ::testing::TestWithParam<SliderCase> {};
 
 // Moving a slider past the pool of 150 takes half the excess from each of the
-// other two, rounded half to even and never below 0; otherwise it shows the
-// points left.
+// other two, rounded half to even and never below 0 (what one at 0 cannot
+// give, the other gives); otherwise it shows the points left.
 TEST_P(SliderPool, SharesOneHundredAndFiftyPoints) {
     const SliderCase& c = GetParam();
     Harness h;
@@ -58,8 +58,24 @@ INSTANTIATE_TEST_SUITE_P(
         SliderCase{50, 50, 50, "looks_sld", 55, 55, 48, 48, "Points Left :0"}, // excess 5: 2.5 -> 2
         SliderCase{50, 50, 50, "looks_sld", 57, 57, 46, 46, "Points Left :0"}, // excess 7: 3.5 -> 4
         SliderCase{0, 0, 0, "looks_sld", 100, 100, 0, 0, "Points Left:50"},
-        SliderCase{100, 0, 50, "luck_sld", 60, 95, 0, 60, "Points Left :0"}, // clamped at 0
+        SliderCase{100, 0, 50, "luck_sld", 60, 90, 0, 60, "Points Left :0"}, // clamped at 0
+        SliderCase{100, 0, 50, "luck_sld", 100, 50, 0, 100, "Points Left :0"},
+        SliderCase{0, 100, 50, "looks_sld", 100, 100, 50, 0, "Points Left :0"},
+        SliderCase{20, 50, 90, "smart_sld", 100, 0, 100, 50, "Points Left :0"},
+        SliderCase{10, 100, 40, "luck_sld", 51, 4, 94, 51, "Points Left :0"}, // one point free
         SliderCase{100, 100, 100, "smart_sld", 0, 75, 0, 75, "Points Left :0"}));
+
+// The player's own three moves cannot overdraw the pool: looks to 100, smart
+// to 0, then luck to 100 gives 50/0/100, not 75/0/100 (175 points).
+TEST(SetupForm, PoolCannotBeOverdrawnByMoves) {
+    Harness h;
+    h.run("start\nslide Form2.looks_sld 100\nslide Form2.smart_sld 0\nslide Form2.luck_sld 100");
+    SetupWindow& f = *h.game().form2();
+    EXPECT_EQ(f.looks_sld.value, 50);
+    EXPECT_EQ(f.smart_sld.value, 0);
+    EXPECT_EQ(f.luck_sld.value, 100);
+    EXPECT_EQ(f.points.text, "Points Left:25");
+}
 
 // A fresh set-up form has the sliders at 50, the start texts, and the saved name selected.
 TEST(SetupForm, LoadsTheSavedName) {
