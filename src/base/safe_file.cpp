@@ -190,8 +190,7 @@ int remove_stale_temporaries(const fs::path& file) {
     const std::time_t now = std::time(nullptr);
     int removed = 0;
     std::error_code ec;
-    for (fs::directory_iterator it(folder_of(file), ec), end; !ec && it != end;
-         it.increment(ec)) {
+    for (fs::directory_iterator it(folder_of(file), ec), end; !ec && it != end; it.increment(ec)) {
         const fs::path& path = it->path();
         const long pid = temporary_owner(path.filename().string(), prefix);
         if (pid == 0 || pid == own) {
@@ -223,8 +222,7 @@ std::string replace_file(const fs::path& file, std::string_view bytes) {
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
         temporary = file;
         temporary += ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
-        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                    0666);
+        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         error_number = errno;
         if (fd < 0 && error_number != EEXIST) {
             break;

@@ -3,6 +3,7 @@
 #include "base/safe_file.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QProcess>
@@ -50,8 +51,8 @@ constexpr std::size_t kCacheLimit = 4 * 1024 * 1024;
 Groups read_groups(const QString& path, std::size_t limit = kEntryLimit) {
     Groups groups;
     const files::SmallRead read =
-        files::read_small_file(std::filesystem::path(path.toStdString()), limit + 1,
-                               files::Links::Follow);
+        files::read_small_file(std::filesystem::path(QFile::encodeName(path).toStdString()),
+                               limit + 1, files::Links::Follow);
     if (!read.error.empty() || read.bytes.size() > limit) {
         return groups;
     }
@@ -270,9 +271,9 @@ QString default_application(const Paths& paths, const QString& mime_type) {
             }
         }
         if (!level.cache.isEmpty()) {
-            if (QString path = first_associated(
-                    desktop_ids(read_groups(level.cache, kCacheLimit), QStringLiteral("MIME Cache"),
-                                mime_type));
+            if (QString path =
+                    first_associated(desktop_ids(read_groups(level.cache, kCacheLimit),
+                                                 QStringLiteral("MIME Cache"), mime_type));
                 !path.isEmpty()) {
                 return path;
             }

@@ -160,9 +160,9 @@ TEST_F(SafeFile, RemovesOnlyStaleTemporaries) {
         "Scores.tmp-x-1",             // not one of ours
         "Scores.tmp-" + dead,         // not one of ours
         "Scores.tmpx",
-        "Other.tmp-" + dead + "-1", // another file's
-        "Scores.tmp-" + dead + "-4",  // a folder
-        "Scores.tmp-" + dead + "-5",  // a link
+        "Other.tmp-" + dead + "-1",  // another file's
+        "Scores.tmp-" + dead + "-4", // a folder
+        "Scores.tmp-" + dead + "-5", // a link
         "Scores",
     };
     const std::set<std::string> stale = {"Scores.tmp-" + dead + "-3",
@@ -232,9 +232,8 @@ TEST_F(SafeFile, LockIsExclusiveAndBounded) {
 // on unlocked instead of hanging.
 TEST_F(SafeFile, LockUnavailableInsteadOfHanging) {
     ASSERT_EQ(mkfifo((folder / "Scores.lock").c_str(), 0600), 0);
-    EXPECT_TRUE(test::finishes_within(5s, [&] {
-        return FileLock(file, 100ms).status() == FileLock::Status::Unavailable;
-    }));
+    EXPECT_TRUE(test::finishes_within(
+        5s, [&] { return FileLock(file, 100ms).status() == FileLock::Status::Unavailable; }));
     EXPECT_EQ(FileLock(folder / "missing" / "Scores", 100ms).status(),
               FileLock::Status::Unavailable);
 }
