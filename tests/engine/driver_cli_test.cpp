@@ -20,28 +20,6 @@ struct DriverRun {
     int status;
 };
 
-DriverRun run_driver(const std::string& script) {
-    static std::mt19937_64 names(std::random_device{}());
-    const auto dir = std::filesystem::temp_directory_path() / ("swoonery-cli-" + std::to_string(names()));
-    std::filesystem::create_directories(dir);
-    const auto file = dir / "script.txt";
-    std::ofstream(file) << script;
-    const std::string cmd = "cd '" + dir.string() + "' && '" SWOONERY_DRIVER "' < script.txt";
-    DriverRun r{{}, -1};
-    if (FILE* p = popen(cmd.c_str(), "r")) {
-        char buf[4096];
-        std::size_t n = 0;
-        while ((n = fread(buf, 1, sizeof buf, p)) > 0) {
-            r.out.append(buf, n);
-        }
-        const int st = pclose(p);
-        r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-    }
-    std::filesystem::remove_all(dir);
-    return r;
-}
-
-
 // Runs a shell command, giving its standard output and exit status.
 DriverRun run_command(const std::string& cmd) {
     DriverRun r{{}, -1};
@@ -54,6 +32,18 @@ DriverRun run_command(const std::string& cmd) {
         const int st = pclose(p);
         r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
     }
+    return r;
+}
+
+DriverRun run_driver(const std::string& script) {
+    static std::mt19937_64 names(std::random_device{}());
+    const auto dir = std::filesystem::temp_directory_path() / ("swoonery-cli-" + std::to_string(names()));
+    std::filesystem::create_directories(dir);
+    const auto file = dir / "script.txt";
+    std::ofstream(file) << script;
+    const DriverRun r =
+        run_command("cd '" + dir.string() + "' && '" SWOONERY_DRIVER "' < script.txt");
+    std::filesystem::remove_all(dir);
     return r;
 }
 
