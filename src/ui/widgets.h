@@ -30,6 +30,7 @@ public:
     void set_picture(const QString& file, const QPixmap& picture);
     const QString& file() const { return file_; }
     bool has_picture() const { return !picture_.isNull(); }
+    const QPixmap& picture() const { return picture_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -35,8 +35,7 @@ QImage contactSheet(const std::vector<PictureAsset>& pictures) {
     };
     std::vector<Item> items;
     for (const PictureAsset& a : pictures) {
-        const QImage big = renderPicture(a).scaled(a.width * 2, a.height * 2, Qt::IgnoreAspectRatio,
-                                                   Qt::FastTransformation);
+        const QImage big = renderPicture(a, 2);
         items.push_back({big, a.file, {}});
     }
     for (int s : kIconSizes) {
@@ -80,8 +79,21 @@ QImage contactSheet(const std::vector<PictureAsset>& pictures) {
 int generateAll(const QString& folder) {
     const QDir dir(folder);
     int failures = 0;
+    // Each picture under its own name, then drawn afresh at twice the size
+    // for high-density screens; button pictures also with transparency.
     for (const PictureAsset& a : pictureAssets()) {
         failures += saveImage(renderPicture(a), dir.filePath(a.file), "BMP") ? 0 : 1;
+        failures +=
+            saveImage(renderPicture(a, 2), dir.filePath(sibling(a.file, "@2x")), "BMP") ? 0 : 1;
+        if (a.transparent) {
+            failures +=
+                saveImage(renderTransparent(a), dir.filePath(sibling(a.file, "", "png")), "PNG") ? 0
+                                                                                                  : 1;
+            failures += saveImage(renderTransparent(a, 2),
+                                  dir.filePath(sibling(a.file, "@2x", "png")), "PNG")
+                            ? 0
+                            : 1;
+        }
     }
     failures += saveImage(renderIcon(256), dir.filePath("swoonery.png"), "PNG") ? 0 : 1;
     for (int s : kIconSizes) {
