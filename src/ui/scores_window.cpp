@@ -68,16 +68,15 @@ public:
         }
         grid->show_fixed_row();
         fit_columns(grid);
-        bind("Score_list", grid,
-             [grid](const Control& now, const Control* before) {
-                 sync::grid(grid, now, before);
-                 grid->show_fixed_row();
-                 fit_columns(grid);
-                 // The grid holds more than it shows: bring the new entry into view.
-                 if (!now.red_rows.empty()) {
-                     grid->bring_into_view(now.red_rows.front());
-                 }
-             });
+        bind("Score_list", grid, [grid](const Control& now, const Control* before) {
+            sync::grid(grid, now, before);
+            grid->show_fixed_row();
+            fit_columns(grid);
+            // The grid holds more than it shows: bring the new entry into view.
+            if (!now.red_rows.empty()) {
+                grid->bring_into_view(now.red_rows.front());
+            }
+        });
 
         dialog_button(dialog, "Command2", QRect(8, 360, 89, 25), false);
         dialog_button(dialog, "Command1", QRect(424, 357, 65, 25), true);

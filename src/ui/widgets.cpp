@@ -170,7 +170,9 @@ int ListBox::selected_row() const {
     return items.isEmpty() ? -1 : row(items.front());
 }
 
-int ListBox::column_gap() const { return 2 * fontMetrics().horizontalAdvance(QLatin1Char(' ')) + 4; }
+int ListBox::column_gap() const {
+    return 2 * fontMetrics().horizontalAdvance(QLatin1Char(' ')) + 4;
+}
 
 int ListBox::column_start(int column) const {
     if (columns_.empty()) {
@@ -202,7 +204,7 @@ int ListBox::column_start(int column) const {
         return 0;
     }
     return column < static_cast<int>(columns_.size()) ? columns_[static_cast<std::size_t>(column)]
-                                                       : columns_.back();
+                                                      : columns_.back();
 }
 
 QRect ListBox::text_rect(int row) const {

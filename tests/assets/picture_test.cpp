@@ -249,7 +249,8 @@ TEST(Pictures, ButtonPicturesHaveTransparentVersions) {
             }
             EXPECT_GT(clear, s * s / 10);
             EXPECT_GT(solid, s * s / 8);
-            for (const QPoint c : {QPoint(0, 0), QPoint(s - 1, 0), QPoint(0, s - 1), QPoint(s - 1, s - 1)}) {
+            for (const QPoint c :
+                 {QPoint(0, 0), QPoint(s - 1, 0), QPoint(0, s - 1), QPoint(s - 1, s - 1)}) {
                 EXPECT_EQ(qAlpha(img.pixel(c)), 0);
             }
             QImage laid(img.size(), QImage::Format_RGB32);

@@ -86,7 +86,8 @@ void HighDensityTest::windows_show_the_large_pictures() {
     QCOMPARE(shown.devicePixelRatio(), 2.0);
     const QImage large(kAssets + QStringLiteral("/girl1@2x.bmp"));
     const QImage small(kAssets + QStringLiteral("/girl1.bmp"));
-    const QImage enlarged = small.scaled(large.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage enlarged =
+        small.scaled(large.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     const double to_large = mean_difference(shown, fitted_into(large, shown.size()));
     const double to_enlarged = mean_difference(shown, fitted_into(enlarged, shown.size()));
     QVERIFY2(to_large < 6.0 && to_large < to_enlarged,

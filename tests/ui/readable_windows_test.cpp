@@ -237,8 +237,8 @@ void ReadableWindowsTest::dialogue_box_takes_the_keyboard_but_no_typing() {
     QTest::keyClicks(talk, QStringLiteral("xyz"));
     QTest::keyClick(talk, Qt::Key_Backspace);
     QCOMPARE(talk->toPlainText(), before);
-    QCOMPARE(QString::fromStdString(h.game.form1()->Talk.text).replace(QStringLiteral("\r\n"),
-                                                                        QStringLiteral("\n")),
+    QCOMPARE(QString::fromStdString(h.game.form1()->Talk.text)
+                 .replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
              before);
 }
 
@@ -247,9 +247,7 @@ void ReadableWindowsTest::sliders_show_their_numbers() {
     // pool's rule cut it.
     Harness h;
     h.windows.start();
-    auto number = [&h](const char* name) {
-        return h.find<QLabel>(WindowId::Form2, name)->text();
-    };
+    auto number = [&h](const char* name) { return h.find<QLabel>(WindowId::Form2, name)->text(); };
     QCOMPARE(number("looks_sld_value"), QStringLiteral("50"));
     QCOMPARE(number("smart_sld_value"), QStringLiteral("50"));
     QCOMPARE(number("luck_sld_value"), QStringLiteral("50"));
@@ -278,7 +276,8 @@ void ReadableWindowsTest::sliders_show_their_numbers() {
         QVERIFY(nr.left() >= sr.right());
         QVERIFY(std::abs(nr.center().y() - sr.center().y()) <= 4);
         QVERIFY(form->rect().contains(nr));
-        QVERIFY(n->fontMetrics().horizontalAdvance(QStringLiteral("100")) < n->contentsRect().width());
+        QVERIFY(n->fontMetrics().horizontalAdvance(QStringLiteral("100")) <
+                n->contentsRect().width());
     }
     QCOMPARE(form->size(), QSize(291, 375));
     VERIFY_SCREEN_MATCHES(h);
@@ -328,17 +327,20 @@ void ReadableWindowsTest::menu_columns_line_up() {
             int before = 0;
             for (int c = 0; c < column; ++c) {
                 if (!parts[c].isEmpty()) {
-                    before = std::max(before, list->column_start(c) + fm.horizontalAdvance(parts[c]));
+                    before =
+                        std::max(before, list->column_start(c) + fm.horizontalAdvance(parts[c]));
                 }
             }
             QVERIFY(before + list->column_gap() <= list->column_start(column));
-            QVERIFY2(text.left() + list->column_start(column) + fm.horizontalAdvance(parts[column]) <=
+            QVERIFY2(text.left() + list->column_start(column) +
+                             fm.horizontalAdvance(parts[column]) <=
                          text.right(),
                      qPrintable(parts.join(QLatin1Char('|'))));
             // Where the ink of the column's text starts on screen: the same
             // for every row, its first letter being the same or the same kind.
-            const int x = first_ink(image, QRect(text.left(), text.top(), 1, text.height()),
-                                    text.left() + list->column_start(column) - list->column_gap() / 2);
+            const int x =
+                first_ink(image, QRect(text.left(), text.top(), 1, text.height()),
+                          text.left() + list->column_start(column) - list->column_gap() / 2);
             QVERIFY(x >= 0);
             if (ink < 0) {
                 ink = x;

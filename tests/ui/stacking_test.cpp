@@ -176,8 +176,8 @@ bool window_manager_up(const std::string& display) {
         return false;
     }
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
-        c, xcb_intern_atom(c, 0, 24, "_NET_SUPPORTING_WM_CHECK"), nullptr);
+    xcb_intern_atom_reply_t* atom =
+        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, 24, "_NET_SUPPORTING_WM_CHECK"), nullptr);
     bool up = false;
     for (int i = 0; i < 100 && atom != nullptr && !up; ++i) {
         xcb_get_property_reply_t* p = xcb_get_property_reply(

@@ -81,18 +81,15 @@ int generateAll(const QString& folder) {
     int failures = 0;
     // Each picture under its own name, then drawn afresh at twice the size
     // for high-density screens; button pictures also with transparency.
+    const auto save = [&](const QImage& image, const QString& file, const char* format) {
+        failures += saveImage(image, dir.filePath(file), format) ? 0 : 1;
+    };
     for (const PictureAsset& a : pictureAssets()) {
-        failures += saveImage(renderPicture(a), dir.filePath(a.file), "BMP") ? 0 : 1;
-        failures +=
-            saveImage(renderPicture(a, 2), dir.filePath(sibling(a.file, "@2x")), "BMP") ? 0 : 1;
+        save(renderPicture(a), a.file, "BMP");
+        save(renderPicture(a, 2), sibling(a.file, "@2x"), "BMP");
         if (a.transparent) {
-            failures +=
-                saveImage(renderTransparent(a), dir.filePath(sibling(a.file, "", "png")), "PNG") ? 0
-                                                                                                  : 1;
-            failures += saveImage(renderTransparent(a, 2),
-                                  dir.filePath(sibling(a.file, "@2x", "png")), "PNG")
-                            ? 0
-                            : 1;
+            save(renderTransparent(a), sibling(a.file, "", "png"), "PNG");
+            save(renderTransparent(a, 2), sibling(a.file, "@2x", "png"), "PNG");
         }
     }
     failures += saveImage(renderIcon(256), dir.filePath("swoonery.png"), "PNG") ? 0 : 1;
