@@ -199,6 +199,7 @@ class StackingTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void a_win_with_a_reproach_stays_in_front();
+    void setup_form_over_the_table();
 };
 
 void StackingTest::a_win_with_a_reproach_stays_in_front() {
@@ -237,6 +238,38 @@ void StackingTest::a_win_with_a_reproach_stays_in_front() {
     click(h.find<QAbstractButton>(WindowId::Form3, "Command1"));
     QTRY_VERIFY(shown(h, WindowId::Form5));
     QCOMPARE(transient_for(h, WindowId::Form5), main);
+    QTRY_VERIFY(above(h, WindowId::Form5, WindowId::Form1));
+    QTRY_VERIFY(has_keyboard(h, WindowId::Form5));
+    VERIFY_SCREEN_MATCHES(h);
+}
+
+void StackingTest::setup_form_over_the_table() {
+    // Play Again on the table brings the set-up form over it with the
+    // keyboard; once it is confirmed the table, still open, is again above
+    // the main window and has the keyboard.
+    Harness h;
+    h.start_game();
+    QVERIFY(QTest::qWaitForWindowExposed(h.window(WindowId::Form1)));
+    h.game.state().heart_value = 95;
+    h.game.display_heart(95);
+    h.windows.refresh();
+    click(h.find<QAbstractButton>(WindowId::Form1, "Command2"));
+    click_row(h.find<QWidget>(WindowId::Form1, "Do_List"), 1); // a topic she likes
+    click(h.find<QAbstractButton>(WindowId::Form1, "cmd_ok"));
+    QTRY_VERIFY(shown(h, WindowId::Form3));
+    click(h.find<QAbstractButton>(WindowId::Form3, "Command1"));
+    QTRY_VERIFY(shown(h, WindowId::Form5));
+
+    click(h.find<QAbstractButton>(WindowId::Form5, "Command2"));
+    QTRY_VERIFY(shown(h, WindowId::Form2));
+    QCOMPARE(transient_for(h, WindowId::Form2), x_window(h, WindowId::Form1));
+    QTRY_VERIFY(above(h, WindowId::Form2, WindowId::Form5));
+    QTRY_VERIFY(above(h, WindowId::Form5, WindowId::Form1));
+    QTRY_VERIFY(has_keyboard(h, WindowId::Form2));
+
+    click(h.find<QAbstractButton>(WindowId::Form2, "Command1"));
+    QTRY_VERIFY(h.window(WindowId::Form2)->isHidden());
+    QTest::qWait(200);
     QTRY_VERIFY(above(h, WindowId::Form5, WindowId::Form1));
     QTRY_VERIFY(has_keyboard(h, WindowId::Form5));
     VERIFY_SCREEN_MATCHES(h);
