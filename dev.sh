@@ -12,7 +12,7 @@ packages=(
   fonts-dejavu-core
 )
 test_packages=(
-  pulseaudio pulseaudio-utils sox xvfb xauth strace
+  pulseaudio pulseaudio-utils sox xvfb xauth openbox libxcb1-dev strace
   g++-mingw-w64-x86-64-posix
 )
 

@@ -117,7 +117,7 @@ void line_edit(QLineEdit* w, const Control& now, const Control* before) {
     }
 }
 
-void text_view(QPlainTextEdit* w, const Control& now, const Control* before) {
+void text_view(DialogueBox* w, const Control& now, const Control* before) {
     common(w, now, before);
     if (changed(now, before, &Control::read_only)) {
         w->setReadOnly(now.read_only);
@@ -125,7 +125,9 @@ void text_view(QPlainTextEdit* w, const Control& now, const Control* before) {
     const QString text = qt_multiline(now.text);
     if (changed(now, before, &Control::text) || w->toPlainText() != text) {
         const QSignalBlocker block(w);
-        w->setPlainText(text);
+        // The newest line is the one to read: an appended goodbye must not
+        // sit below the box's edge.
+        w->set_text(text);
     }
 }
 

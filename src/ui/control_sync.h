@@ -14,13 +14,13 @@ class QAbstractButton;
 class QAction;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QSlider;
 class QTableWidget;
 class QWidget;
 
 namespace swoonery::ui {
 
+class DialogueBox;
 class HeartGauge;
 class ListBox;
 class PictureBox;
@@ -47,7 +47,7 @@ void plain(QWidget* w, const Control& now, const Control* before);
 // The player's own edits are kept where they agree with the model: the text
 // is only set when it differs, and the selection only when the game moved it.
 void line_edit(QLineEdit* w, const Control& now, const Control* before);
-void text_view(QPlainTextEdit* w, const Control& now, const Control* before);
+void text_view(DialogueBox* w, const Control& now, const Control* before);
 void list(ListBox* w, const Control& now, const Control* before);
 void slider(QSlider* w, const Control& now, const Control* before);
 void picture(PictureBox* w, Pictures& pictures, const Control& now, const Control* before);

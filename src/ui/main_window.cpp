@@ -197,12 +197,14 @@ private:
     }
 
     void build_actions() {
-        auto* talk = named(new QPlainTextEdit(central_), "Talk");
+        auto* talk = named(new DialogueBox(central_), "Talk");
         talk->setGeometry(104, 128, 337, 49);
         QFont bold = talk->font();
         bold.setBold(true);
         talk->setFont(bold);
-        talk->setFocusPolicy(Qt::ClickFocus);
+        // The keyboard reaches the box too, to scroll back through a reply
+        // longer than the box; it comes after the list and its button.
+        talk->setFocusPolicy(Qt::StrongFocus);
         talk->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         talk->setTabChangesFocus(true);
         bind("Talk", talk,
@@ -225,6 +227,8 @@ private:
         bind("cmd_ok", ok,
              [ok](const Control& now, const Control* before) { sync::button(ok, now, before); });
         forward_click(ok, "cmd_ok");
+        QWidget::setTabOrder(list, ok);
+        QWidget::setTabOrder(ok, talk);
     }
 
     void bind_action(QAction* action, const char* name) {

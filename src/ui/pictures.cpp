@@ -37,7 +37,8 @@ QPixmap read(const QString& path) {
 
 } // namespace
 
-Pictures::Pictures(QString folder) : folder_(std::move(folder)) {}
+Pictures::Pictures(QString folder, qreal density)
+    : folder_(std::move(folder)), density_(density > 0 ? density : qApp->devicePixelRatio()) {}
 
 QPixmap Pictures::get(std::string_view file) {
     if (file.empty()) {
@@ -51,10 +52,40 @@ QPixmap Pictures::get(std::string_view file) {
     QPixmap picture;
     // Only plain file names are looked up, never a path out of the folder.
     if (!name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'))) {
-        picture = read(QDir(folder_).filePath(name));
+        const QDir dir(folder_);
+        for (const Version& v : versions(name, density_)) {
+            picture = read(dir.filePath(v.file));
+            if (!picture.isNull()) {
+                picture.setDevicePixelRatio(v.scale);
+                break;
+            }
+        }
     }
     cache_.insert(name, picture);
     return picture;
+}
+
+std::vector<Pictures::Version> Pictures::versions(const QString& file, qreal density) {
+    const qsizetype dot = file.lastIndexOf(QLatin1Char('.'));
+    const QString stem = dot < 0 ? file : file.left(dot);
+    const QString ext = dot < 0 ? QString() : file.mid(dot);
+    const QString png = QStringLiteral(".png");
+    std::vector<Version> out;
+    auto add = [&out](const QString& f, qreal scale) {
+        for (const Version& v : out) {
+            if (v.file == f) {
+                return;
+            }
+        }
+        out.push_back({f, scale});
+    };
+    if (density > 1.0) {
+        add(stem + QStringLiteral("@2x") + png, 2.0);
+        add(stem + QStringLiteral("@2x") + ext, 2.0);
+    }
+    add(stem + png, 1.0);
+    add(file, 1.0);
+    return out;
 }
 
 namespace {
@@ -96,7 +127,7 @@ public:
         if (picture_.isNull()) {
             return {};
         }
-        return picture_.size().scaled(size, Qt::KeepAspectRatio);
+        return picture_.deviceIndependentSize().toSize().scaled(size, Qt::KeepAspectRatio);
     }
 
     QIconEngine* clone() const override { return new SmoothIconEngine(picture_); }
@@ -127,7 +158,7 @@ void draw_fitted(QPainter& painter, const QRect& target, const QPixmap& picture)
     }
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    painter.drawPixmap(fitted(target, picture.size()), picture);
+    painter.drawPixmap(fitted(target, picture.deviceIndependentSize().toSize()), picture);
     painter.restore();
 }
 

@@ -1,5 +1,5 @@
 // Form5, the top-20 table: a grid of 22 rows whose first row holds the
-// column titles on grey, and this game's result in red.
+// column titles on grey and stays in view, and this game's result in red.
 #include "ui/adapters.h"
 #include "ui/control_sync.h"
 #include "ui/widgets.h"
@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <array>
+#include <vector>
 
 namespace swoonery::ui {
 
@@ -19,7 +20,21 @@ namespace {
 constexpr int kRows = 22;
 // Column widths in twips, at 15 twips to the pixel.
 constexpr std::array<int, 5> kColumnTwips = {350, 3100, 1250, 1550, 1250};
-constexpr int kTwipsPerPixel = 15;
+// The widest text a column may have to show: the best score there can be,
+// and the most a 16-bit sum of money and days can reach.
+const std::array<const char*, 5> kWidest = {"20", "", "32767 Days", "$32767", "10000000000"};
+constexpr int kNameColumn = 1;
+
+// The columns keep their proportions in the room the scroll bar leaves; a
+// column too narrow for its widest text gets its width, from the Name column.
+void fit_columns(FixedRowGrid* grid) {
+    std::vector<int> weights(kColumnTwips.begin(), kColumnTwips.end());
+    std::vector<QString> widest;
+    for (const char* text : kWidest) {
+        widest.push_back(QLatin1String(text));
+    }
+    grid->fit_columns(weights, widest, kNameColumn);
+}
 
 class ScoresWindowAdapter final : public WindowAdapter {
 public:
@@ -28,22 +43,18 @@ public:
         set_root(dialog);
         dialog->on_close = close_request();
 
-        auto* grid = new QTableWidget(kRows, static_cast<int>(kColumnTwips.size()), dialog);
+        auto* grid = new FixedRowGrid(kRows, static_cast<int>(kColumnTwips.size()), dialog);
         grid->setObjectName(QStringLiteral("Score_list"));
         grid->setGeometry(8, 8, 492, 342);
-        grid->horizontalHeader()->hide();
-        grid->verticalHeader()->hide();
         grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
         grid->setSelectionMode(QAbstractItemView::NoSelection);
         grid->setFocusPolicy(Qt::StrongFocus);
         grid->setWordWrap(false);
+        const int row_height = std::max(16, grid->fontMetrics().height() + 3);
         grid->verticalHeader()->setMinimumSectionSize(1);
-        grid->verticalHeader()->setDefaultSectionSize(std::max(16, grid->fontMetrics().height() + 3));
+        grid->verticalHeader()->setDefaultSectionSize(row_height);
         grid->horizontalHeader()->setMinimumSectionSize(1);
-        for (int c = 0; c < grid->columnCount(); ++c) {
-            grid->setColumnWidth(c, (kColumnTwips[static_cast<std::size_t>(c)] +
-                                     kTwipsPerPixel / 2) / kTwipsPerPixel);
-        }
+        grid->horizontalHeader()->setFixedHeight(row_height + 2);
         const QBrush title(QColor(0xE0, 0xE0, 0xE0));
         for (int r = 0; r < kRows; ++r) {
             for (int c = 0; c < grid->columnCount(); ++c) {
@@ -55,14 +66,17 @@ public:
                 grid->setItem(r, c, item);
             }
         }
-        bind("Score_list", grid,
-             [grid](const Control& now, const Control* before) {
-                 sync::grid(grid, now, before);
-                 // The grid holds more than it shows: bring the new entry into view.
-                 if (!now.red_rows.empty() && now.red_rows.front() < grid->rowCount()) {
-                     grid->scrollToItem(grid->item(now.red_rows.front(), 0));
-                 }
-             });
+        grid->show_fixed_row();
+        fit_columns(grid);
+        bind("Score_list", grid, [grid](const Control& now, const Control* before) {
+            sync::grid(grid, now, before);
+            grid->show_fixed_row();
+            fit_columns(grid);
+            // The grid holds more than it shows: bring the new entry into view.
+            if (!now.red_rows.empty()) {
+                grid->bring_into_view(now.red_rows.front());
+            }
+        });
 
         dialog_button(dialog, "Command2", QRect(8, 360, 89, 25), false);
         dialog_button(dialog, "Command1", QRect(424, 357, 65, 25), true);

@@ -64,18 +64,33 @@ private:
         bind(name, nullptr, [l](const Control& now, const Control* before) { sync::label(l, now, before); });
     }
 
-    // A caption over its slider, `top` pixels into the frame.
+    // A caption over its slider, `top` pixels into the frame, and beside the
+    // slider the number it stands at: the rating the player is choosing.
     void rating(QWidget* parent, const char* caption, const char* name, int top) {
         label(parent, caption, QRect(12, top, 251, 16));
         auto* s = new QSlider(Qt::Horizontal, parent);
         s->setObjectName(QLatin1String(name));
-        s->setGeometry(10, top + 16, 255, 24);
+        s->setGeometry(10, top + 16, 219, 24);
         s->setRange(0, 100);
         s->setSingleStep(1);
         s->setPageStep(5);
         s->setTickPosition(QSlider::TicksBelow);
         s->setTickInterval(10);
-        bind(name, s, [s](const Control& now, const Control* before) { sync::slider(s, now, before); });
+        auto* number = new QLabel(parent);
+        number->setObjectName(QString::fromLatin1(name) + QStringLiteral("_value"));
+        number->setGeometry(231, top + 16, 34, 20);
+        number->setTextFormat(Qt::PlainText);
+        number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        number->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+        number->setNum(s->value());
+        // Follows the handle while it is dragged, and the game's own settings,
+        // which reach the slider with its signals blocked.
+        QObject::connect(s, &QSlider::sliderMoved, number, qOverload<int>(&QLabel::setNum));
+        QObject::connect(s, &QSlider::valueChanged, number, qOverload<int>(&QLabel::setNum));
+        bind(name, s, [s, number](const Control& now, const Control* before) {
+            sync::slider(s, now, before);
+            number->setNum(s->sliderPosition());
+        });
         forward_slide(s, name);
     }
 

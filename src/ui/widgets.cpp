@@ -4,12 +4,14 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyledItemDelegate>
-#include <QTextOption>
+#include <QTextCursor>
 
 #include <algorithm>
 
@@ -106,11 +108,10 @@ void PictureButton::fit_icon() {
 
 namespace {
 
-// Draws a row's text with tab stops every eight average characters, as list
-// boxes have always done, so that the price columns line up.
+// Draws a row's tab-separated parts at the columns its list box works out.
 class TabStopDelegate final : public QStyledItemDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    explicit TabStopDelegate(ListBox* list) : QStyledItemDelegate(list), list_(list) {}
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
@@ -122,30 +123,41 @@ public:
         QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
         style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
 
-        QRect r = style->subElementRect(QStyle::SE_ItemViewItemText, &opt, widget);
-        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
-        r.adjust(margin, 0, -margin, 0);
+        const QRect r = list_->text_rect(index.row());
         const QPalette::ColorGroup group = !(opt.state & QStyle::State_Enabled)
                                                ? QPalette::Disabled
                                                : QPalette::Normal;
         const bool selected = (opt.state & QStyle::State_Selected) != 0;
-        QTextOption to(Qt::AlignLeft | Qt::AlignVCenter);
-        to.setWrapMode(QTextOption::NoWrap);
-        to.setTabStopDistance(8.0 * QFontMetricsF(opt.font).averageCharWidth());
         painter->save();
         painter->setFont(opt.font);
         painter->setPen(
             opt.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
         painter->setClipRect(r);
-        painter->drawText(QRectF(r), text, to);
+        const QStringList parts = text.split(QLatin1Char('\t'));
+        for (int c = 0; c < parts.size(); ++c) {
+            if (parts[c].isEmpty()) {
+                continue;
+            }
+            const QRect cell(r.left() + list_->column_start(c), r.top(), r.width(), r.height());
+            painter->drawText(cell, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                              parts[c]);
+        }
         painter->restore();
     }
+
+private:
+    ListBox* list_;
 };
 
 } // namespace
 
 ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
     setItemDelegate(new TabStopDelegate(this));
+    // The columns follow the rows: worked out afresh whenever they change.
+    connect(model(), &QAbstractItemModel::rowsInserted, this, [this] { columns_.clear(); });
+    connect(model(), &QAbstractItemModel::rowsRemoved, this, [this] { columns_.clear(); });
+    connect(model(), &QAbstractItemModel::modelReset, this, [this] { columns_.clear(); });
+    connect(model(), &QAbstractItemModel::dataChanged, this, [this] { columns_.clear(); });
     setSelectionMode(QAbstractItemView::SingleSelection);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setUniformItemSizes(true);
@@ -158,12 +170,210 @@ int ListBox::selected_row() const {
     return items.isEmpty() ? -1 : row(items.front());
 }
 
+int ListBox::column_gap() const {
+    return 2 * fontMetrics().horizontalAdvance(QLatin1Char(' ')) + 4;
+}
+
+int ListBox::column_start(int column) const {
+    if (columns_.empty()) {
+        // A run of tabs is one step to the next column: a column that is empty
+        // in every row takes no room. Each column starts a gap after the
+        // longest text of the column before it, blanks included.
+        const QFontMetrics fm = fontMetrics();
+        std::vector<QStringList> rows;
+        int widest = 0;
+        for (int r = 0; r < count(); ++r) {
+            rows.push_back(item(r)->text().split(QLatin1Char('\t')));
+            widest = std::max(widest, static_cast<int>(rows.back().size()));
+        }
+        columns_.assign(static_cast<std::size_t>(std::max(widest, 1)), 0);
+        for (int c = 1; c < widest; ++c) {
+            int end = columns_[static_cast<std::size_t>(c - 1)];
+            bool any = false;
+            for (const QStringList& parts : rows) {
+                if (c - 1 < parts.size() && !parts[c - 1].isEmpty()) {
+                    any = true;
+                    end = std::max(end, columns_[static_cast<std::size_t>(c - 1)] +
+                                            fm.horizontalAdvance(parts[c - 1]));
+                }
+            }
+            columns_[static_cast<std::size_t>(c)] = any ? end + column_gap() : end;
+        }
+    }
+    if (column < 0) {
+        return 0;
+    }
+    return column < static_cast<int>(columns_.size()) ? columns_[static_cast<std::size_t>(column)]
+                                                      : columns_.back();
+}
+
+QRect ListBox::text_rect(int row) const {
+    QStyleOptionViewItem opt;
+    initViewItemOption(&opt);
+    opt.rect = visualRect(model()->index(row, 0));
+    opt.features |= QStyleOptionViewItem::HasDisplay;
+    QRect r = style()->subElementRect(QStyle::SE_ItemViewItemText, &opt, this);
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    return r.adjusted(margin, 0, -margin, 0);
+}
+
+void ListBox::changeEvent(QEvent* event) {
+    QListWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        columns_.clear();
+    }
+}
+
 void ListBox::keyPressEvent(QKeyEvent* event) {
     const int before = selected_row();
     QListWidget::keyPressEvent(event);
     const int after = selected_row();
     if (after >= 0 && after != before) {
         Q_EMIT row_picked(after);
+    }
+}
+
+// ---- FixedRowGrid ---------------------------------------------------------------
+
+FixedRowGrid::FixedRowGrid(int rows, int columns, QWidget* parent)
+    : QTableWidget(rows, columns, parent) {
+    verticalHeader()->hide();
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setHighlightSections(false);
+    // Twenty rows never fit: the scroll bar is always there, and the columns
+    // are sized for the room it leaves.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    if (rows > 0) {
+        setRowHidden(0, true);
+    }
+}
+
+void FixedRowGrid::show_fixed_row() {
+    if (rowCount() == 0) {
+        return;
+    }
+    setRowHidden(0, true);
+    for (int c = 0; c < columnCount(); ++c) {
+        const QTableWidgetItem* cell = item(0, c);
+        QTableWidgetItem* head = horizontalHeaderItem(c);
+        if (head == nullptr) {
+            head = new QTableWidgetItem;
+            setHorizontalHeaderItem(c, head);
+        }
+        if (cell == nullptr) {
+            head->setText(QString());
+            continue;
+        }
+        head->setText(cell->text());
+        head->setTextAlignment(Qt::Alignment::fromInt(cell->textAlignment()));
+        head->setBackground(cell->background());
+        head->setForeground(cell->foreground());
+    }
+}
+
+int FixedRowGrid::cell_width(const QString& text) const {
+    // The item view's text margin on each side, and one pixel of grid line.
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    return fontMetrics().horizontalAdvance(text) + 2 * margin + 1;
+}
+
+void FixedRowGrid::fit_columns(const std::vector<int>& weights, const std::vector<QString>& widest,
+                               int elastic) {
+    const int columns = std::min(columnCount(), static_cast<int>(weights.size()));
+    if (columns == 0 || elastic < 0 || elastic >= columns) {
+        return;
+    }
+    const int room = width() - 2 * frameWidth() - verticalScrollBar()->sizeHint().width();
+    int total_weight = 0;
+    for (int c = 0; c < columns; ++c) {
+        total_weight += weights[static_cast<std::size_t>(c)];
+    }
+    if (total_weight <= 0) {
+        return;
+    }
+    int used = 0;
+    for (int c = 0; c < columns; ++c) {
+        if (c == elastic) {
+            continue;
+        }
+        const auto i = static_cast<std::size_t>(c);
+        int w = room * weights[i] / total_weight;
+        if (i < widest.size()) {
+            w = std::max(w, cell_width(widest[i]));
+        }
+        for (int r = 0; r < rowCount(); ++r) {
+            if (const QTableWidgetItem* cell = item(r, c)) {
+                w = std::max(w, cell_width(cell->text()));
+            }
+        }
+        setColumnWidth(c, w);
+        used += w;
+    }
+    setColumnWidth(elastic, std::max(1, room - used));
+}
+
+void FixedRowGrid::bring_into_view(int row) {
+    wanted_row_ = row;
+    if (isVisible()) {
+        scroll_to_wanted_row();
+    }
+}
+
+void FixedRowGrid::showEvent(QShowEvent* event) {
+    QTableWidget::showEvent(event);
+    // Until the grid is shown its viewport has no size to scroll by.
+    scroll_to_wanted_row();
+}
+
+void FixedRowGrid::scroll_to_wanted_row() {
+    if (wanted_row_ < 0 || wanted_row_ >= rowCount()) {
+        return;
+    }
+    updateGeometries();
+    verticalScrollBar()->setValue(0);
+    // From the top, the least scrolling that shows the row leaves it at the
+    // bottom, with as many rows above it as fit.
+    scrollTo(model()->index(wanted_row_, 0), QAbstractItemView::EnsureVisible);
+}
+
+// ---- DialogueBox ----------------------------------------------------------------
+
+DialogueBox::DialogueBox(QWidget* parent) : QPlainTextEdit(parent) {
+    setReadOnly(true);
+    // The player's own scrolling (keys, wheel, the bar) lets go of the end.
+    connect(verticalScrollBar(), &QScrollBar::actionTriggered, this, [this] { pinned_ = false; });
+    connect(verticalScrollBar(), &QScrollBar::rangeChanged, this, [this] {
+        if (pinned_) {
+            show_end();
+        }
+    });
+}
+
+void DialogueBox::set_text(const QString& text) {
+    setPlainText(text);
+    pinned_ = true;
+    show_end();
+}
+
+void DialogueBox::show_end() {
+    moveCursor(QTextCursor::End);
+    ensureCursorVisible();
+    verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+}
+
+void DialogueBox::resizeEvent(QResizeEvent* event) {
+    QPlainTextEdit::resizeEvent(event);
+    if (pinned_) {
+        show_end();
+    }
+}
+
+void DialogueBox::showEvent(QShowEvent* event) {
+    QPlainTextEdit::showEvent(event);
+    if (pinned_) {
+        show_end();
     }
 }
 

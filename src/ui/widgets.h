@@ -8,12 +8,15 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMainWindow>
+#include <QPlainTextEdit>
 #include <QPixmap>
 #include <QString>
+#include <QTableWidget>
 #include <QToolButton>
 
 #include <array>
 #include <functional>
+#include <vector>
 
 namespace swoonery::ui {
 
@@ -27,6 +30,7 @@ public:
     void set_picture(const QString& file, const QPixmap& picture);
     const QString& file() const { return file_; }
     bool has_picture() const { return !picture_.isNull(); }
+    const QPixmap& picture() const { return picture_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -73,18 +77,78 @@ private:
 
 // A list box whose rows keep their tab-separated columns apart, and which
 // tells a row the player picked (by mouse or keyboard) from one set in code.
+// Its tab stops are set by its rows: every row's column n starts at the
+// same place, a gap after the longest text of column n - 1.
 class ListBox : public QListWidget {
     Q_OBJECT
 public:
     explicit ListBox(QWidget* parent = nullptr);
     // The selected row, -1 for none.
     int selected_row() const;
+    // Where column `column` (the text after that many tabs) starts, in
+    // pixels from the left of a row's text.
+    int column_start(int column) const;
+    // The space left between the longest text of a column and the next.
+    int column_gap() const;
+    // The part of row `row`, in viewport coordinates, where its text is drawn.
+    QRect text_rect(int row) const;
 
 Q_SIGNALS:
     void row_picked(int row);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    mutable std::vector<int> columns_;
+};
+
+// A grid whose row 0 is its fixed row: the row keeps its cells (so the grid
+// still holds every row the game gave it), but is shown in the grid's top
+// header, which never scrolls, and is hidden from the scrolling rows.
+class FixedRowGrid : public QTableWidget {
+    Q_OBJECT
+public:
+    FixedRowGrid(int rows, int columns, QWidget* parent = nullptr);
+    // Copies row 0's cells (text, alignment, colours) into the header; call
+    // after the cells change.
+    void show_fixed_row();
+    // Sets the column widths: `weights` shared out over the room beside the
+    // vertical scroll bar, each column at least as wide as its widest text or
+    // `widest[c]`, the extra width (or the shortfall) taken from `elastic`.
+    void fit_columns(const std::vector<int>& weights, const std::vector<QString>& widest,
+                     int elastic);
+    // Scrolls so that `row` is in view with as many rows above it as fit.
+    void bring_into_view(int row);
+    // The width a cell needs to show `text` in full.
+    int cell_width(const QString& text) const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void scroll_to_wanted_row();
+    int wanted_row_ = -1;
+};
+
+// A read-only text box that keeps its last line in view: after every new
+// text, and through the layout changes that follow it (a scroll bar coming
+// up narrows the box and wraps the text anew), until the player scrolls.
+class DialogueBox : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit DialogueBox(QWidget* parent = nullptr);
+    // Replaces the text and shows its end.
+    void set_text(const QString& text);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void show_end();
+    bool pinned_ = false;
 };
 
 // A label that acts like a link: clicked by the mouse, or by Space or Enter

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -162,8 +163,17 @@ void WindowManager::sync_all() {
         if (!adapter) {
             adapter = make_adapter(id, *this);
         }
+        const bool was_hidden = adapter->widget() == nullptr || adapter->widget()->isHidden();
+        if (was_hidden && model->visible) {
+            stand_over_owner(*adapter);
+        }
         if (adapter->sync(*model)) {
             front = adapter.get();
+        }
+        if (was_hidden && adapter->widget() != nullptr && !adapter->widget()->isHidden()) {
+            shown_order_.erase(std::remove(shown_order_.begin(), shown_order_.end(), id),
+                               shown_order_.end());
+            shown_order_.push_back(id);
         }
     }
     for (int i = 0; i < kWindowCount; ++i) {
@@ -172,6 +182,9 @@ void WindowManager::sync_all() {
             retire(id);
         }
     }
+    shown_order_.erase(std::remove_if(shown_order_.begin(), shown_order_.end(),
+                                      [this](WindowId id) { return !on_screen(id); }),
+                       shown_order_.end());
     if (front == nullptr) {
         // The window the player was in may have gone: the keyboard goes to
         // the last window that still takes input.
@@ -180,7 +193,7 @@ void WindowManager::sync_all() {
             return a && a->widget() == active && a->takes_input();
         });
         if (!active_ok) {
-            for (auto it = order.rbegin(); it != order.rend(); ++it) {
+            for (auto it = shown_order_.rbegin(); it != shown_order_.rend(); ++it) {
                 const auto& adapter = adapters_[slot(*it)];
                 if (adapter && adapter->takes_input()) {
                     front = adapter.get();
@@ -191,8 +204,64 @@ void WindowManager::sync_all() {
     }
     if (front != nullptr) {
         front->bring_to_front();
+        if (front->id() == WindowId::Form1) {
+            keep_secondary_windows_above();
+        }
     }
     busy_ = false;
+}
+
+bool WindowManager::on_screen(WindowId id) const {
+    const auto& adapter = adapters_[slot(id)];
+    return adapter && adapter->widget() != nullptr && !adapter->widget()->isHidden();
+}
+
+void WindowManager::stand_over_owner(WindowAdapter& adapter) {
+    if (adapter.id() == WindowId::Form1 || adapter.widget() == nullptr) {
+        return;
+    }
+    // The owner is the main window while it is on screen; before it is (the
+    // set-up form's own message boxes), the window shown last.
+    QWidget* owner = nullptr;
+    if (on_screen(WindowId::Form1)) {
+        owner = adapters_[slot(WindowId::Form1)]->widget();
+    } else {
+        for (auto it = shown_order_.rbegin(); it != shown_order_.rend() && owner == nullptr; ++it) {
+            if (*it != adapter.id() && on_screen(*it)) {
+                owner = adapters_[slot(*it)]->widget();
+            }
+        }
+    }
+    // Owned at the window system's level only: a Qt parent would take the
+    // window down with the main window's disabling.
+    adapter.widget()->winId();
+    if (QWindow* handle = adapter.widget()->windowHandle()) {
+        if (owner != nullptr) {
+            owner->winId();
+        }
+        handle->setTransientParent(owner != nullptr ? owner->windowHandle() : nullptr);
+    }
+}
+
+void WindowManager::keep_secondary_windows_above() {
+    // Without a window manager nothing keeps an owned window above its
+    // owner: the windows still open are raised again, the one shown last
+    // on top and with the keyboard, so that none is lost behind the main
+    // window.
+    WindowAdapter* last = nullptr;
+    for (const WindowId id : shown_order_) {
+        if (id == WindowId::Form1 || !on_screen(id)) {
+            continue;
+        }
+        const auto& adapter = adapters_[slot(id)];
+        adapter->widget()->raise();
+        if (adapter->takes_input()) {
+            last = adapter.get();
+        }
+    }
+    if (last != nullptr) {
+        last->bring_to_front();
+    }
 }
 
 } // namespace swoonery::ui

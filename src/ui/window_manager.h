@@ -59,11 +59,18 @@ private:
     template <class Input> InputResult feed(WindowId window, std::string_view control, Input input);
     void sync_all();
     void retire(WindowId window);
+    bool on_screen(WindowId window) const;
+    // Makes a window about to be shown stand over the window it belongs to.
+    void stand_over_owner(WindowAdapter& adapter);
+    // Raises the secondary windows still open over the main window again.
+    void keep_secondary_windows_above();
 
     Game& game_;
     Pictures& pictures_;
     std::array<std::unique_ptr<WindowAdapter>, kWindowCount> adapters_;
     std::vector<QPointer<QWidget>> retired_;
+    // The windows on screen, in the order they were last shown.
+    std::vector<WindowId> shown_order_;
     bool busy_ = false;
     bool resize_pending_ = false;
     bool ended_ = false;

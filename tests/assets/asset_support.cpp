@@ -37,6 +37,27 @@ std::vector<ExpectedPicture> expectedPictures() {
     return all;
 }
 
+QString versionName(const QString& file, const QString& suffix, const QString& extension) {
+    const qsizetype dot = file.lastIndexOf('.');
+    return file.left(dot) + suffix + "." + (extension.isEmpty() ? file.mid(dot + 1) : extension);
+}
+
+std::vector<QString> buttonPictures() {
+    return {"phone.bmp", "gift.bmp", "date.bmp", "work.bmp", "shop.bmp"};
+}
+
+std::vector<ExpectedPicture> expectedExtraPictures() {
+    std::vector<ExpectedPicture> all;
+    for (const ExpectedPicture& p : expectedPictures()) {
+        all.push_back({versionName(p.file, "@2x"), p.size * 2});
+    }
+    for (const QString& b : buttonPictures()) {
+        all.push_back({versionName(b, "", "png"), {32, 32}});
+        all.push_back({versionName(b, "@2x", "png"), {64, 64}});
+    }
+    return all;
+}
+
 std::vector<QString> expectedSounds() {
     std::vector<QString> all = {"dinner", "beach", "bowling", "carnival", "play",  "club",
                                 "pub",    "rock",  "birds",   "laff",     "money", "phoned",

@@ -21,6 +21,14 @@ struct ExpectedPicture {
 };
 // Every picture file the game loads, with its size.
 std::vector<ExpectedPicture> expectedPictures();
+// The other versions the generator writes beside the named pictures: every
+// picture at twice its size ("girl7@2x.bmp"), and the button pictures as
+// transparent PNGs at both sizes ("phone.png", "phone@2x.png").
+std::vector<ExpectedPicture> expectedExtraPictures();
+// "girl7.bmp" -> "girl7@2x.bmp"; with `extension` "png": "girl7@2x.png".
+QString versionName(const QString& file, const QString& suffix, const QString& extension = {});
+// The five category buttons' pictures.
+std::vector<QString> buttonPictures();
 // Every sound file the game plays (file names under sounds/).
 std::vector<QString> expectedSounds();
 // The application icon sizes under icons/hicolor.

@@ -86,6 +86,9 @@ TEST(Generator, WritesExactlyTheGamesFiles) {
     for (const auto& p : assettest::expectedPictures()) {
         expected.insert(p.file);
     }
+    for (const auto& p : assettest::expectedExtraPictures()) {
+        expected.insert(p.file);
+    }
     for (const QString& s : assettest::expectedSounds()) {
         expected.insert("sounds/" + s);
     }

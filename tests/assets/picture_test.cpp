@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QPainter>
 
 #include <algorithm>
 #include <cmath>
@@ -166,6 +167,99 @@ TEST(Portraits, AllElevenDifferInShape) {
         for (std::size_t b = a + 1; b < girls.size(); ++b) {
             EXPECT_GT(shapeDifference(girls[a], girls[b]), 0.4)
                 << "girl" << a + 1 << " and girl" << b + 1;
+        }
+    }
+}
+
+// How much a picture changes from pixel to pixel: the mean of the absolute
+// differences to the right and below, over all channels.
+double sharpness(const QImage& img) {
+    const QImage rgb = img.convertToFormat(QImage::Format_RGB32);
+    double sum = 0;
+    long n = 0;
+    for (int y = 0; y + 1 < rgb.height(); ++y) {
+        for (int x = 0; x + 1 < rgb.width(); ++x) {
+            const QRgb c = rgb.pixel(x, y), r = rgb.pixel(x + 1, y), d = rgb.pixel(x, y + 1);
+            sum += std::abs(qRed(c) - qRed(r)) + std::abs(qGreen(c) - qGreen(r)) +
+                   std::abs(qBlue(c) - qBlue(r)) + std::abs(qRed(c) - qRed(d)) +
+                   std::abs(qGreen(c) - qGreen(d)) + std::abs(qBlue(c) - qBlue(d));
+            ++n;
+        }
+    }
+    return n ? sum / n : 0.0;
+}
+
+// The mean absolute difference per channel of two pictures of one size.
+double meanDifference(const QImage& a, const QImage& b) {
+    const QImage x = a.convertToFormat(QImage::Format_RGB32);
+    const QImage y = b.convertToFormat(QImage::Format_RGB32);
+    double sum = 0;
+    for (int j = 0; j < x.height(); ++j) {
+        for (int i = 0; i < x.width(); ++i) {
+            const QRgb p = x.pixel(i, j), q = y.pixel(i, j);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                   std::abs(qBlue(p) - qBlue(q));
+        }
+    }
+    return sum / (3.0 * x.width() * x.height());
+}
+
+// Every picture also comes drawn afresh at twice its size: the same picture,
+// as its half-size reduction shows, yet crisper than the small one enlarged.
+TEST(Pictures, HighDensityVersionsAreTheSamePicturesDrawnLarger) {
+    for (const auto& p : assettest::expectedPictures()) {
+        SCOPED_TRACE(p.file.toStdString());
+        const QImage small = load(p.file);
+        const QImage large = load(assettest::versionName(p.file, "@2x"));
+        ASSERT_FALSE(small.isNull());
+        ASSERT_FALSE(large.isNull()) << "no @2x version";
+        ASSERT_EQ(large.size(), p.size * 2);
+        const QImage reduced =
+            large.scaled(p.size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        EXPECT_LT(meanDifference(reduced, small), 12.0);
+        const QImage enlarged =
+            small.scaled(p.size * 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        EXPECT_GT(sharpness(large), sharpness(enlarged));
+    }
+}
+
+// The category buttons' pictures also come as PNGs whose background is see-through:
+// laid on the button face they give the bitmap, and they are solid where drawn.
+TEST(Pictures, ButtonPicturesHaveTransparentVersions) {
+    const QColor face(0xF0, 0xF0, 0xF0);
+    for (const QString& file : assettest::buttonPictures()) {
+        for (int scale : {1, 2}) {
+            const QString png = assettest::versionName(file, scale == 1 ? "" : "@2x", "png");
+            SCOPED_TRACE(png.toStdString());
+            QFile f(QDir(assetDir()).filePath(png));
+            ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+            EXPECT_EQ(f.read(8), QByteArray("\x89PNG\r\n\x1a\n", 8));
+            QImage img = load(png);
+            img.setDevicePixelRatio(1.0); // compared pixel for pixel
+            ASSERT_TRUE(img.hasAlphaChannel());
+            const int s = 32 * scale;
+            ASSERT_EQ(img.size(), QSize(s, s));
+            int clear = 0, solid = 0;
+            for (int y = 0; y < s; ++y) {
+                for (int x = 0; x < s; ++x) {
+                    const int a = qAlpha(img.pixel(x, y));
+                    clear += a == 0;
+                    solid += a == 255;
+                }
+            }
+            EXPECT_GT(clear, s * s / 10);
+            EXPECT_GT(solid, s * s / 8);
+            for (const QPoint c :
+                 {QPoint(0, 0), QPoint(s - 1, 0), QPoint(0, s - 1), QPoint(s - 1, s - 1)}) {
+                EXPECT_EQ(qAlpha(img.pixel(c)), 0);
+            }
+            QImage laid(img.size(), QImage::Format_RGB32);
+            laid.fill(face);
+            QPainter painter(&laid);
+            painter.drawImage(0, 0, img);
+            painter.end();
+            const QImage bitmap = load(scale == 1 ? file : assettest::versionName(file, "@2x"));
+            EXPECT_LT(meanDifference(laid, bitmap), 1.0);
         }
     }
 }

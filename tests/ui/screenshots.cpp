@@ -8,15 +8,19 @@
 // sees, with QT_SCALE_FACTOR=2 for a 200% display.
 #include "test_support.h"
 
+#include "scores/score_file.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QScreen>
 #include <QSlider>
 #include <QTest>
 
 #include <cstdio>
+#include <filesystem>
 
 using namespace swoonery;
 using namespace swoonery::ui;
@@ -34,6 +38,20 @@ public:
         QWidget* w = h.window(id);
         if (w == nullptr || !w->grab().save(QDir(out_).filePath(QLatin1String(file)))) {
             std::fprintf(stderr, "no picture of %s\n", file);
+            ++failures;
+        }
+    }
+    // The whole screen as the display shows it, window frames and stacking
+    // included; only on a real X display.
+    void screen(const char* file) {
+        settle();
+        if (QGuiApplication::platformName() != QLatin1String("xcb")) {
+            return;
+        }
+        QTest::qWait(400);
+        QScreen* s = QGuiApplication::primaryScreen();
+        if (s == nullptr || !s->grabWindow(0).save(QDir(out_).filePath(QLatin1String(file)))) {
+            std::fprintf(stderr, "no picture of the screen for %s\n", file);
             ++failures;
         }
     }
@@ -75,6 +93,7 @@ int main(int argc, char* argv[]) {
     QTest::keyClicks(h.find<QLineEdit>(WindowId::Form2, "name_txt"), QStringLiteral("Bob"));
     QTest::keyClick(h.find<QSlider>(WindowId::Form2, "luck_sld"), Qt::Key_PageDown);
     t.shot(WindowId::Form2, "form2.png");
+    t.screen("screen-form2.png");
 
     h.rng.push({0.6, 0.15, 0.025, 0.075, 0.125, 0.175, 0.225});
     t.press(WindowId::Form2, "Command1");
@@ -85,6 +104,11 @@ int main(int argc, char* argv[]) {
     t.pick(0);
     t.press(WindowId::Form1, "cmd_ok");
     t.shot(WindowId::Form1, "form1-call.png");
+    t.pick(10); // a second topic ends the call with her goodbye
+    t.press(WindowId::Form1, "cmd_ok");
+    t.shot(WindowId::Form1, "form1-goodbye.png");
+    t.press(WindowId::Form1, "Command2");
+    t.shot(WindowId::Form1, "form1-topics.png");
 
     h.game.state().cash = 3;
     t.press(WindowId::Form1, "Command2");
@@ -102,6 +126,7 @@ int main(int argc, char* argv[]) {
     t.press(WindowId::Form1, "Command1");
     t.shot(WindowId::Form6, "form6.png");
     t.press(WindowId::Form6, "Command1");
+    t.shot(WindowId::Form1, "form1-gifts.png");
 
     h.rng.push({0.5, third}); // a speeding fine
     t.press(WindowId::Form1, "Command5");
@@ -114,6 +139,7 @@ int main(int argc, char* argv[]) {
     t.press(WindowId::Form1, "Command3");
     t.shot(WindowId::Form4, "form4.png");
     t.press(WindowId::Form4, "Command1");
+    t.shot(WindowId::Form1, "form1-places.png");
 
     for (int i = 0; i < 4; ++i) { // too much work
         h.rng.push({0.9, 0.9, 0.9, 0.9, 0.9, 0.9, 0.5, 0.5});
@@ -152,6 +178,7 @@ int main(int argc, char* argv[]) {
     t.shot(WindowId::Form3, "form3.png");
     t.press(WindowId::Form3, "Command1");
     t.shot(WindowId::Form5, "form5.png");
+    t.screen("screen-form5-rank1.png");
     t.press(WindowId::Form5, "Command1");
     t.press(WindowId::Form1, "Command1");
     t.shot(WindowId::Form12, "form12.png");
@@ -163,5 +190,39 @@ int main(int argc, char* argv[]) {
     t.pick(10);
     t.press(WindowId::Form1, "cmd_ok");
     t.shot(WindowId::Form8, "form8.png");
+    t.press(WindowId::Form8, "Command1");
+
+    // A gift that wins and also makes her reproach the buy-off: both windows
+    // at once; OK on the reproach must leave the win in front.
+    t.press(WindowId::Form1, "Command1");
+    t.press(WindowId::Form12, "Command2");
+    t.heart(95);
+    h.game.change_cash(5000);
+    t.press(WindowId::Form1, "Command2"); // a call first: some money spent
+    {
+        // A better result in the table, so that this win comes second, and
+        // the best score there can be, to see it in full.
+        const std::filesystem::path file =
+            h.folder.filePath(QStringLiteral("Scores")).toStdString();
+        scores::ScoreTable table = scores::read_scores(file).table;
+        table[19].name = scores::fit_name("Alexander Montgomery");
+        table[19].score = 10000000000.0;
+        table[19].days = 1;
+        table[19].money = Currency::dollars(1);
+        if (!scores::write_scores(file, table).empty()) {
+            ++t.failures;
+        }
+    }
+    h.rng.push({0.9}); // no money on the floor
+    t.press(WindowId::Form1, "Command1");
+    t.pick(10);
+    t.press(WindowId::Form1, "cmd_ok");
+    t.shot(WindowId::Form11, "form11-buyoff.png");
+    t.screen("screen-win-buyoff.png");
+    t.press(WindowId::Form11, "Command1");
+    t.screen("screen-win-after-reproach-ok.png");
+    t.press(WindowId::Form3, "Command1");
+    t.shot(WindowId::Form5, "form5-rank2.png");
+    t.screen("screen-form5-rank2.png");
     return t.failures == 0 ? 0 : 1;
 }

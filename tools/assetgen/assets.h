@@ -4,6 +4,7 @@
 
 #include "synth.h"
 
+#include <QColor>
 #include <QImage>
 #include <QPainter>
 #include <QString>
@@ -17,7 +18,12 @@ struct PictureAsset {
     QString file;
     int width;
     int height;
-    std::function<void(QPainter&)> draw; // paints the whole width x height area
+    std::function<void(QPainter&)> draw; // paints the width x height area
+    // What shows where the drawing leaves the area bare.
+    QColor background = Qt::white;
+    // Also written as a PNG with alpha (same name, ".png"), for buttons,
+    // whose face colour differs from style to style.
+    bool transparent = false;
 };
 
 struct SoundAsset {
@@ -28,8 +34,14 @@ struct SoundAsset {
 std::vector<PictureAsset> pictureAssets();
 std::vector<SoundAsset> soundAssets();
 
-// An opaque picture (RGB32), ready to be saved as a 24-bit BMP.
-QImage renderPicture(const PictureAsset& asset);
+// An opaque picture (RGB32), ready to be saved as a 24-bit BMP; `scale` 2
+// draws it afresh at twice the size for high-density screens.
+QImage renderPicture(const PictureAsset& asset, int scale = 1);
+// The picture on a transparent background (ARGB32), for a PNG.
+QImage renderTransparent(const PictureAsset& asset, int scale = 1);
+// The name of a picture's other version: "girl7.bmp" with "@2x" is
+// "girl7@2x.bmp", and with extension "png" "girl7@2x.png".
+QString sibling(const QString& file, const QString& suffix, const QString& extension = {});
 
 // The application icon, drawn afresh at each size rather than scaled.
 inline constexpr int kIconSizes[] = {16, 32, 48, 64, 128, 256};

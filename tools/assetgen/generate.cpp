@@ -35,8 +35,7 @@ QImage contactSheet(const std::vector<PictureAsset>& pictures) {
     };
     std::vector<Item> items;
     for (const PictureAsset& a : pictures) {
-        const QImage big = renderPicture(a).scaled(a.width * 2, a.height * 2, Qt::IgnoreAspectRatio,
-                                                   Qt::FastTransformation);
+        const QImage big = renderPicture(a, 2);
         items.push_back({big, a.file, {}});
     }
     for (int s : kIconSizes) {
@@ -80,8 +79,18 @@ QImage contactSheet(const std::vector<PictureAsset>& pictures) {
 int generateAll(const QString& folder) {
     const QDir dir(folder);
     int failures = 0;
+    // Each picture under its own name, then drawn afresh at twice the size
+    // for high-density screens; button pictures also with transparency.
+    const auto save = [&](const QImage& image, const QString& file, const char* format) {
+        failures += saveImage(image, dir.filePath(file), format) ? 0 : 1;
+    };
     for (const PictureAsset& a : pictureAssets()) {
-        failures += saveImage(renderPicture(a), dir.filePath(a.file), "BMP") ? 0 : 1;
+        save(renderPicture(a), a.file, "BMP");
+        save(renderPicture(a, 2), sibling(a.file, "@2x"), "BMP");
+        if (a.transparent) {
+            save(renderTransparent(a), sibling(a.file, "", "png"), "PNG");
+            save(renderTransparent(a, 2), sibling(a.file, "@2x", "png"), "PNG");
+        }
     }
     failures += saveImage(renderIcon(256), dir.filePath("swoonery.png"), "PNG") ? 0 : 1;
     for (int s : kIconSizes) {

@@ -10,6 +10,8 @@
 #include <cmath>
 #include <numbers>
 
+#include <utility>
+
 namespace assetgen {
 
 namespace {
@@ -665,10 +667,9 @@ void drawLogo(QPainter& p) {
 
 // ---------------------------------------------------------------- buttons
 
-void buttonBackground(QPainter& p) {
-    smooth(p);
-    p.fillRect(QRectF(0, 0, 32, 32), kButtonFace);
-}
+// Button pictures draw no background of their own: the renderer gives the
+// bitmap the button face colour and leaves the PNG transparent.
+void buttonBackground(QPainter& p) { smooth(p); }
 
 void drawPhone(QPainter& p) {
     buttonBackground(p);
@@ -790,21 +791,43 @@ std::vector<PictureAsset> pictureAssets() {
     all.push_back({"bill.bmp", 252, 106, drawBill});
     all.push_back({"police.bmp", 250, 126, drawPolice});
     all.push_back({"logo.bmp", 293, 272, drawLogo});
-    all.push_back({"phone.bmp", 32, 32, drawPhone});
-    all.push_back({"gift.bmp", 32, 32, drawGift});
-    all.push_back({"date.bmp", 32, 32, drawDate});
-    all.push_back({"work.bmp", 32, 32, drawWork});
-    all.push_back({"shop.bmp", 32, 32, drawShop});
+    for (PictureAsset button : {PictureAsset{"phone.bmp", 32, 32, drawPhone},
+                                PictureAsset{"gift.bmp", 32, 32, drawGift},
+                                PictureAsset{"date.bmp", 32, 32, drawDate},
+                                PictureAsset{"work.bmp", 32, 32, drawWork},
+                                PictureAsset{"shop.bmp", 32, 32, drawShop}}) {
+        button.background = kButtonFace;
+        button.transparent = true;
+        all.push_back(std::move(button));
+    }
     return all;
 }
 
-QImage renderPicture(const PictureAsset& asset) {
-    QImage image(asset.width, asset.height, QImage::Format_RGB32);
-    image.fill(Qt::white);
+QImage renderPicture(const PictureAsset& asset, int scale) {
+    QImage image(asset.width * scale, asset.height * scale, QImage::Format_RGB32);
+    image.fill(asset.background);
     QPainter p(&image);
+    p.scale(scale, scale);
     asset.draw(p);
     p.end();
     return image;
+}
+
+QImage renderTransparent(const PictureAsset& asset, int scale) {
+    QImage image(asset.width * scale, asset.height * scale, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.scale(scale, scale);
+    asset.draw(p);
+    p.end();
+    return image;
+}
+
+QString sibling(const QString& file, const QString& suffix, const QString& extension) {
+    const qsizetype dot = file.lastIndexOf(QLatin1Char('.'));
+    const QString stem = dot < 0 ? file : file.left(dot);
+    const QString ext = extension.isEmpty() ? (dot < 0 ? QString() : file.mid(dot + 1)) : extension;
+    return stem + suffix + (ext.isEmpty() ? QString() : QLatin1Char('.') + ext);
 }
 
 } // namespace assetgen
