@@ -17,6 +17,9 @@ for n in 1 2 3 4 5 6 7 8 9 10 11; do
 done
 [ "$(ls "$gamedir"/sounds/*.wav | wc -l)" -ge 30 ] || fail "fewer than 30 sounds installed"
 
+# The game started from the build folder finds its help page there too.
+[ -f "$build/bin/help/index.html" ] || fail "no help page beside the program in the build folder"
+
 # The help page and everything it links to or shows.
 page=$gamedir/help/index.html
 if [ -f "$page" ]; then
