@@ -17,6 +17,7 @@ export RAN_IN=$scratch/ran-in
 
 home=$scratch/home
 here=$scratch/here
+wrap=
 mkdir -p "$home" "$here"
 
 # check NAME EXPECTED-FOLDER ENV-ASSIGNMENTS... -- LAUNCHER-ARGUMENTS...
@@ -32,7 +33,7 @@ check() {
     shift
     status=0
     (cd "$here" && env -u XDG_DATA_HOME HOME="$home" $assignments \
-        "$tree/usr/games/swoonery" "$@") 2>"$scratch/stderr" || status=$?
+        $wrap "$tree/usr/games/swoonery" "$@") 2>"$scratch/stderr" || status=$?
     if [ "$status" -ne 0 ]; then
         fail "$name: launcher exited with $status: $(cat "$scratch/stderr")"
     elif [ "$(cat "$RAN_IN" 2>/dev/null)" != "$expected" ]; then
@@ -59,13 +60,28 @@ echo "not a folder" >"$scratch/blocked"
 check uncreatable_folder "$here" XDG_DATA_HOME="$scratch/blocked" -- --data-folder
 grep -q "cannot use $scratch/blocked/swoonery" "$scratch/stderr" ||
     fail "no word about the folder that could not be made"
+readonly_home=$scratch/readonly-home
+mkdir -p "$readonly_home"
 if [ "$(id -u)" -ne 0 ]; then
-    # Root writes anywhere, so a read-only home only means something to others.
-    readonly_home=$scratch/readonly-home
-    mkdir -p "$readonly_home"
     chmod 555 "$readonly_home"
     check readonly_home "$here" HOME="$readonly_home" -- --data-folder
     chmod 755 "$readonly_home"
+elif unshare --mount true 2>/dev/null; then
+    # Root writes anywhere a permission allows, but not on a read-only mount:
+    # one in a mount namespace of the launcher's own.
+    cat >"$scratch/readonly-wrap" <<WRAP
+#!/bin/sh
+mount --bind "$readonly_home" "$readonly_home" &&
+    mount -o remount,bind,ro "$readonly_home" || exit 99
+exec "\$@"
+WRAP
+    chmod +x "$scratch/readonly-wrap"
+    wrap="unshare --mount $scratch/readonly-wrap"
+    check readonly_home "$here" HOME="$readonly_home" -- --data-folder
+    wrap=
+    [ -e "$readonly_home/.local" ] && fail "the read-only home was written to"
+else
+    echo "note: no read-only home checked (root, and no mount namespaces here)"
 fi
 
 # Started through a link, it still finds the game.
