@@ -43,7 +43,9 @@ INSTANTIATE_TEST_SUITE_P(
                     AddressCase{"other_host", "file://elsewhere/help.html", std::nullopt},
                     AddressCase{"no_slashes", "file:help.html", std::nullopt},
                     AddressCase{"empty", "", std::nullopt}),
-    [](const testing::TestParamInfo<AddressCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<AddressCase>& address) {
+        return std::string(address.param.name);
+    });
 
 class RecordingBrowser final : public BrowserInterface {
   public:
