@@ -2,6 +2,7 @@
 # Sets up a Debian 12 machine for Swoonery and then plays or tests it.
 #   ./dev.sh play   install what is missing, build, start the game
 #   ./dev.sh test   install what is missing, build with sanitizers, run every test
+#   ./dev.sh deb    install what is missing, build the Debian package into out/deb
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -14,6 +15,10 @@ packages=(
 test_packages=(
   pulseaudio pulseaudio-utils sox xvfb xauth openbox libxcb1-dev strace
   g++-mingw-w64-x86-64-posix
+  desktop-file-utils appstream xdotool
+)
+deb_packages=(
+  debhelper dpkg-dev fakeroot lintian git
 )
 
 install_missing() {
@@ -47,8 +52,12 @@ case "${1:-}" in
     cmake --build build-asan -j "$jobs"
     ctest --test-dir build-asan --output-on-failure -j "$jobs"
     ;;
+  deb)
+    install_missing "${packages[@]}" "${deb_packages[@]}"
+    .ci/build-deb out/deb
+    ;;
   *)
-    echo "usage: ./dev.sh play | ./dev.sh test" >&2
+    echo "usage: ./dev.sh play | ./dev.sh test | ./dev.sh deb" >&2
     exit 2
     ;;
 esac

@@ -11,6 +11,8 @@
 #include "ui/qt_desktop.h"
 #include "ui/window_manager.h"
 
+#include "platform/local_page_browser.h"
+
 #ifdef _WIN32
 #include "platform/windows_browser.h"
 #else
@@ -48,14 +50,18 @@ int main(int argc, char* argv[]) {
 #else
     swoonery::LinuxBrowser browser;
 #endif
+    // A help page missing from the program's folder is reported as a page
+    // not opened instead of being handed to the browser.
+    swoonery::LocalPageBrowser checked_browser(browser);
     swoonery::ui::QtDesktop desktop;
     swoonery::SeededRandom chance(fresh_seed());
-    swoonery::Services services{sound, browser, desktop, chance};
-    // Online Help opens the README that the build puts beside the program.
-    services.help_url =
-        QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + QStringLiteral("/README.md"))
-            .toString()
-            .toStdString();
+    swoonery::Services services{sound, checked_browser, desktop, chance};
+    // Online Help opens the player's guide, which the build and the install
+    // both put in help/ beside the program.
+    services.help_url = QUrl::fromLocalFile(QCoreApplication::applicationDirPath() +
+                                            QStringLiteral("/help/index.html"))
+                            .toString(QUrl::FullyEncoded)
+                            .toStdString();
     swoonery::Game game(std::move(services));
 
     swoonery::ui::Pictures pictures(QCoreApplication::applicationDirPath());

@@ -1,0 +1,31 @@
+// Pages shipped with the game (file: addresses) are checked before the
+// browser is started: a browser given a missing file would open an error page
+// of its own, while the game is to report the page as not opened.
+#pragma once
+
+#include "platform/browser.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace swoonery {
+
+// The local path of a "file://" address (percent-escapes decoded), or nothing
+// for any other address or for a file address naming another host.
+std::optional<std::string> local_file_of(std::string_view url);
+
+class LocalPageBrowser final : public BrowserInterface {
+  public:
+    explicit LocalPageBrowser(BrowserInterface& browser) : browser_(browser) {}
+
+    // A file address whose file is missing (or is no regular file) is
+    // NotOpened and no browser is started; any other address goes to the
+    // browser unchanged.
+    BrowserResult open(std::string_view url) override;
+
+  private:
+    BrowserInterface& browser_;
+};
+
+} // namespace swoonery
