@@ -1,6 +1,7 @@
 // The pictures the build leaves beside the game: present, the right size and
 // format, drawn (not blank), on the right backgrounds, and eleven different girls.
 #include "asset_support.h"
+#include "support/image_compare.h"
 
 #include <gtest/gtest.h>
 
@@ -189,21 +190,6 @@ double sharpness(const QImage& img) {
     return n ? sum / n : 0.0;
 }
 
-// The mean absolute difference per channel of two pictures of one size.
-double meanDifference(const QImage& a, const QImage& b) {
-    const QImage x = a.convertToFormat(QImage::Format_RGB32);
-    const QImage y = b.convertToFormat(QImage::Format_RGB32);
-    double sum = 0;
-    for (int j = 0; j < x.height(); ++j) {
-        for (int i = 0; i < x.width(); ++i) {
-            const QRgb p = x.pixel(i, j), q = y.pixel(i, j);
-            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
-                   std::abs(qBlue(p) - qBlue(q));
-        }
-    }
-    return sum / (3.0 * x.width() * x.height());
-}
-
 // Every picture also comes drawn afresh at twice its size: the same picture,
 // as its half-size reduction shows, yet crisper than the small one enlarged.
 TEST(Pictures, HighDensityVersionsAreTheSamePicturesDrawnLarger) {
@@ -216,7 +202,7 @@ TEST(Pictures, HighDensityVersionsAreTheSamePicturesDrawnLarger) {
         ASSERT_EQ(large.size(), p.size * 2);
         const QImage reduced =
             large.scaled(p.size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        EXPECT_LT(meanDifference(reduced, small), 12.0);
+        EXPECT_LT(swoonery::test::mean_difference(reduced, small), 12.0);
         const QImage enlarged =
             small.scaled(p.size * 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         EXPECT_GT(sharpness(large), sharpness(enlarged));
@@ -259,7 +245,7 @@ TEST(Pictures, ButtonPicturesHaveTransparentVersions) {
             painter.drawImage(0, 0, img);
             painter.end();
             const QImage bitmap = load(scale == 1 ? file : assettest::versionName(file, "@2x"));
-            EXPECT_LT(meanDifference(laid, bitmap), 1.0);
+            EXPECT_LT(swoonery::test::mean_difference(laid, bitmap), 1.0);
         }
     }
 }

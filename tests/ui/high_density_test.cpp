@@ -1,6 +1,7 @@
 // On a high-density screen (run with QT_SCALE_FACTOR=2) the windows show the
 // pictures drawn at twice the size, the buttons' pictures keep their
 // transparency, and a picture without such a version still shows.
+#include "support/image_compare.h"
 #include "test_support.h"
 
 #include "ui/widgets.h"
@@ -21,21 +22,6 @@ namespace {
 
 const QString kAssets = QStringLiteral(SWOONERY_ASSET_DIR);
 
-// The mean absolute difference per channel of two pictures of one size.
-double mean_difference(const QImage& a, const QImage& b) {
-    const QImage x = a.convertToFormat(QImage::Format_RGB32);
-    const QImage y = b.convertToFormat(QImage::Format_RGB32);
-    double sum = 0;
-    for (int j = 0; j < x.height(); ++j) {
-        for (int i = 0; i < x.width(); ++i) {
-            const QRgb p = x.pixel(i, j), q = y.pixel(i, j);
-            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
-                   std::abs(qBlue(p) - qBlue(q));
-        }
-    }
-    return sum / (3.0 * x.width() * x.height());
-}
-
 // `image` drawn as draw_fitted draws it into `size` device pixels.
 QImage fitted_into(const QImage& image, const QSize& size) {
     QImage out(size, QImage::Format_RGB32);
@@ -51,7 +37,7 @@ QImage fitted_into(const QImage& image, const QSize& size) {
 
 class HighDensityTest : public QObject {
     Q_OBJECT
-private Q_SLOTS:
+  private Q_SLOTS:
     void the_screen_is_high_density();
     void windows_show_the_large_pictures();
     void versions_by_density_data();
@@ -88,8 +74,10 @@ void HighDensityTest::windows_show_the_large_pictures() {
     const QImage small(kAssets + QStringLiteral("/girl1.bmp"));
     const QImage enlarged =
         small.scaled(large.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    const double to_large = mean_difference(shown, fitted_into(large, shown.size()));
-    const double to_enlarged = mean_difference(shown, fitted_into(enlarged, shown.size()));
+    const double to_large =
+        swoonery::test::mean_difference(shown, fitted_into(large, shown.size()));
+    const double to_enlarged =
+        swoonery::test::mean_difference(shown, fitted_into(enlarged, shown.size()));
     QVERIFY2(to_large < 6.0 && to_large < to_enlarged,
              qPrintable(QStringLiteral("%1 from the large drawing, %2 from the small one enlarged")
                             .arg(to_large)

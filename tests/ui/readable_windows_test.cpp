@@ -66,6 +66,19 @@ FixedRowGrid* win_to_the_table(Harness& h) {
 }
 
 // Whether all of row `row` lies inside the grid's viewport.
+// Starts a game and calls her about two topics; the second, Art, which she
+// does not care for, ends the call with the goodbye. Returns the dialogue box.
+QPlainTextEdit* call_to_the_goodbye(Harness& h) {
+    h.start_game();
+    click(h.find<QAbstractButton>(WindowId::Form1, "Command2"));
+    auto* list = h.find<ListBox>(WindowId::Form1, "Do_List");
+    click_row(list, 0);
+    click(h.find<QAbstractButton>(WindowId::Form1, "cmd_ok"));
+    click_row(list, 10);
+    click(h.find<QAbstractButton>(WindowId::Form1, "cmd_ok"));
+    return h.find<QPlainTextEdit>(WindowId::Form1, "Talk");
+}
+
 bool row_in_view(const QTableWidget* grid, int row) {
     const int top = grid->rowViewportPosition(row);
     return !grid->isRowHidden(row) && top >= 0 &&
@@ -185,14 +198,7 @@ void ReadableWindowsTest::the_goodbye_is_in_view() {
     // The second topic of a call ends it with a goodbye appended to her
     // reply; however the reply wraps, the goodbye's line is in view.
     Harness h;
-    h.start_game();
-    auto* talk = h.find<QPlainTextEdit>(WindowId::Form1, "Talk");
-    click(h.find<QAbstractButton>(WindowId::Form1, "Command2"));
-    auto* list = h.find<ListBox>(WindowId::Form1, "Do_List");
-    click_row(list, 0);
-    click(h.find<QAbstractButton>(WindowId::Form1, "cmd_ok"));
-    click_row(list, 10); // Art, which she does not care for
-    click(h.find<QAbstractButton>(WindowId::Form1, "cmd_ok"));
+    QPlainTextEdit* talk = call_to_the_goodbye(h);
     QVERIFY(talk->toPlainText().endsWith(QStringLiteral(" I got go now BYE!!")));
     QCoreApplication::processEvents(); // the layout that follows a new text
 
@@ -213,14 +219,8 @@ void ReadableWindowsTest::dialogue_box_takes_the_keyboard_but_no_typing() {
     // Tab reaches the dialogue box after the list and its button; the arrow
     // keys scroll it back, and typing changes nothing.
     Harness h;
-    h.start_game();
-    auto* talk = h.find<QPlainTextEdit>(WindowId::Form1, "Talk");
-    click(h.find<QAbstractButton>(WindowId::Form1, "Command2"));
+    QPlainTextEdit* talk = call_to_the_goodbye(h);
     auto* list = h.find<ListBox>(WindowId::Form1, "Do_List");
-    click_row(list, 0);
-    click(h.find<QAbstractButton>(WindowId::Form1, "cmd_ok"));
-    click_row(list, 10);
-    click(h.find<QAbstractButton>(WindowId::Form1, "cmd_ok"));
     const QString before = talk->toPlainText();
 
     QWidget* main = h.window(WindowId::Form1);
