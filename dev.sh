@@ -12,7 +12,7 @@ packages=(
   fonts-dejavu-core
 )
 test_packages=(
-  pulseaudio pulseaudio-utils sox xvfb xauth
+  pulseaudio pulseaudio-utils sox xvfb xauth libx11-dev libxtst-dev libxdamage-dev
   g++-mingw-w64-x86-64-posix
 )
 
