@@ -95,7 +95,9 @@ struct Stats {
     }
     double median() const { return at(0.5); }
     double p99() const { return at(0.99); }
-    double max() const { return values.empty() ? NAN : *std::max_element(values.begin(), values.end()); }
+    double max() const {
+        return values.empty() ? NAN : *std::max_element(values.begin(), values.end());
+    }
     std::size_t over(double limit) const {
         return static_cast<std::size_t>(
             std::count_if(values.begin(), values.end(), [limit](double v) { return v > limit; }));
@@ -196,7 +198,8 @@ bool on_path(const std::string& tool) {
     return false;
 }
 
-int run_quietly(const std::vector<std::string>& argv, const std::map<std::string, std::string>& env) {
+int run_quietly(const std::vector<std::string>& argv,
+                const std::map<std::string, std::string>& env) {
     Child child(argv, env);
     return child.wait().first;
 }
@@ -207,16 +210,18 @@ class Sink {
   public:
     explicit Sink(const fs::path& dir) : dir_(dir) {
         const fs::path socket = dir / "native";
-        server_env_ = {{"HOME", dir}, {"XDG_RUNTIME_DIR", dir}, {"PULSE_RUNTIME_PATH", dir},
-                       {"PULSE_STATE_PATH", dir}, {"PULSE_SERVER", "unix:" + socket.string()}};
+        server_env_ = {{"HOME", dir},
+                       {"XDG_RUNTIME_DIR", dir},
+                       {"PULSE_RUNTIME_PATH", dir},
+                       {"PULSE_STATE_PATH", dir},
+                       {"PULSE_SERVER", "unix:" + socket.string()}};
         fs::permissions(dir, fs::perms::owner_all, fs::perm_options::replace);
         server_ = std::make_unique<Child>(
-            std::vector<std::string>{"pulseaudio", "-n", "--daemonize=no", "--system=no",
-                                     "--exit-idle-time=-1", "--use-pid-file=no",
-                                     "--disable-shm=yes", "-L",
-                                     "module-null-sink sink_name=bench norewinds=1", "-L",
-                                     "module-native-protocol-unix auth-anonymous=1 socket=" +
-                                         socket.string()},
+            std::vector<std::string>{
+                "pulseaudio", "-n", "--daemonize=no", "--system=no", "--exit-idle-time=-1",
+                "--use-pid-file=no", "--disable-shm=yes", "-L",
+                "module-null-sink sink_name=bench norewinds=1", "-L",
+                "module-native-protocol-unix auth-anonymous=1 socket=" + socket.string()},
             server_env_);
         for (int i = 0; i < 100 && !ready_; ++i) {
             sleep_ms(100);
@@ -335,7 +340,8 @@ class Sink {
             while (block.size() >= samples * 2) {
                 double sum = 0;
                 for (std::size_t i = 0; i < samples; ++i) {
-                    const auto v = static_cast<std::int16_t>(block[2 * i] | (block[2 * i + 1] << 8));
+                    const auto v =
+                        static_cast<std::int16_t>(block[2 * i] | (block[2 * i + 1] << 8));
                     sum += (v / 32768.0) * (v / 32768.0);
                 }
                 block.erase(block.begin(), block.begin() + samples * 2);
@@ -430,7 +436,8 @@ class XServer {
                         return at;
                     }
                 } else if (e.type == UnmapNotify || e.type == DestroyNotify) {
-                    const Window w = e.type == UnmapNotify ? e.xunmap.window : e.xdestroywindow.window;
+                    const Window w =
+                        e.type == UnmapNotify ? e.xunmap.window : e.xdestroywindow.window;
                     mapped_.erase(std::remove(mapped_.begin(), mapped_.end(), w), mapped_.end());
                 }
             }
@@ -546,7 +553,8 @@ struct Options {
 // One run of the game, up to its main window.
 class GameRun {
   public:
-    GameRun(XServer& screen, const Options& options, const fs::path& folder, const std::string& pulse)
+    GameRun(XServer& screen, const Options& options, const fs::path& folder,
+            const std::string& pulse)
         : screen_(screen) {
         fs::create_directories(folder);
         // The name box is filled from `last`, so OK starts the game at once.
@@ -554,9 +562,8 @@ class GameRun {
         screen.forget_windows();
         child_ = std::make_unique<Child>(
             std::vector<std::string>{(options.bin / "swoonery").string()},
-            std::map<std::string, std::string>{{"DISPLAY", screen.name()},
-                                               {"QT_QPA_PLATFORM", "xcb"},
-                                               {"PULSE_SERVER", pulse}},
+            std::map<std::string, std::string>{
+                {"DISPLAY", screen.name()}, {"QT_QPA_PLATFORM", "xcb"}, {"PULSE_SERVER", pulse}},
             folder);
         const Window setup = screen.wait_for_window(20000);
         if (setup == 0) {
@@ -598,7 +605,8 @@ class GameRun {
 double cpu_seconds(pid_t pid) {
     double total = 0;
     std::error_code error;
-    for (const auto& task : fs::directory_iterator("/proc/" + std::to_string(pid) + "/task", error)) {
+    for (const auto& task :
+         fs::directory_iterator("/proc/" + std::to_string(pid) + "/task", error)) {
         std::ifstream stat(task.path() / "schedstat");
         long long ns = 0;
         if (stat >> ns) {
@@ -606,6 +614,17 @@ double cpu_seconds(pid_t pid) {
         }
     }
     return total;
+}
+
+// The process's peak resident memory so far, in KiB.
+double peak_kib(pid_t pid) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("VmHWM:", 0) == 0) {
+            return std::atof(line.c_str() + 6);
+        }
+    }
+    return NAN;
 }
 
 double wav_seconds(const fs::path& file) {
@@ -616,8 +635,11 @@ double wav_seconds(const fs::path& file) {
 }
 
 struct Summary {
+    // Some part of the benchmark could not measure what it should.
+    bool failed = false;
     Stats rows, buttons, sound, cat_end, stalled, stalled_cat;
     double start_ratio = NAN, memory_ratio = NAN, idle_percent = NAN;
+    double bare_kib = NAN, play_kib = NAN;
     std::optional<double> sound_after_resume;
     std::size_t stalled_unanswered = 0;
 };
@@ -633,11 +655,13 @@ void measure_start_up(const Options& o, const fs::path& dir, const XServer& scre
     for (int i = 0; i < o.starts; ++i) {
         for (const bool game : {true, false}) {
             const double start = now_ms();
-            Child child({(o.bin / (game ? "swoonery" : "startup-bare")).string()}, env, dir / "start");
+            Child child({(o.bin / (game ? "swoonery" : "startup-bare")).string()}, env,
+                        dir / "start");
             const auto [status, kib] = child.wait();
             const double took = now_ms() - start;
             if (status != 0) {
                 std::printf("start-up run failed with status %d\n", status);
+                out.failed = true;
                 continue;
             }
             (game ? game_ms : bare_ms).add(took);
@@ -650,21 +674,24 @@ void measure_start_up(const Options& o, const fs::path& dir, const XServer& scre
     print("peak memory, bare window", bare_kib, "KiB");
     out.start_ratio = game_ms.median() / bare_ms.median();
     out.memory_ratio = game_kib.median() / bare_kib.median();
+    out.bare_kib = bare_kib.median();
     std::printf("start-up %.3f x the bare window, peak memory %.3f x\n", out.start_ratio,
                 out.memory_ratio);
 }
 
-void measure_clicks(const Options& o, const fs::path& dir, XServer& screen, Sink& sink, Summary& out) {
+void measure_clicks(const Options& o, const fs::path& dir, XServer& screen, Sink& sink,
+                    Summary& out) {
     GameRun game(screen, o, dir / "clicks", sink.address());
     if (!game.ok()) {
         std::printf("the game's main window did not come up\n");
+        out.failed = true;
         return;
     }
     const double cpu_before = cpu_seconds(game.pid());
     const double idle_start = now_ms();
     screen.drain(o.idle_s * 1000);
-    out.idle_percent = 100.0 * (cpu_seconds(game.pid()) - cpu_before) /
-                       ((now_ms() - idle_start) / 1000.0);
+    out.idle_percent =
+        100.0 * (cpu_seconds(game.pid()) - cpu_before) / ((now_ms() - idle_start) / 1000.0);
     std::printf("idle processor use %.3f %% of a core over %.1f s\n", out.idle_percent, o.idle_s);
 
     for (int i = 0; i < o.clicks; ++i) {
@@ -679,7 +706,8 @@ void measure_clicks(const Options& o, const fs::path& dir, XServer& screen, Sink
     print("click to screen, category button", out.buttons);
 }
 
-void measure_sound(const Options& o, const fs::path& dir, XServer& screen, Sink& sink, Summary& out) {
+void measure_sound(const Options& o, const fs::path& dir, XServer& screen, Sink& sink,
+                   Summary& out) {
     // Calls cost $5 of the $50 a game starts with: a few games, a few calls each.
     for (int g = 0; static_cast<int>(out.sound.values.size()) < o.sounds && g < 10; ++g) {
         GameRun game(screen, o, dir / ("sound" + std::to_string(g)), sink.address());
@@ -695,10 +723,16 @@ void measure_sound(const Options& o, const fs::path& dir, XServer& screen, Sink&
                 out.sound.add(*heard - start);
             } else {
                 std::printf("a call was not heard\n");
+                out.failed = true;
             }
+        }
+        if (g == 0) {
+            out.play_kib = peak_kib(game.pid());
         }
     }
     print("click to first sound at the sink", out.sound);
+    std::printf("peak memory in play (sound loaded, calls made) %.0f KiB, %.3f x the bare window\n",
+                out.play_kib, out.play_kib / out.bare_kib);
 }
 
 // The probe plays the cat sound through the sound module on a click and then
@@ -706,11 +740,13 @@ void measure_sound(const Options& o, const fs::path& dir, XServer& screen, Sink&
 void measure_cat(const Options& o, XServer& screen, Sink& sink, Summary& out) {
     const double length_ms = wav_seconds(o.bin / "sounds" / "cat.wav") * 1000;
     screen.forget_windows();
-    Child probe({(o.bin / "swoonery_cat_probe").string()},
-                {{"DISPLAY", screen.name()}, {"QT_QPA_PLATFORM", "xcb"}, {"PULSE_SERVER", sink.address()}});
+    Child probe(
+        {(o.bin / "swoonery_cat_probe").string()},
+        {{"DISPLAY", screen.name()}, {"QT_QPA_PLATFORM", "xcb"}, {"PULSE_SERVER", sink.address()}});
     const Window button = screen.wait_for_window(20000);
     if (button == 0) {
         std::printf("the cat probe did not come up\n");
+        out.failed = true;
         return;
     }
     screen.drain(1000);
@@ -723,8 +759,8 @@ void measure_cat(const Options& o, XServer& screen, Sink& sink, Summary& out) {
         if (stalled) {
             sink.stall();
         }
-        const auto shown = screen.click(place.x + place.w / 2, place.y + place.h / 2, Rect{},
-                                        length_ms + 5000);
+        const auto shown =
+            screen.click(place.x + place.w / 2, place.y + place.h / 2, Rect{}, length_ms + 5000);
         if (stalled) {
             sink.resume();
         }
@@ -732,7 +768,8 @@ void measure_cat(const Options& o, XServer& screen, Sink& sink, Summary& out) {
         if (!shown) {
             return std::nullopt;
         }
-        const auto ended = stalled ? std::optional<double>(start) : sink.sound_end_after(start, 100, 3000);
+        const auto ended =
+            stalled ? std::optional<double>(start) : sink.sound_end_after(start, 100, 3000);
         if (!ended) {
             return std::nullopt;
         }
@@ -749,6 +786,7 @@ void measure_cat(const Options& o, XServer& screen, Sink& sink, Summary& out) {
             out.cat_end.add(r->second);
         } else {
             std::printf("the cat's window or sound went missing\n");
+            out.failed = true;
         }
     }
     std::printf("cat.wav lasts %.0f ms\n", length_ms);
@@ -760,10 +798,12 @@ void measure_cat(const Options& o, XServer& screen, Sink& sink, Summary& out) {
     print("cat window, server stopped (click)", out.stalled_cat);
 }
 
-void measure_stalled(const Options& o, const fs::path& dir, XServer& screen, Sink& sink, Summary& out) {
+void measure_stalled(const Options& o, const fs::path& dir, XServer& screen, Sink& sink,
+                     Summary& out) {
     GameRun game(screen, o, dir / "stalled", sink.address());
     if (!game.ok()) {
         std::printf("the game's main window did not come up\n");
+        out.failed = true;
         return;
     }
     game.click(kCall); // a first sound while the server still answers
@@ -794,14 +834,14 @@ void measure_stalled(const Options& o, const fs::path& dir, XServer& screen, Sin
                     *out.sound_after_resume);
     } else {
         std::printf("after the server goes on, a call is NOT heard\n");
+        out.failed = true;
     }
 }
 
 int usage() {
-    std::fprintf(stderr,
-                 "usage: swoonery_latency [--bin DIR] [--quick] [--clicks N] [--starts N]\n"
-                 "                        [--sounds N] [--cats N] [--idle SECONDS]\n"
-                 "                        [--screenshots DIR]\n");
+    std::fprintf(stderr, "usage: swoonery_latency [--bin DIR] [--quick] [--clicks N] [--starts N]\n"
+                         "                        [--sounds N] [--cats N] [--idle SECONDS]\n"
+                         "                        [--screenshots DIR]\n");
     return 2;
 }
 
@@ -873,14 +913,16 @@ int main(int argc, char** argv) {
         measure_stalled(o, dir, screen, sink, s);
     }
     fs::remove_all(dir);
-    std::printf("summary: row %.1f/%.1f ms, button %.1f/%.1f ms, sound %.0f/%.0f ms, "
-                "cat window %.0f/%.0f ms after its sound, start-up x%.3f, memory x%.3f, "
-                "idle %.3f %%, server stopped: click %.1f/%.1f ms (max %.0f, %zu unanswered), "
-                "cat window %.0f ms, sound after resume %s (median/p99)\n",
-                s.rows.median(), s.rows.p99(), s.buttons.median(), s.buttons.p99(),
-                s.sound.median(), s.sound.p99(), s.cat_end.median(), s.cat_end.p99(),
-                s.start_ratio, s.memory_ratio, s.idle_percent, s.stalled.median(), s.stalled.p99(),
-                s.stalled.max(), s.stalled_unanswered, s.stalled_cat.median(),
-                s.sound_after_resume ? "heard" : "NOT heard");
-    return 0;
+    std::printf(
+        "summary: row %.1f/%.1f ms, button %.1f/%.1f ms (%zu unanswered), sound %.0f/%.0f ms, "
+        "cat window %.0f/%.0f ms after its sound, start-up x%.3f, memory x%.3f (in play x%.3f), "
+        "idle %.3f %%, server stopped: click %.1f/%.1f ms (max %.0f, %zu unanswered), "
+        "cat window %.0f ms, sound after resume %s (median/p99)\n",
+        s.rows.median(), s.rows.p99(), s.buttons.median(), s.buttons.p99(),
+        s.rows.over(kNoAnswerMs - 1) + s.buttons.over(kNoAnswerMs - 1), s.sound.median(),
+        s.sound.p99(), s.cat_end.median(), s.cat_end.p99(), s.start_ratio, s.memory_ratio,
+        s.play_kib / s.bare_kib, s.idle_percent, s.stalled.median(), s.stalled.p99(),
+        s.stalled.max(), s.stalled_unanswered, s.stalled_cat.median(),
+        s.sound_after_resume ? "heard" : "NOT heard");
+    return s.failed ? 1 : 0;
 }

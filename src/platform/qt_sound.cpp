@@ -317,8 +317,7 @@ struct QtSound::Impl {
         }
         if (player != nullptr) {
             QMetaObject::invokeMethod(
-                player,
-                [p = player, r = Request{number, std::move(clip), now}] { p->request(r); },
+                player, [p = player, r = Request{number, std::move(clip), now}] { p->request(r); },
                 Qt::QueuedConnection);
         }
         return number;
@@ -349,7 +348,9 @@ struct QtSound::Impl {
 QtSound::QtSound(QString sounds_folder, Alert alert)
     : impl_(std::make_unique<Impl>(std::move(sounds_folder), std::move(alert))) {}
 
-QtSound::~QtSound() { shut_down(std::chrono::milliseconds(500)); }
+QtSound::~QtSound() {
+    shut_down(std::chrono::milliseconds(500));
+}
 
 void QtSound::play(std::string_view file) {
     auto clip = impl_->load(file);

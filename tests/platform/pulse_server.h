@@ -15,8 +15,8 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <cmath>
+#include <csignal>
 #include <cstdint>
 #include <optional>
 
