@@ -333,9 +333,11 @@ struct QtSound::Impl {
         }
         QMetaObject::invokeMethod(player, &Player::close, Qt::QueuedConnection);
         player = nullptr;
+        // Should the wait below give up, the thread goes once it ends by itself.
+        QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
         if (!thread->wait(QDeadlineTimer(limit))) {
             // Held up inside the audio libraries: the thread (and the player
-            // it owns) are left to the end of the process.
+            // it owns) are left behind, and end when the server lets them.
             thread = nullptr;
             return false;
         }

@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 namespace swoonery {
 namespace {
 
@@ -172,6 +174,31 @@ TEST_F(PulseSound, StoppedServerHoldsNothingUp) {
     ASSERT_TRUE(after.first) << "no sound once the server went on";
     EXPECT_GE(after.heard(), 280) << "the end of the sound was lost";
     EXPECT_EQ(alerts_, 0);
+}
+
+// Ending the sound service while the server is stopped takes no longer than
+// the time allowed: the thread held up by the server is left behind, ends by
+// itself once the server goes on, and nothing of it plays.
+TEST_F(PulseSound, ShutDownNeverWaitsOnAStoppedServer) {
+    Recording recording(folder_.filePath(u"shut.wav"_s));
+    ASSERT_TRUE(recording.running());
+    server->stall();
+    sound_.play("a440.wav");
+    QTest::qWait(200); // the sound's thread now waits on the server
+    QElapsedTimer clock;
+    clock.start();
+    const bool ended = sound_.shut_down(std::chrono::milliseconds(100));
+    const qint64 took = clock.elapsed();
+    server->resume();
+    QTest::qWait(800); // the thread left behind finishes, and is deleted
+    sound_.play("c660.wav");
+    QTest::qWait(300);
+    recording.stop();
+
+    EXPECT_FALSE(ended) << "the thread cannot have ended while the server was stopped";
+    EXPECT_LT(took, 300) << "shutting down waited on the server";
+    EXPECT_FALSE(recording.band(u"400-480"_s).first) << "the sound played after shutting down";
+    EXPECT_FALSE(recording.band(u"600-720"_s).first) << "a sound played after shutting down";
 }
 
 } // namespace
