@@ -104,10 +104,12 @@ class Player final : public QObject {
         poll_.setInterval(poll_interval_ms);
         poll_.setTimerType(Qt::PreciseTimer);
         QObject::connect(&poll_, &QTimer::timeout, this, [this] {
-            if (!busy_ && finished()) {
-                progress_->ended = current_;
-                retire();
-            }
+            step([this] {
+                if (finished()) {
+                    progress_->ended = current_;
+                    retire();
+                }
+            });
         });
         release_.setSingleShot(true);
         release_.setInterval(tail_ms);
@@ -115,7 +117,7 @@ class Player final : public QObject {
             if (busy_) {
                 release_.start();
             } else {
-                close_retired();
+                step([this] { close_retired(); });
             }
         });
     }
@@ -138,6 +140,20 @@ class Player final : public QObject {
     }
 
   private:
+    // Does one step on the sink unless another is under way (a timer's step
+    // is then skipped: it comes again), then takes up what was noted meanwhile.
+    template <class Step> void step(Step&& what) {
+        if (busy_) {
+            return;
+        }
+        busy_ = true;
+        what();
+        busy_ = false;
+        run();
+    }
+
+    // Takes up the requests and the end noted so far, unless a step is under
+    // way: that step does so when it is over.
     void run() {
         if (busy_) {
             return;
