@@ -510,6 +510,8 @@ class XServer {
             XSendEvent(display_, w, False, NoEventMask, &e);
         }
         XFlush(display_);
+        closed_ += static_cast<std::size_t>(
+            std::count_if(windows.begin(), windows.end(), [keep](Window w) { return w != keep; }));
         // Until they are gone, and the main window has taken that in.
         const double until = now_ms() + 1000;
         while (mapped_.size() > 1 && now_ms() < until) {
@@ -520,6 +522,8 @@ class XServer {
         }
     }
     void forget_windows() { mapped_.clear(); }
+    // How many windows close_all_but has closed so far.
+    std::size_t closed() const { return closed_; }
     // Saves the whole screen as a PNG when a folder for them was given.
     void shot(const fs::path& folder, const std::string& name) const {
         if (!folder.empty() && on_path("import")) {
@@ -537,6 +541,7 @@ class XServer {
     int damage_event_ = 0;
     Atom wm_protocols_ = 0, wm_delete_ = 0;
     std::vector<Window> mapped_;
+    std::size_t closed_ = 0;
     bool ok_ = false;
 };
 
@@ -586,7 +591,9 @@ class GameRun {
     pid_t pid() const { return child_->pid(); }
     std::optional<double> click(Point p) {
         const auto answer = screen_.click(area_.x + p.x, client_top_ + p.y, area_);
-        // An event's window or a refusal may have come up: close it again.
+        // An event's window or a refusal may come up just after the answer:
+        // close it again.
+        screen_.drain(30);
         screen_.close_all_but(main_);
         return answer;
     }
@@ -639,12 +646,14 @@ struct Summary {
     bool failed = false;
     Stats rows, buttons, sound, cat_end, stalled, stalled_cat;
     double start_ratio = NAN, memory_ratio = NAN, idle_percent = NAN;
-    double bare_kib = NAN, play_kib = NAN;
+    double bare_kib = NAN, play_kib = NAN, bare_audio_kib = NAN;
+    std::size_t event_windows = 0;
     std::optional<double> sound_after_resume;
     std::size_t stalled_unanswered = 0;
 };
 
-void measure_start_up(const Options& o, const fs::path& dir, const XServer& screen, Summary& out) {
+void measure_start_up(const Options& o, const fs::path& dir, const XServer& screen,
+                      const std::string& pulse, Summary& out) {
     Stats game_ms, bare_ms, game_kib, bare_kib;
     const std::map<std::string, std::string> env{{"DISPLAY", screen.name()},
                                                  {"QT_QPA_PLATFORM", "xcb"},
@@ -668,10 +677,26 @@ void measure_start_up(const Options& o, const fs::path& dir, const XServer& scre
             (game ? game_kib : bare_kib).add(double(kib));
         }
     }
+    // The same bare window that also plays a tone through Qt's audio sink.
+    Stats audio_kib;
+    std::map<std::string, std::string> audio_env = env;
+    audio_env["PULSE_SERVER"] = pulse;
+    for (int i = 0; i < std::max(1, o.starts / 2); ++i) {
+        Child child({(o.bin / "startup-bare-audio").string()}, audio_env, dir / "start");
+        const auto [status, kib] = child.wait();
+        if (status != 0) {
+            std::printf("the bare window with sound failed with status %d\n", status);
+            out.failed = true;
+            continue;
+        }
+        audio_kib.add(double(kib));
+    }
+    out.bare_audio_kib = audio_kib.median();
     print("start-up, game", game_ms);
     print("start-up, bare window", bare_ms);
     print("peak memory, game", game_kib, "KiB");
     print("peak memory, bare window", bare_kib, "KiB");
+    print("peak memory, bare window with sound", audio_kib, "KiB");
     out.start_ratio = game_ms.median() / bare_ms.median();
     out.memory_ratio = game_kib.median() / bare_kib.median();
     out.bare_kib = bare_kib.median();
@@ -694,14 +719,21 @@ void measure_clicks(const Options& o, const fs::path& dir, XServer& screen, Sink
         100.0 * (cpu_seconds(game.pid()) - cpu_before) / ((now_ms() - idle_start) / 1000.0);
     std::printf("idle processor use %.3f %% of a core over %.1f s\n", out.idle_percent, o.idle_s);
 
+    const std::size_t closed_before = screen.closed();
     for (int i = 0; i < o.clicks; ++i) {
         // Two menus in turn, so that every button click changes the list.
         const auto button = game.click(i % 2 == 0 ? kGifts : kShopping);
         const auto row = game.click(game.row(i % 8));
         out.buttons.add(button.value_or(kNoAnswerMs));
         out.rows.add(row.value_or(kNoAnswerMs));
+        if (!row || !button) {
+            screen.shot(o.screenshots, "unanswered-" + std::to_string(i));
+        }
     }
     screen.shot(o.screenshots, "clicks");
+    out.event_windows = screen.closed() - closed_before;
+    std::printf("the game's own event windows came up %zu times and were closed\n",
+                out.event_windows);
     print("click to screen, list row", out.rows);
     print("click to screen, category button", out.buttons);
 }
@@ -731,8 +763,9 @@ void measure_sound(const Options& o, const fs::path& dir, XServer& screen, Sink&
         }
     }
     print("click to first sound at the sink", out.sound);
-    std::printf("peak memory in play (sound loaded, calls made) %.0f KiB, %.3f x the bare window\n",
-                out.play_kib, out.play_kib / out.bare_kib);
+    std::printf("peak memory in play (sound loaded, calls made) %.0f KiB, %.3f x the bare window, "
+                "%.3f x the bare window with sound\n",
+                out.play_kib, out.play_kib / out.bare_kib, out.play_kib / out.bare_audio_kib);
 }
 
 // The probe plays the cat sound through the sound module on a click and then
@@ -906,7 +939,7 @@ int main(int argc, char** argv) {
             fs::remove_all(dir);
             return kSkip;
         }
-        measure_start_up(o, dir, screen, s);
+        measure_start_up(o, dir, screen, sink.address(), s);
         measure_clicks(o, dir, screen, sink, s);
         measure_sound(o, dir, screen, sink, s);
         measure_cat(o, screen, sink, s);
