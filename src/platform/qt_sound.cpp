@@ -304,15 +304,20 @@ struct QtSound::Impl {
         QMetaObject::invokeMethod(player, &Player::warm_up, Qt::QueuedConnection);
     }
 
-    // The clip of a file, null when it is missing or cannot be played; one
-    // that failed is looked for again next time.
-    std::shared_ptr<const Clip> load(std::string_view file) {
+    // The clip of a file, null when it is missing or cannot be played (then
+    // `missing` tells which); a file that failed is looked for again next time.
+    std::shared_ptr<const Clip> load(std::string_view file, bool& missing) {
         const QString name = QString::fromUtf8(file.data(), static_cast<qsizetype>(file.size()));
+        missing = false;
         if (const auto known = clips.constFind(name); known != clips.constEnd()) {
             return known.value();
         }
         QFile input(folder + name);
-        if (name.isEmpty() || !input.open(QIODevice::ReadOnly) || input.size() > max_file_size) {
+        if (name.isEmpty() || !input.open(QIODevice::ReadOnly)) {
+            missing = true;
+            return nullptr;
+        }
+        if (input.size() > max_file_size) {
             return nullptr;
         }
         auto decoded = decode(input.readAll());
@@ -371,16 +376,19 @@ QtSound::~QtSound() {
 }
 
 void QtSound::play(std::string_view file) {
-    auto clip = impl_->load(file);
-    const bool unplayable = !clip;
+    bool missing = false;
+    auto clip = impl_->load(file, missing);
     impl_->post(std::move(clip));
-    if (unplayable && impl_->alert) {
+    // A file that is there but cannot be played is silence, like a sound
+    // the audio server cannot play.
+    if (missing && impl_->alert) {
         impl_->alert();
     }
 }
 
 void QtSound::play_to_end(std::string_view file) {
-    auto clip = impl_->load(file);
+    bool missing = false;
+    auto clip = impl_->load(file, missing);
     const bool silent = !clip || clip->duration_us <= 0;
     const std::uint64_t mine = impl_->post(std::move(clip));
     if (silent) {

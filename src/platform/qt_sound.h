@@ -23,7 +23,7 @@ class QtSound final : public SoundInterface {
 
     // Each file is read once, when it is first asked for, and kept. The audio
     // device is opened on the sound's own thread. The alert is what play()
-    // gives for a file it cannot play.
+    // gives for a missing file; one that is there but cannot be played is silence.
     explicit QtSound(QString sounds_folder = default_sounds_folder(), Alert alert = default_alert);
     // Waits a moment for the sound's thread to end; a thread held up by the
     // audio server is left behind (see shut_down).
