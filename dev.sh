@@ -14,6 +14,7 @@ packages=(
 )
 test_packages=(
   pulseaudio pulseaudio-utils sox xvfb xauth openbox libxcb1-dev strace
+  libx11-dev libxtst-dev libxdamage-dev
   g++-mingw-w64-x86-64-posix
   desktop-file-utils appstream xdotool
 )

@@ -1,12 +1,14 @@
 // The game's sounds on Qt Multimedia: a small WAV player of our own on an
-// audio sink, so that a sound plays to its very end and a sound that never
-// reports its end (no audio server) cannot hold the game up.
+// audio sink, so that a sound plays to its very end. The sink lives on a
+// thread of its own: an audio server that hangs, refuses or is not there can
+// silence the game but never hold its windows up.
 #pragma once
 
 #include "platform/sound.h"
 
 #include <QString>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 
@@ -17,21 +19,32 @@ class QtSound final : public SoundInterface {
     using Alert = std::function<void()>;
 
     // How long play_to_end waits past a sound's length before giving up on it.
-    static constexpr int end_margin_ms = 500;
+    static constexpr int end_margin_ms = 300;
 
-    // Nothing is read and no audio device is opened until the first sound is
-    // asked for; each file is then read once and kept. The alert is what
-    // play() gives for a file it cannot play.
+    // Each file is read once, when it is first asked for, and kept. The audio
+    // device is opened on the sound's own thread. The alert is what play()
+    // gives for a missing file; one that is there but cannot be played is silence.
     explicit QtSound(QString sounds_folder = default_sounds_folder(), Alert alert = default_alert);
+    // Waits a moment for the sound's thread to end; a thread held up by the
+    // audio server is left behind (see shut_down).
     ~QtSound() override;
     QtSound(const QtSound&) = delete;
     QtSound& operator=(const QtSound&) = delete;
 
+    // Asks the sound's thread to play and returns at once.
     void play(std::string_view file) override;
+    // Returns once the sound has been heard to its end, or when its length
+    // plus end_margin_ms has passed, whichever comes first; windows keep
+    // painting meanwhile and the player's input waits.
     void play_to_end(std::string_view file) override;
 
-    // True while a sound is still going (for the tests and the window's own use).
+    // True while the last sound asked for may still be going.
     bool is_playing() const;
+
+    // Ends the sound's thread, waiting at most `limit` for it. False when the
+    // audio server holds the thread up: the program should then end without
+    // running the audio libraries' clean-up.
+    bool shut_down(std::chrono::milliseconds limit);
 
     // <program folder>/sounds/; needs the application object to exist.
     static QString default_sounds_folder();

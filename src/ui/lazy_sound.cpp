@@ -15,6 +15,20 @@ bool LazySound::loaded() const { return service_ != nullptr && library_.isLoaded
 
 void LazySound::preload() { service(); }
 
+bool LazySound::close(int limit_ms) {
+    if (!loaded()) {
+        return true;
+    }
+    const auto close_service = reinterpret_cast<CloseSound>(library_.resolve(kSoundModuleClose));
+    if (close_service == nullptr || close_service(service_.get(), limit_ms)) {
+        service_.reset();
+        return true;
+    }
+    // Still held up by the audio server: left as it is, never destroyed.
+    static_cast<void>(service_.release());
+    return false;
+}
+
 SoundInterface& LazySound::service() {
     if (!tried_) {
         tried_ = true;

@@ -29,6 +29,10 @@ public:
     void preload();
     // False when the module could not be loaded and the game stays silent.
     bool loaded() const;
+    // Ends the sound service, waiting at most `limit_ms` for it. False when
+    // the audio server holds it up: the program should then end at once,
+    // without the audio libraries' clean-up.
+    bool close(int limit_ms);
 
 private:
     SoundInterface& service();
@@ -42,5 +46,9 @@ private:
 // program's sounds folder.
 inline constexpr const char* kSoundModuleEntry = "swoonery_create_sound";
 using CreateSound = SoundInterface* (*)();
+// And its way out: ends a service it made, waiting at most `limit_ms`; false
+// when the service could not end in time and was left running.
+inline constexpr const char* kSoundModuleClose = "swoonery_close_sound";
+using CloseSound = bool (*)(SoundInterface*, int limit_ms);
 
 } // namespace swoonery::ui

@@ -25,6 +25,8 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <random>
 #include <utility>
 
@@ -79,5 +81,12 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     QTimer::singleShot(400, &windows, [&sound] { sound.preload(); });
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    if (!sound.close(300)) {
+        // A hung audio server holds the sound's thread: end without waiting
+        // for it (every file the game writes is already closed).
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
 }

@@ -5,11 +5,23 @@
 
 #include <QtGlobal>
 
+#include <chrono>
+
 #include <type_traits>
 
 extern "C" Q_DECL_EXPORT swoonery::SoundInterface* swoonery_create_sound() {
     return new swoonery::QtSound();
 }
 
-// The entry point's type is the one the game resolves it as.
+extern "C" Q_DECL_EXPORT bool swoonery_close_sound(swoonery::SoundInterface* sound, int limit_ms) {
+    auto* qt_sound = static_cast<swoonery::QtSound*>(sound);
+    if (!qt_sound->shut_down(std::chrono::milliseconds(limit_ms))) {
+        return false;
+    }
+    delete qt_sound;
+    return true;
+}
+
+// The entry points' types is the one the game resolves it as.
 static_assert(std::is_same_v<decltype(&swoonery_create_sound), swoonery::ui::CreateSound>);
+static_assert(std::is_same_v<decltype(&swoonery_close_sound), swoonery::ui::CloseSound>);

@@ -1,168 +1,31 @@
 // QtSound through a real audio server: a private PulseAudio with a null sink
 // whose monitor is recorded and measured with sox, to hear what a player hears.
 #include "platform/qt_sound.h"
-#include "platform/wav.h"
 
+#include "pulse_server.h"
 #include "wav_files.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QFileInfo>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <optional>
+#include <chrono>
 
 namespace swoonery {
 namespace {
 
 using namespace Qt::StringLiterals;
+using test::Band;
+using test::Recording;
+using test::run;
+using test::window_ms;
 
-constexpr int window_ms = 10;
-
-bool run(const QString& program, const QStringList& args, QString* output = nullptr) {
-    QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(program, args);
-    const bool done = process.waitForFinished(10000);
-    if (output != nullptr) {
-        *output = QString::fromLocal8Bit(process.readAll());
-    }
-    return done && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
-}
-
-// The audio server for the whole run, with its own runtime folder.
-struct Server {
-    QTemporaryDir dir;
-    QProcess process;
-
-    // Why the server is not there, or empty once it answers.
-    QString start() {
-        for (const QString& tool : {u"pulseaudio"_s, u"pactl"_s, u"parecord"_s, u"sox"_s}) {
-            if (QStandardPaths::findExecutable(tool).isEmpty()) {
-                return tool + u" is missing (packages pulseaudio, pulseaudio-utils, sox)"_s;
-            }
-        }
-        const QString socket = dir.filePath(u"native"_s);
-        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                              QFileDevice::ExeOwner);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const QString& name :
-             {u"HOME"_s, u"XDG_RUNTIME_DIR"_s, u"PULSE_RUNTIME_PATH"_s, u"PULSE_STATE_PATH"_s}) {
-            env.insert(name, dir.path());
-        }
-        process.setProcessEnvironment(env);
-        process.setProcessChannelMode(QProcess::MergedChannels);
-        process.setStandardOutputFile(dir.filePath(u"server.log"_s));
-        process.start(u"pulseaudio"_s,
-                      {u"-n"_s, u"--daemonize=no"_s, u"--system=no"_s, u"--exit-idle-time=-1"_s,
-                       u"--use-pid-file=no"_s, u"--disable-shm=yes"_s, u"--log-target=stderr"_s,
-                       u"-L"_s, u"module-null-sink sink_name=test norewinds=1"_s, u"-L"_s,
-                       u"module-native-protocol-unix auth-anonymous=1 socket="_s + socket});
-        qputenv("PULSE_SERVER", ("unix:" + socket).toLocal8Bit());
-        QElapsedTimer clock;
-        clock.start();
-        while (process.state() != QProcess::NotRunning && clock.elapsed() < 10000) {
-            if (QFileInfo::exists(socket) && run(u"pactl"_s, {u"info"_s})) {
-                return {};
-            }
-            QTest::qWait(100);
-        }
-        return u"pulseaudio does not answer; see "_s + dir.filePath(u"server.log"_s);
-    }
-
-    ~Server() {
-        process.terminate();
-        if (!process.waitForFinished(5000)) {
-            process.kill();
-            process.waitForFinished();
-        }
-    }
-};
+test::Server* server = nullptr;
 QString server_missing;
-
-// When a band of frequencies of the recording is heard, in ms from its start.
-struct Band {
-    std::optional<int> first, last; // last: the end of the last window heard
-    int heard() const { return *last - *first; }
-};
-
-class Recording {
-  public:
-    explicit Recording(QString path) : path_(std::move(path)) {
-        recorder_.start(u"parecord"_s,
-                        {u"--device=test.monitor"_s, u"--file-format=wav"_s, u"--format=s16le"_s,
-                         u"--channels=1"_s, u"--rate=44100"_s, path_});
-        // The monitor records silence from the start, so a growing file means it runs.
-        QElapsedTimer clock;
-        clock.start();
-        while (!running() && clock.elapsed() < 5000) {
-            QTest::qWait(20);
-        }
-    }
-    ~Recording() { stop(); }
-
-    bool running() const { return QFileInfo(path_).size() >= 8192; }
-
-    void stop() {
-        if (recorder_.state() != QProcess::NotRunning) {
-            ::kill(pid_t(recorder_.processId()), SIGINT); // parecord finishes the file on SIGINT
-            recorder_.waitForFinished(5000);
-        }
-    }
-
-    double rms() const {
-        QString out;
-        run(u"sox"_s, {path_, u"-n"_s, u"stat"_s}, &out);
-        return QRegularExpression(u"RMS\\s+amplitude:\\s+([0-9.]+)"_s)
-            .match(out)
-            .captured(1)
-            .toDouble();
-    }
-
-    // The recording through sox's band-pass filter, e.g. "400-480" Hz.
-    Band band(const QString& range) const {
-        const QString filtered = path_ + range + u".wav"_s;
-        QFile file(filtered);
-        if (!run(u"sox"_s, {path_, filtered, u"sinc"_s, range}) ||
-            !file.open(QIODevice::ReadOnly)) {
-            return {};
-        }
-        const QByteArray bytes = file.readAll();
-        const WavResult wav =
-            parse_wav(std::string_view(bytes.constData(), std::size_t(bytes.size())));
-        EXPECT_TRUE(wav && wav.clip.bits_per_sample == 16 && wav.clip.channels == 1);
-        const auto* data =
-            reinterpret_cast<const unsigned char*>(bytes.constData() + wav.clip.data_offset);
-        const int window = wav.clip.sample_rate * window_ms / 1000;
-        Band band;
-        for (int start = 0; (start + window) * 2 <= int(wav.clip.data_size); start += window) {
-            double sum = 0;
-            for (int i = start; i < start + window; ++i) {
-                const double value = std::int16_t(data[2 * i] | (data[2 * i + 1] << 8)) / 32768.0;
-                sum += value * value;
-            }
-            if (std::sqrt(sum / window) > 0.05) { // the tones themselves are at 0.35
-                const int at = start / window * window_ms;
-                band.first = band.first.value_or(at);
-                band.last = at + window_ms;
-            }
-        }
-        return band;
-    }
-
-  private:
-    QString path_;
-    QProcess recorder_;
-};
 
 class PulseSound : public testing::Test {
   protected:
@@ -266,13 +129,86 @@ TEST_F(PulseSound, StalledDeviceCannotHoldTheGameUp) {
     EXPECT_EQ(alerts_, 0);
 }
 
+// A stopped audio server (SIGSTOP, as a hung daemon) holds nothing up: play()
+// returns at once and the caller's events keep running, the wait for a sound's
+// end gives up after its length and the margin, and once the server goes on a
+// new sound is heard while none asked for during the stop is played late.
+TEST_F(PulseSound, StoppedServerHoldsNothingUp) {
+    Recording recording(folder_.filePath(u"stopped.wav"_s));
+    ASSERT_TRUE(recording.running());
+    server->stall();
+    qint64 longest_gap = 0;
+    QElapsedTimer since_tick;
+    since_tick.start();
+    QTimer painter;
+    QObject::connect(&painter, &QTimer::timeout,
+                     [&] { longest_gap = std::max(longest_gap, since_tick.restart()); });
+    painter.start(5);
+    qint64 longest_call = 0;
+    for (const char* file : {"a440.wav", "c660.wav", "a440.wav", "c660.wav"}) {
+        QElapsedTimer call;
+        call.start();
+        sound_.play(file);
+        longest_call = std::max(longest_call, call.elapsed());
+        QTest::qWait(150);
+    }
+    QElapsedTimer clock;
+    clock.start();
+    sound_.play_to_end("c660.wav");
+    const qint64 waited = clock.elapsed();
+    painter.stop();
+    server->resume();
+    QTest::qWait(500); // whatever was held up would play now
+    sound_.play("b1000.wav");
+    wait_until_quiet();
+    QTest::qWait(300);
+    recording.stop();
+
+    EXPECT_LT(longest_call, 16) << "play() waited on the server";
+    EXPECT_LT(longest_gap, 100) << "the caller's events were held up";
+    EXPECT_GE(waited, 800) << "the wait ended before the sound could have";
+    EXPECT_LE(waited, 800 + QtSound::end_margin_ms + 100);
+    EXPECT_FALSE(recording.band(u"400-480"_s).first) << "a cut-off sound played late";
+    EXPECT_FALSE(recording.band(u"600-720"_s).first) << "a sound past its time played late";
+    const Band after = recording.band(u"950-1050"_s);
+    ASSERT_TRUE(after.first) << "no sound once the server went on";
+    EXPECT_GE(after.heard(), 280) << "the end of the sound was lost";
+    EXPECT_EQ(alerts_, 0);
+}
+
+// Ending the sound service while the server is stopped takes no longer than
+// the time allowed: the thread held up by the server is left behind, ends by
+// itself once the server goes on, and nothing of it plays.
+TEST_F(PulseSound, ShutDownNeverWaitsOnAStoppedServer) {
+    Recording recording(folder_.filePath(u"shut.wav"_s));
+    ASSERT_TRUE(recording.running());
+    server->stall();
+    sound_.play("a440.wav");
+    QTest::qWait(200); // the sound's thread now waits on the server
+    QElapsedTimer clock;
+    clock.start();
+    const bool ended = sound_.shut_down(std::chrono::milliseconds(100));
+    const qint64 took = clock.elapsed();
+    server->resume();
+    QTest::qWait(800); // the thread left behind finishes, and is deleted
+    sound_.play("c660.wav");
+    QTest::qWait(300);
+    recording.stop();
+
+    EXPECT_FALSE(ended) << "the thread cannot have ended while the server was stopped";
+    EXPECT_LT(took, 300) << "shutting down waited on the server";
+    EXPECT_FALSE(recording.band(u"400-480"_s).first) << "the sound played after shutting down";
+    EXPECT_FALSE(recording.band(u"600-720"_s).first) << "a sound played after shutting down";
+}
+
 } // namespace
 } // namespace swoonery
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
-    swoonery::Server server;
+    swoonery::test::Server server;
+    swoonery::server = &server;
     swoonery::server_missing = server.start();
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,142 @@
+// The windowed game with its real sound on a private PulseAudio that is
+// stopped in the middle of play, as a hung audio daemon is.
+#include "core/game.h"
+#include "driver/recording_services.h"
+#include "platform/qt_sound.h"
+#include "ui/pictures.h"
+#include "ui/window_manager.h"
+
+#include "pulse_server.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace swoonery {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+QString server_missing;
+test::Server* server = nullptr;
+
+QWidget* top_level(const char* name) {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == QLatin1String(name)) {
+            return w;
+        }
+    }
+    return nullptr;
+}
+
+template <class T> T* find(const char* window, const char* control) {
+    QWidget* w = top_level(window);
+    return w == nullptr ? nullptr : w->findChild<T*>(QLatin1String(control));
+}
+
+void click_row(int row) {
+    auto* list = find<QAbstractItemView>("Form1", "Do_List");
+    ASSERT_NE(list, nullptr);
+    if (list->model()->rowCount() <= row) {
+        return;
+    }
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualRect(list->model()->index(row, 0)).center());
+}
+
+void click(const char* window, const char* button) {
+    auto* b = find<QAbstractButton>(window, button);
+    ASSERT_NE(b, nullptr) << button;
+    QTest::mouseClick(b, Qt::LeftButton);
+}
+
+// With the server stopped every click of the game, those that ask for a sound
+// among them, is handled and painted within a frame (16 ms), and after the
+// server goes on again the next sound of the game is heard.
+TEST(StoppedServer, GameKeepsAnsweringAndSoundComesBack) {
+    if (!server_missing.isEmpty()) {
+        GTEST_SKIP() << "PulseAudio cannot run here: " << server_missing.toStdString();
+    }
+    for (const char* file : {"phonet.wav", "car.wav"}) {
+        ASSERT_TRUE(QFile::exists(QtSound::default_sounds_folder() + QLatin1String(file)))
+            << "the game's sounds are not built beside the test";
+    }
+    QTemporaryDir folder;
+    QtSound sound;
+    driver::ScriptedBrowser browser;
+    driver::FixedDesktop desktop;
+    driver::QueuedRandom rng(7);
+    Services services{sound, browser, desktop, rng};
+    services.data_dir = folder.path().toStdString();
+    Game game(std::move(services));
+    ui::Pictures pictures(folder.path());
+    ui::WindowManager windows(game, pictures);
+    windows.start();
+    auto* name = find<QLineEdit>("Form2", "name_txt");
+    ASSERT_NE(name, nullptr);
+    QTest::keyClicks(name, u"Bob"_s);
+    click("Form2", "Command1");
+    ASSERT_NE(top_level("Form1"), nullptr);
+
+    test::Recording recording(folder.filePath(u"game.wav"_s));
+    ASSERT_TRUE(recording.running());
+    server->stall();
+    const std::vector<std::function<void()>> moves = {
+        [] { click("Form1", "Command2"); }, // Call Her: phonet.wav
+        [] { click_row(2); },
+        [] { click("Form1", "Command1"); }, // Buy A Gift
+        [] { click_row(4); },
+        [] { click("Form1", "Command4"); }, // Go to Work: car.wav
+        [] { click_row(1); },
+    };
+    std::vector<qint64> took;
+    for (int round = 0; round < 3; ++round) {
+        for (const auto& move : moves) {
+            QElapsedTimer clock;
+            clock.start();
+            move();
+            QCoreApplication::processEvents(); // paints what the click changed
+            took.push_back(clock.elapsed());
+            QTest::qWait(20);
+        }
+    }
+    server->resume();
+    QTest::qWait(800);
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && w != top_level("Form1")) {
+            w->close(); // an event's window
+        }
+    }
+    QTest::qWait(50);
+    click("Form1", "Command4");
+    QTest::qWait(1500);
+    recording.stop();
+
+    EXPECT_LE(*std::max_element(took.begin(), took.end()), 16)
+        << "a click waited on the stopped server";
+    EXPECT_GT(recording.rms(), 0.005) << "no sound was heard after the server went on";
+}
+
+} // namespace
+} // namespace swoonery
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    swoonery::test::Server server;
+    swoonery::server = &server;
+    swoonery::server_missing = server.start();
+    return RUN_ALL_TESTS();
+}
