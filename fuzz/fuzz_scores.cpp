@@ -1,6 +1,7 @@
 // Fuzzes the high-score table from the bytes of a Scores file onwards:
 // decoding, entering a waiting result, sorting, the grid texts, the rows
-// marked red, and encoding the table back (and decoding what was encoded).
+// marked red, encoding the table back (and decoding what was encoded), and
+// the whole opening of the high-score window on a file holding the bytes.
 //
 // The input is the file's bytes (its first 798). Any bytes past them are a
 // result waiting to be entered: score (8 bytes), days (2), money (8), all
@@ -11,6 +12,7 @@
 
 #include "core/game_state.h"
 #include "core/text.h"
+#include "scores/high_scores.h"
 #include "scores/score_file.h"
 #include "scores/score_table.h"
 
@@ -20,6 +22,9 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,6 +38,7 @@ using scores::kNameLength;
 using scores::kRecordSize;
 using scores::ScoreEntry;
 using scores::ScoreTable;
+namespace fs = std::filesystem;
 
 // Little-endian, byte by byte, as the file is laid out on every machine.
 std::uint64_t le64(std::string_view bytes, std::size_t at) {
@@ -337,6 +343,28 @@ void check_encoded(const ScoreTable& table, const std::vector<Placed>& model) {
                "encoding what was decoded changed the bytes");
 }
 
+// Opening the high-score window on a file holding these bytes shows the
+// sorted table with the new result marked, leaves exactly that table in the
+// file, and clears the waiting result.
+void check_opened(std::string_view file, const Pending& p, const ScoreTable& sorted) {
+    const fs::path& dir = scratch_dir();
+    empty_dir(dir);
+    const fs::path path = dir / "Scores";
+    write_file(path, file);
+    GlobalPart state = p.state;
+    const scores::HighScoreView view = scores::open_high_scores(path, state);
+    FUZZ_CHECK(view.error.empty(), "opening the table failed: " + view.error);
+    FUZZ_CHECK(view.cells == scores::score_cells(sorted), "the window shows another table");
+    const std::vector<int> red =
+        p.present ? scores::marked_rows(sorted, p.state.winner_name, p.state.winner_score)
+                  : std::vector<int>();
+    FUZZ_CHECK(view.red_rows == red, "the window marks other rows");
+    FUZZ_CHECK(!state.score_pending, "the result is still waiting after the window opened");
+    std::ifstream in(path, std::ios::binary);
+    const std::string saved{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    FUZZ_CHECK(saved == scores::encode_table(sorted), "the file does not hold the table shown");
+}
+
 } // namespace
 } // namespace swoonery::fuzz
 
@@ -361,5 +389,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check_cells(table, scores::score_cells(table));
     check_marked(table, model, pending);
     check_encoded(table, model);
+    check_opened(file, pending, table);
     return 0;
 }
