@@ -111,8 +111,8 @@ std::string check_whole(const std::string& script) {
 
 // Line by line: blank and comment lines print nothing; `dump` prints a dump;
 // another line prints at most one line, an error exactly when it fails; once
-// the program has ended it stays ended and refuses every command but dump. The output
-// is the same as the whole script's.
+// the program has ended it stays ended and refuses every command but dump.
+// The output is the same as the whole script's.
 void check_lines(const std::string& script, const std::string& whole_output) {
     empty_dir(scratch_dir());
     driver::ScriptRunner runner(scratch_dir());
