@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <optional>
 
 namespace swoonery {
 namespace {
@@ -177,34 +178,102 @@ TEST_F(PulseSound, StoppedServerHoldsNothingUp) {
 }
 
 // Ending the sound service while the server is stopped takes no longer than
-// the time allowed: the thread held up by the server is left behind, ends by
-// itself once the server goes on, and nothing of it plays.
+// the time allowed, and ends its thread (which never waits on the server);
+// nothing of it plays once the server goes on.
 TEST_F(PulseSound, ShutDownNeverWaitsOnAStoppedServer) {
     Recording recording(folder_.filePath(u"shut.wav"_s));
     ASSERT_TRUE(recording.running());
     server->stall();
     sound_.play("a440.wav");
-    QTest::qWait(200); // the sound's thread now waits on the server
+    QTest::qWait(200); // the sound's requests now wait on the server
     QElapsedTimer clock;
     clock.start();
     const bool ended = sound_.shut_down(std::chrono::milliseconds(100));
     const qint64 took = clock.elapsed();
     server->resume();
-    QTest::qWait(800); // the thread left behind finishes, and is deleted
+    QTest::qWait(800); // whatever the server still held would play now
     sound_.play("c660.wav");
     QTest::qWait(300);
     recording.stop();
 
-    EXPECT_FALSE(ended) << "the thread cannot have ended while the server was stopped";
+    EXPECT_TRUE(ended) << "the sound's thread waited on the stopped server";
     EXPECT_LT(took, 300) << "shutting down waited on the server";
     EXPECT_FALSE(recording.band(u"400-480"_s).first) << "the sound played after shutting down";
     EXPECT_FALSE(recording.band(u"600-720"_s).first) << "a sound played after shutting down";
+}
+
+// A server that is not there when the first sound is asked for, or that goes
+// away, costs only silence: each sound returns at once without an alert, and
+// the first sound after a server comes up (the first time or again) is heard.
+TEST_F(PulseSound, ServerThatComesLaterIsFound) {
+    const QByteArray running_server = qgetenv("PULSE_SERVER");
+    std::optional<test::Server> late;
+    late.emplace();
+    qputenv("PULSE_SERVER", ("unix:" + late->address()).toLocal8Bit());
+    QtSound sound(folder_.path(), [this] { ++alerts_; });
+    QElapsedTimer call;
+    call.start();
+    sound.play("b1000.wav");
+    const qint64 first_call = call.elapsed();
+    QElapsedTimer quiet;
+    quiet.start();
+    while (sound.is_playing() && quiet.elapsed() < 2000) {
+        QTest::qWait(5);
+    }
+    const qint64 silent_for = quiet.elapsed();
+
+    // Each stage: start a server (the old one, if any, goes away), then ask
+    // for a sound and listen for it.
+    struct Stage {
+        const char* what;
+        const char* file;
+        QString band;
+    };
+    const Stage stages[] = {
+        {"the first server", "c660.wav", u"600-720"_s},
+        {"a server started after the first one went", "b1000.wav", u"950-1050"_s}};
+    for (const Stage& stage : stages) {
+        SCOPED_TRACE(stage.what);
+        if (late->process.state() != QProcess::NotRunning) {
+            late.reset();
+            sound.play("a440.wav"); // the connection it had is gone
+            QTest::qWait(100);
+            late.emplace();
+        }
+        const QString why = late->start();
+        ASSERT_TRUE(why.isEmpty()) << why.toStdString();
+        Recording recording(late->dir.filePath(u"late.wav"_s));
+        ASSERT_TRUE(recording.running());
+        call.restart();
+        sound.play(stage.file);
+        EXPECT_LT(call.elapsed(), 16) << "play() waited on the server";
+        QTest::qWait(200);
+        while (sound.is_playing() && call.elapsed() < 3000) {
+            QTest::qWait(5);
+        }
+        QTest::qWait(300);
+        recording.stop();
+        const Band heard = recording.band(stage.band);
+        ASSERT_TRUE(heard.first) << "no sound from a server that came up later";
+        EXPECT_GE(heard.heard(), 250) << "the sound was cut short";
+    }
+    late.reset();
+    qputenv("PULSE_SERVER", running_server);
+
+    EXPECT_LT(first_call, 16) << "play() waited for a server that is not there";
+    EXPECT_LT(silent_for, 1000) << "the sound without a server was not given up";
+    EXPECT_EQ(alerts_, 0);
 }
 
 } // namespace
 } // namespace swoonery
 
 int main(int argc, char** argv) {
+    // Nothing here may start a server of its own for the tests' clients.
+    QTemporaryDir client_config;
+    const QString config_file = client_config.filePath(QStringLiteral("client.conf"));
+    swoonery::test::write_file(config_file.toStdString(), "autospawn = no\n");
+    qputenv("PULSE_CLIENTCONFIG", config_file.toLocal8Bit());
     QApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     swoonery::test::Server server;
