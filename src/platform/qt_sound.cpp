@@ -157,8 +157,6 @@ class Player {
         }
     }
 
-    pa_mainloop* loop() const { return loop_; }
-
   private:
     void begin(Request next) {
         stop();
