@@ -221,6 +221,9 @@ TEST_F(PulseSound, ServerThatComesLaterIsFound) {
         QTest::qWait(5);
     }
     const qint64 silent_for = quiet.elapsed();
+    for (const char* file : {"a440.wav", "c660.wav"}) {
+        sound.play(file); // read now, so that the calls timed below only ask
+    }
 
     // Each stage: start a server (the old one, if any, goes away), then ask
     // for a sound and listen for it.
@@ -262,6 +265,47 @@ TEST_F(PulseSound, ServerThatComesLaterIsFound) {
 
     EXPECT_LT(first_call, 16) << "play() waited for a server that is not there";
     EXPECT_LT(silent_for, 1000) << "the sound without a server was not given up";
+    EXPECT_EQ(alerts_, 0);
+}
+
+// A server that refuses the stream (it has no sink to play on) costs that
+// sound only, at once and without an alert; the next sound tries again and is
+// heard once the server can play it.
+TEST_F(PulseSound, RefusedSoundIsSilenceAndTheNextTriesAgain) {
+    const QByteArray running_server = qgetenv("PULSE_SERVER");
+    test::Server refusing;
+    const QString why = refusing.start();
+    ASSERT_TRUE(why.isEmpty()) << why.toStdString();
+    ASSERT_TRUE(run(u"pactl"_s, {u"unload-module"_s, u"module-null-sink"_s}));
+    QtSound sound(folder_.path(), [this] { ++alerts_; });
+    QTest::qWait(200); // connected, so the refusal comes from the stream itself
+    QElapsedTimer clock;
+    clock.start();
+    sound.play("a440.wav");
+    const qint64 call = clock.elapsed();
+    while (sound.is_playing() && clock.elapsed() < 5000) {
+        QTest::qWait(5);
+    }
+    const qint64 given_up = clock.elapsed();
+
+    ASSERT_TRUE(run(u"pactl"_s, {u"load-module"_s, u"module-null-sink"_s, u"sink_name=test"_s,
+                                 u"norewinds=1"_s}));
+    Recording recording(refusing.dir.filePath(u"refused.wav"_s));
+    ASSERT_TRUE(recording.running());
+    sound.play("c660.wav");
+    QTest::qWait(200);
+    while (sound.is_playing() && clock.elapsed() < 8000) {
+        QTest::qWait(5);
+    }
+    QTest::qWait(300);
+    recording.stop();
+    qputenv("PULSE_SERVER", running_server);
+
+    EXPECT_LT(call, 16) << "play() waited on the server";
+    EXPECT_LT(given_up, 1000) << "a refused sound was waited for as if it played";
+    const Band heard = recording.band(u"600-720"_s);
+    ASSERT_TRUE(heard.first) << "the sound after a refused one was not heard";
+    EXPECT_GE(heard.heard(), 780) << "the sound was cut short";
     EXPECT_EQ(alerts_, 0);
 }
 
