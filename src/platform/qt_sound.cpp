@@ -12,6 +12,9 @@
 
 #include <pulse/pulseaudio.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <atomic>
 #include <condition_variable>
@@ -106,11 +109,39 @@ struct Mailbox {
     bool ended = false;
     // Owned by the sound's thread; null once that thread is over.
     pa_mainloop* loop = nullptr;
+    // A pipe the sound's thread polls besides the server. The main loop's own
+    // wake-up is not used: it is forgotten when the loop prepares its next
+    // poll, so a request handed over just before that would wait unseen.
+    int wake_read = -1;
+    int wake_write = -1;
 
-    // Puts the sound's thread back to work; call with the mutex held.
-    void wake() {
-        if (loop != nullptr) {
-            pa_mainloop_wakeup(loop);
+    Mailbox() {
+        int ends[2];
+        if (::pipe2(ends, O_NONBLOCK | O_CLOEXEC) == 0) {
+            wake_read = ends[0];
+            wake_write = ends[1];
+        }
+    }
+    ~Mailbox() {
+        for (const int end : {wake_read, wake_write}) {
+            if (end >= 0) {
+                ::close(end);
+            }
+        }
+    }
+    Mailbox(const Mailbox&) = delete;
+    Mailbox& operator=(const Mailbox&) = delete;
+
+    // Puts the sound's thread back to work. A full pipe wakes it as well.
+    void wake() const {
+        const char byte = 0;
+        [[maybe_unused]] const auto written = ::write(wake_write, &byte, 1);
+    }
+
+    // Empties the pipe, on the sound's thread, before it looks at the mailbox.
+    void woken() const {
+        char bytes[64];
+        while (::read(wake_read, bytes, sizeof bytes) > 0) {
         }
     }
 };
@@ -134,6 +165,8 @@ class Player {
 
     // The sound thread's body: returns once asked to close.
     void run() {
+        pa_mainloop_api* api = pa_mainloop_get_api(loop_);
+        api->io_new(api, mailbox_->wake_read, PA_IO_EVENT_INPUT, &Player::on_woken, mailbox_.get());
         connect(); // before the first sound needs it
         for (;;) {
             std::optional<Request> next;
@@ -341,6 +374,10 @@ class Player {
         stream = nullptr;
     }
 
+    static void on_woken(pa_mainloop_api*, pa_io_event*, int, pa_io_event_flags_t, void* mailbox) {
+        static_cast<const Mailbox*>(mailbox)->woken();
+    }
+
     static void on_stream_state(pa_stream* stream, void* self) {
         auto* player = static_cast<Player*>(self);
         if (stream == player->stream_ && !PA_STREAM_IS_GOOD(pa_stream_get_state(stream))) {
@@ -433,8 +470,11 @@ struct QtSound::Impl {
             folder += QLatin1Char('/');
         }
         mailbox->loop = pa_mainloop_new();
-        if (mailbox->loop != nullptr) {
+        if (mailbox->loop != nullptr && mailbox->wake_read >= 0) {
             thread = std::thread(sound_thread, progress, mailbox);
+        } else if (mailbox->loop != nullptr) {
+            pa_mainloop_free(mailbox->loop);
+            mailbox->loop = nullptr;
         }
     }
 
