@@ -26,8 +26,8 @@ class QtSound final : public SoundInterface {
     // server is reached from the sound's own thread only. The alert is what play()
     // gives for a missing file; one that is there but cannot be played is silence.
     explicit QtSound(QString sounds_folder = default_sounds_folder(), Alert alert = default_alert);
-    // Waits a moment for the sound's thread to end; a thread held up by the
-    // audio server is left behind (see shut_down).
+    // Waits a moment for the sound's thread to end; a thread still held up
+    // is left behind (see shut_down).
     ~QtSound() override;
     QtSound(const QtSound&) = delete;
     QtSound& operator=(const QtSound&) = delete;
@@ -42,9 +42,10 @@ class QtSound final : public SoundInterface {
     // True while the last sound asked for may still be going.
     bool is_playing() const;
 
-    // Ends the sound's thread, waiting at most `limit` for it. False when the
-    // audio server holds the thread up: the program should then end without
-    // running the audio libraries' clean-up.
+    // Ends the sound's thread, waiting at most `limit` for it. The thread never
+    // waits on a server it is connected to, but the audio library may start a
+    // server for the game and wait for that. False when the thread is held up
+    // so: the program should then end without running the libraries' clean-up.
     bool shut_down(std::chrono::milliseconds limit);
 
     // <program folder>/sounds/; needs the application object to exist.
