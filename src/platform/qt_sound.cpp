@@ -367,11 +367,31 @@ class Player {
         if (stream == nullptr) {
             return;
         }
-        pa_stream_set_state_callback(stream, nullptr, nullptr);
         pa_stream_set_write_callback(stream, nullptr, nullptr);
-        pa_stream_disconnect(stream);
-        pa_stream_unref(stream);
+        if (pa_stream_get_state(stream) == PA_STREAM_CREATING) {
+            // A stream the server has not answered for yet (a stopped server)
+            // cannot be closed; it is closed once the answer comes, or else
+            // the server would keep it open, silent, as long as we are connected.
+            pa_stream_set_state_callback(stream, &Player::on_orphan_state, nullptr);
+        } else {
+            pa_stream_set_state_callback(stream, nullptr, nullptr);
+            pa_stream_disconnect(stream);
+            pa_stream_unref(stream);
+        }
         stream = nullptr;
+    }
+
+    // Ends a stream left behind by close_stream, with the last reference to it.
+    static void on_orphan_state(pa_stream* stream, void*) {
+        const pa_stream_state_t state = pa_stream_get_state(stream);
+        if (state == PA_STREAM_CREATING || state == PA_STREAM_UNCONNECTED) {
+            return;
+        }
+        pa_stream_set_state_callback(stream, nullptr, nullptr);
+        if (state == PA_STREAM_READY) {
+            pa_stream_disconnect(stream);
+        }
+        pa_stream_unref(stream);
     }
 
     static void on_woken(pa_mainloop_api*, pa_io_event*, int, pa_io_event_flags_t, void* mailbox) {

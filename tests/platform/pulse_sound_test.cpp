@@ -202,6 +202,30 @@ TEST_F(PulseSound, ShutDownNeverWaitsOnAStoppedServer) {
     EXPECT_FALSE(recording.band(u"600-720"_s).first) << "a sound played after shutting down";
 }
 
+// Sounds asked for while the server is stopped leave nothing open on it once
+// it goes on: no silent stream of theirs is kept by the server.
+TEST_F(PulseSound, StoppedServerKeepsNoStreamsOpen) {
+    sound_.play("b1000.wav");
+    QTest::qWait(500);
+    server->stall();
+    for (const char* file : {"a440.wav", "c660.wav", "a440.wav"}) {
+        sound_.play(file);
+        QTest::qWait(50);
+    }
+    server->resume();
+    QElapsedTimer clock;
+    clock.start();
+    QString streams = u"?"_s;
+    while (clock.elapsed() < 5000) {
+        QTest::qWait(100);
+        if (run(u"pactl"_s, {u"list"_s, u"short"_s, u"sink-inputs"_s}, &streams) &&
+            streams.trimmed().isEmpty()) {
+            break;
+        }
+    }
+    EXPECT_TRUE(streams.trimmed().isEmpty()) << "streams left open: " << streams.toStdString();
+}
+
 // A server that is not there when the first sound is asked for, or that goes
 // away, costs only silence: each sound returns at once without an alert, and
 // the first sound after a server comes up (the first time or again) is heard.
