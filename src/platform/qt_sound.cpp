@@ -3,26 +3,28 @@
 #include "platform/wav.h"
 
 #include <QApplication>
-#include <QAudioDevice>
-#include <QAudioFormat>
-#include <QAudioSink>
-#include <QBuffer>
 #include <QByteArray>
 #include <QCoreApplication>
-#include <QDeadlineTimer>
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QHash>
-#include <QMediaDevices>
-#include <QThread>
 #include <QTimer>
 
+#include <pulse/pulseaudio.h>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <atomic>
+#include <condition_variable>
 #include <cstdint>
+#include <limits>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string_view>
+#include <thread>
 #include <utility>
 
 namespace swoonery {
@@ -31,16 +33,23 @@ namespace {
 
 // Sounds are short effects; anything far larger is not one of ours.
 constexpr qint64 max_file_size = 64 * 1024 * 1024;
-// How often the sound's thread looks at the sink, and play_to_end at the thread.
+// How often the sound's thread looks at a playing sound, and play_to_end at the thread.
 constexpr int poll_interval_ms = 5;
 constexpr int wait_interval_ms = 2;
 constexpr int tail_ms = 250;
+// How much sound the server holds ahead of the loudspeaker: the delay before
+// a sound is heard.
+constexpr pa_usec_t buffer_us = 40'000;
+// How long a connection may take to come up before the next sound gives up on
+// it and connects afresh.
+constexpr int connect_patience_ms = 1000;
 
 using Clock = std::chrono::steady_clock;
 
 struct Clip {
-    QAudioFormat format;
-    QByteArray pcm; // always signed 16-bit, so every audio backend takes it
+    int sample_rate = 0;
+    int channels = 0;
+    QByteArray pcm; // always signed 16-bit little-endian
     qint64 duration_us = 0;
 
     Clock::duration length() const { return std::chrono::microseconds(duration_us); }
@@ -53,9 +62,8 @@ std::shared_ptr<const Clip> decode(const QByteArray& bytes) {
         return nullptr;
     }
     auto clip = std::make_shared<Clip>();
-    clip->format.setSampleRate(wav.clip.sample_rate);
-    clip->format.setChannelCount(wav.clip.channels);
-    clip->format.setSampleFormat(QAudioFormat::Int16);
+    clip->sample_rate = wav.clip.sample_rate;
+    clip->channels = wav.clip.channels;
     clip->duration_us = wav.clip.duration_us();
 
     const char* samples = bytes.constData() + wav.clip.data_offset;
@@ -91,190 +99,375 @@ struct Request {
     Clock::time_point asked_at;
 };
 
-// The sound now playing and the sink under it. Lives on the sound's thread:
-// every call that may wait on the audio server is made from here.
-//
-// The audio backend may run this thread's events while it waits on the
-// server inside a sink call, so a request, a timer or the end of the thread
-// can arrive in the middle of another request. They are then only noted, and
-// the outer call takes them up once the backend has returned.
-class Player final : public QObject {
-  public:
-    explicit Player(std::shared_ptr<Progress> progress) : progress_(std::move(progress)) {
-        poll_.setInterval(poll_interval_ms);
-        poll_.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&poll_, &QTimer::timeout, this, [this] {
-            step([this] {
-                if (finished()) {
-                    progress_->ended = current_;
-                    retire();
-                }
-            });
-        });
-        release_.setSingleShot(true);
-        release_.setInterval(tail_ms);
-        QObject::connect(&release_, &QTimer::timeout, this, [this] {
-            if (busy_) {
-                release_.start();
-            } else {
-                step([this] { close_retired(); });
-            }
-        });
+// What the game's thread hands to the sound's thread. Shared, so that a
+// sound thread left behind by shut_down still has it when it ends.
+struct Mailbox {
+    std::mutex mutex;
+    std::condition_variable ended_cv;
+    std::optional<Request> pending;
+    bool closing = false;
+    bool ended = false;
+    // Owned by the sound's thread; null once that thread is over.
+    pa_mainloop* loop = nullptr;
+    // A pipe the sound's thread polls besides the server. The main loop's own
+    // wake-up is not used: it is forgotten when the loop prepares its next
+    // poll, so a request handed over just before that would wait unseen.
+    int wake_read = -1;
+    int wake_write = -1;
+
+    Mailbox() {
+        int ends[2];
+        if (::pipe2(ends, O_NONBLOCK | O_CLOEXEC) == 0) {
+            wake_read = ends[0];
+            wake_write = ends[1];
+        }
     }
-    ~Player() override { stop(); }
+    ~Mailbox() {
+        for (const int end : {wake_read, wake_write}) {
+            if (end >= 0) {
+                ::close(end);
+            }
+        }
+    }
+    Mailbox(const Mailbox&) = delete;
+    Mailbox& operator=(const Mailbox&) = delete;
+
+    // Puts the sound's thread back to work. A full pipe wakes it as well.
+    void wake() const {
+        const char byte = 0;
+        [[maybe_unused]] const auto written = ::write(wake_write, &byte, 1);
+    }
+
+    // Empties the pipe, on the sound's thread, before it looks at the mailbox.
+    void woken() const {
+        char bytes[64];
+        while (::read(wake_read, bytes, sizeof bytes) > 0) {
+        }
+    }
+};
+
+// The sound now playing and the audio server under it, all on the sound's
+// own thread. Every call to the server is asynchronous: the thread waits only
+// in its own poll, which a new request wakes, so a stopped server can hold no
+// call up. A connection that failed, broke, or has not come up after
+// connect_patience is dropped, and the next sound connects afresh: a server
+// that was missing or restarted is found again.
+class Player {
+  public:
+    Player(std::shared_ptr<Progress> progress, std::shared_ptr<Mailbox> mailbox)
+        : progress_(std::move(progress)), mailbox_(std::move(mailbox)) {}
+    ~Player() {
+        stop();
+        drop_connection();
+    }
     Player(const Player&) = delete;
     Player& operator=(const Player&) = delete;
 
-    // Connects to the audio server before the first sound needs it.
-    static void warm_up() { QMediaDevices::defaultAudioOutput(); }
-
-    void request(Request next) {
-        pending_ = std::move(next);
-        run();
-    }
-
-    // Stops every sound and ends the thread, with this player.
-    void close() {
-        closing_ = true;
-        run();
+    // The sound thread's body: returns once asked to close.
+    void run() {
+        pa_mainloop_api* api = pa_mainloop_get_api(loop_);
+        api->io_new(api, mailbox_->wake_read, PA_IO_EVENT_INPUT, &Player::on_woken, mailbox_.get());
+        connect(); // before the first sound needs it
+        for (;;) {
+            std::optional<Request> next;
+            {
+                const std::lock_guard lock(mailbox_->mutex);
+                if (mailbox_->closing) {
+                    return;
+                }
+                next.swap(mailbox_->pending);
+            }
+            if (next) {
+                begin(std::move(*next));
+            }
+            look_after();
+            const bool busy = waiting_ || stream_ != nullptr || retired_ != nullptr;
+            const int timeout_us = busy ? poll_interval_ms * 1000 : -1;
+            if (pa_mainloop_prepare(loop_, timeout_us) < 0 || pa_mainloop_poll(loop_) < 0 ||
+                pa_mainloop_dispatch(loop_) < 0) {
+                return;
+            }
+        }
     }
 
   private:
-    // Does one step on the sink unless another is under way (a timer's step
-    // is then skipped: it comes again), then takes up what was noted meanwhile.
-    template <class Step> void step(Step&& what) {
-        if (busy_) {
-            return;
-        }
-        busy_ = true;
-        what();
-        busy_ = false;
-        run();
-    }
-
-    // Takes up the requests and the end noted so far, unless a step is under
-    // way: that step does so when it is over.
-    void run() {
-        if (busy_) {
-            return;
-        }
-        busy_ = true;
-        while (pending_ || closing_) {
-            if (closing_) {
-                stop();
-                pending_.reset();
-                deleteLater(); // deleted as the thread ends
-                QThread::currentThread()->quit();
-                return;
-            }
-            Request next = std::move(*pending_);
-            pending_.reset();
-            begin(next);
-        }
-        busy_ = false;
-    }
-
-    void begin(const Request& next) {
+    void begin(Request next) {
         stop();
+        waiting_.reset();
         progress_->ended = next.number - 1;
         if (!next.clip || stale(next)) {
             progress_->ended = next.number;
             return;
         }
-        const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-        if (device.isNull()) {
+        if (connection_given_up()) {
+            drop_connection();
+        }
+        connect();
+        if (context_ == nullptr) {
+            progress_->ended = next.number;
+            return;
+        }
+        waiting_ = std::move(next);
+        start_when_ready();
+    }
+
+    // Opens the stream of the waiting sound once the server has answered.
+    void start_when_ready() {
+        if (!waiting_ || context_ == nullptr ||
+            pa_context_get_state(context_) != PA_CONTEXT_READY) {
+            return;
+        }
+        Request next = std::move(*waiting_);
+        waiting_.reset();
+        if (stale(next)) {
+            progress_->ended = next.number;
+            return;
+        }
+        const Clip& clip = *next.clip;
+        pa_sample_spec spec{};
+        spec.format = PA_SAMPLE_S16LE;
+        spec.rate = static_cast<std::uint32_t>(clip.sample_rate);
+        spec.channels = static_cast<std::uint8_t>(clip.channels);
+        stream_ = pa_stream_new(context_, "effect", &spec, nullptr);
+        if (stream_ == nullptr) {
+            progress_->ended = next.number;
+            return;
+        }
+        // A short buffer, so that the sound starts soon after it is asked for.
+        pa_buffer_attr buffer{};
+        buffer.maxlength = std::numeric_limits<std::uint32_t>::max();
+        buffer.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(buffer_us, &spec));
+        buffer.prebuf = std::numeric_limits<std::uint32_t>::max();
+        buffer.minreq = std::numeric_limits<std::uint32_t>::max();
+        buffer.fragsize = std::numeric_limits<std::uint32_t>::max();
+        pa_stream_set_state_callback(stream_, &Player::on_stream_state, this);
+        pa_stream_set_write_callback(stream_, &Player::on_writable, this);
+        if (pa_stream_connect_playback(stream_, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr,
+                                       nullptr) < 0) {
+            close_stream(stream_);
             progress_->ended = next.number;
             return;
         }
         current_ = next.number;
         clip_ = next.clip;
-        source_ = std::make_unique<QBuffer>();
-        source_->setData(clip_->pcm);
-        source_->open(QIODevice::ReadOnly);
-        sink_ = std::make_unique<QAudioSink>(device, clip_->format);
-        sink_->start(source_.get());
-        const QAudio::Error error = sink_->error();
-        // Opening the sink may have waited on the server past the sound's time.
-        if ((error != QAudio::NoError && error != QAudio::UnderrunError) || stale(next)) {
-            stop();
-            progress_->ended = next.number;
-            return;
-        }
-        since_start_.start();
-        poll_.start();
+        written_ = 0;
+        drain_asked_ = false;
+        drained_ = false;
+        failed_ = false;
+        started_ = Clock::now();
     }
 
-    // Ends the sound now, and whatever is left of the one before.
-    void stop() {
-        poll_.stop();
-        close_retired();
-        if (sink_) {
-            sink_->stop();
+    // Ends the sound when it is over, drops a dead connection, and closes a
+    // finished sound's stream after its tail.
+    void look_after() {
+        if (context_ != nullptr && !PA_CONTEXT_IS_GOOD(pa_context_get_state(context_))) {
+            if (stream_ != nullptr) {
+                progress_->ended = current_;
+            }
+            stop();
+            drop_connection();
         }
-        sink_.reset();
-        source_.reset();
-        clip_.reset();
+        if (waiting_) {
+            if (context_ == nullptr ||
+                Clock::now() - waiting_->asked_at >= waiting_->clip->length() + margin()) {
+                progress_->ended = waiting_->number;
+                waiting_.reset();
+            } else {
+                start_when_ready();
+            }
+        }
+        if (stream_ != nullptr && finished()) {
+            progress_->ended = current_;
+            retire();
+        }
+        if (retired_ != nullptr && Clock::now() >= release_at_) {
+            close_stream(retired_);
+        }
+    }
+
+    // A sound is over when the server has played all of it (and it has had
+    // the time to), when its stream failed, or, failing both, some time after
+    // it should have ended.
+    bool finished() const {
+        if (failed_ || !clip_) {
+            return true;
+        }
+        const Clock::duration elapsed = Clock::now() - started_;
+        if (drained_ && elapsed >= clip_->length()) {
+            return true;
+        }
+        return elapsed > clip_->length() + margin();
     }
 
     // A request is not played once a later one is waiting, nor when it comes
     // so late that the sound would already be over.
-    bool stale(const Request& r) const {
-        return pending_ || closing_ || r.number < progress_->asked.load() ||
+    bool stale(const Request& r) {
+        const std::lock_guard lock(mailbox_->mutex);
+        return mailbox_->pending || mailbox_->closing || r.number < progress_->asked.load() ||
                Clock::now() - r.asked_at >= r.clip->length();
     }
 
-    // A sound is over when the device has played all of it (and it has had
-    // the time to), when the device gave up on it, or, failing both, some time
-    // after it should have ended.
-    bool finished() const {
-        if (!sink_ || !clip_) {
-            return true;
+    static Clock::duration margin() { return std::chrono::milliseconds(QtSound::end_margin_ms); }
+
+    void connect() {
+        if (context_ != nullptr) {
+            return;
         }
-        const qint64 elapsed_us = since_start_.nsecsElapsed() / 1000;
-        if (sink_->processedUSecs() >= clip_->duration_us && elapsed_us >= clip_->duration_us) {
-            return true;
+        if (loop_ == nullptr) {
+            return;
         }
-        if (sink_->state() == QAudio::StoppedState) {
-            return true;
+        context_ = pa_context_new(pa_mainloop_get_api(loop_), "Swoonery");
+        if (context_ == nullptr) {
+            return;
         }
-        return elapsed_us > clip_->duration_us + qint64{QtSound::end_margin_ms} * 1000;
+        connecting_since_ = Clock::now();
+        if (pa_context_connect(context_, nullptr, PA_CONTEXT_NOFLAGS, nullptr) < 0) {
+            drop_connection();
+        }
     }
 
-    // A finished sound's sink is kept open a little longer: the audio server
-    // counts a sound as played once it has taken it, before the last of it has
-    // left the loudspeaker, and closing the sink at once would clip that.
-    void retire() {
-        poll_.stop();
-        close_retired();
-        retired_sink_ = std::move(sink_);
-        retired_source_ = std::move(source_);
+    // True when the connection has been trying too long to come up: a server
+    // that took the connection but never answered it.
+    bool connection_given_up() const {
+        return context_ != nullptr && pa_context_get_state(context_) != PA_CONTEXT_READY &&
+               Clock::now() - connecting_since_ >= std::chrono::milliseconds(connect_patience_ms);
+    }
+
+    void drop_connection() {
+        if (context_ == nullptr) {
+            return;
+        }
+        close_stream(stream_);
+        close_stream(retired_);
+        pa_context_set_state_callback(context_, nullptr, nullptr);
+        pa_context_disconnect(context_);
+        pa_context_unref(context_);
+        context_ = nullptr;
+    }
+
+    // Ends the sound now, and whatever is left of the one before.
+    void stop() {
+        close_stream(retired_);
+        close_stream(stream_);
         clip_.reset();
-        release_.start();
     }
 
-    void close_retired() {
-        release_.stop();
-        if (retired_sink_) {
-            retired_sink_->stop();
+    // A finished sound's stream is kept open a little longer: the server
+    // counts a sound as played once the sink has taken it, before the last of
+    // it has left the loudspeaker, and closing the stream at once would clip that.
+    void retire() {
+        close_stream(retired_);
+        retired_ = stream_;
+        stream_ = nullptr;
+        clip_.reset();
+        release_at_ = Clock::now() + std::chrono::milliseconds(tail_ms);
+    }
+
+    static void close_stream(pa_stream*& stream) {
+        if (stream == nullptr) {
+            return;
         }
-        retired_sink_.reset();
-        retired_source_.reset();
+        pa_stream_set_write_callback(stream, nullptr, nullptr);
+        if (pa_stream_get_state(stream) == PA_STREAM_CREATING) {
+            // A stream the server has not answered for yet (a stopped server)
+            // cannot be closed; it is closed once the answer comes, or else
+            // the server would keep it open, silent, as long as we are connected.
+            pa_stream_set_state_callback(stream, &Player::on_orphan_state, nullptr);
+        } else {
+            pa_stream_set_state_callback(stream, nullptr, nullptr);
+            pa_stream_disconnect(stream);
+            pa_stream_unref(stream);
+        }
+        stream = nullptr;
+    }
+
+    // Ends a stream left behind by close_stream, with the last reference to it.
+    static void on_orphan_state(pa_stream* stream, void*) {
+        const pa_stream_state_t state = pa_stream_get_state(stream);
+        if (state == PA_STREAM_CREATING || state == PA_STREAM_UNCONNECTED) {
+            return;
+        }
+        pa_stream_set_state_callback(stream, nullptr, nullptr);
+        if (state == PA_STREAM_READY) {
+            pa_stream_disconnect(stream);
+        }
+        pa_stream_unref(stream);
+    }
+
+    static void on_woken(pa_mainloop_api*, pa_io_event*, int, pa_io_event_flags_t, void* mailbox) {
+        static_cast<const Mailbox*>(mailbox)->woken();
+    }
+
+    static void on_stream_state(pa_stream* stream, void* self) {
+        auto* player = static_cast<Player*>(self);
+        if (stream == player->stream_ && !PA_STREAM_IS_GOOD(pa_stream_get_state(stream))) {
+            player->failed_ = true;
+        }
+    }
+
+    // Hands the server as much of the sound as it asks for; once all of it is
+    // there, asks to hear when it has been played.
+    static void on_writable(pa_stream* stream, std::size_t bytes, void* self) {
+        auto* player = static_cast<Player*>(self);
+        if (stream != player->stream_ || !player->clip_) {
+            return;
+        }
+        const QByteArray& pcm = player->clip_->pcm;
+        const auto size = static_cast<std::size_t>(pcm.size());
+        const std::size_t now = std::min(bytes, size - player->written_);
+        if (now > 0 && pa_stream_write(stream, pcm.constData() + player->written_, now, nullptr, 0,
+                                       PA_SEEK_RELATIVE) < 0) {
+            player->failed_ = true;
+            return;
+        }
+        player->written_ += now;
+        if (player->written_ == size && !player->drain_asked_) {
+            player->drain_asked_ = true;
+            if (pa_operation* drain = pa_stream_drain(stream, &Player::on_drained, self)) {
+                pa_operation_unref(drain);
+            }
+        }
+    }
+
+    static void on_drained(pa_stream* stream, int success, void* self) {
+        auto* player = static_cast<Player*>(self);
+        if (stream == player->stream_) {
+            player->drained_ = success != 0;
+            player->failed_ = success == 0;
+        }
     }
 
     std::shared_ptr<Progress> progress_;
-    bool busy_ = false;
-    bool closing_ = false;
-    std::optional<Request> pending_;
+    std::shared_ptr<Mailbox> mailbox_;
+    pa_mainloop* loop_ = mailbox_->loop;
+    pa_context* context_ = nullptr;
+    Clock::time_point connecting_since_;
+    // A sound asked for while the connection comes up.
+    std::optional<Request> waiting_;
+    pa_stream* stream_ = nullptr;
     std::uint64_t current_ = 0;
     std::shared_ptr<const Clip> clip_;
-    std::unique_ptr<QBuffer> source_;
-    std::unique_ptr<QAudioSink> sink_;
-    QElapsedTimer since_start_;
-    QTimer poll_{this};
-    std::unique_ptr<QBuffer> retired_source_;
-    std::unique_ptr<QAudioSink> retired_sink_;
-    QTimer release_{this};
+    std::size_t written_ = 0;
+    bool drain_asked_ = false;
+    bool drained_ = false;
+    bool failed_ = false;
+    Clock::time_point started_;
+    pa_stream* retired_ = nullptr;
+    Clock::time_point release_at_;
 };
+
+// The sound thread: plays until told to close, then tells it has ended.
+void sound_thread(std::shared_ptr<Progress> progress, std::shared_ptr<Mailbox> mailbox) {
+    {
+        Player player(std::move(progress), mailbox);
+        player.run();
+    }
+    const std::lock_guard lock(mailbox->mutex);
+    pa_mainloop_free(mailbox->loop);
+    mailbox->loop = nullptr;
+    mailbox->ended = true;
+    mailbox->ended_cv.notify_all();
+}
 
 } // namespace
 
@@ -285,8 +478,8 @@ struct QtSound::Impl {
     QHash<QString, std::shared_ptr<const Clip>> clips;
 
     std::shared_ptr<Progress> progress = std::make_shared<Progress>();
-    QThread* thread = nullptr;
-    Player* player = nullptr;
+    std::shared_ptr<Mailbox> mailbox = std::make_shared<Mailbox>();
+    std::thread thread;
     // The last sound asked for and when it should be over at the latest.
     std::uint64_t last_sound = 0;
     Clock::time_point last_deadline;
@@ -296,12 +489,13 @@ struct QtSound::Impl {
         if (!folder.isEmpty() && !folder.endsWith(QLatin1Char('/'))) {
             folder += QLatin1Char('/');
         }
-        thread = new QThread;
-        thread->setObjectName(QStringLiteral("swoonery sound"));
-        player = new Player(progress);
-        player->moveToThread(thread);
-        thread->start();
-        QMetaObject::invokeMethod(player, &Player::warm_up, Qt::QueuedConnection);
+        mailbox->loop = pa_mainloop_new();
+        if (mailbox->loop != nullptr && mailbox->wake_read >= 0) {
+            thread = std::thread(sound_thread, progress, mailbox);
+        } else if (mailbox->loop != nullptr) {
+            pa_mainloop_free(mailbox->loop);
+            mailbox->loop = nullptr;
+        }
     }
 
     // The clip of a file, null when it is missing or cannot be played (then
@@ -336,10 +530,10 @@ struct QtSound::Impl {
             last_sound = number;
             last_deadline = now + clip->length() + std::chrono::milliseconds(end_margin_ms);
         }
-        if (player != nullptr) {
-            QMetaObject::invokeMethod(
-                player, [p = player, r = Request{number, std::move(clip), now}] { p->request(r); },
-                Qt::QueuedConnection);
+        const std::lock_guard lock(mailbox->mutex);
+        if (thread.joinable() && !mailbox->closing) {
+            mailbox->pending = Request{number, std::move(clip), now};
+            mailbox->wake();
         }
         return number;
     }
@@ -349,21 +543,21 @@ struct QtSound::Impl {
     }
 
     bool shut_down(std::chrono::milliseconds limit) {
-        if (thread == nullptr) {
+        if (!thread.joinable()) {
             return true;
         }
-        QMetaObject::invokeMethod(player, &Player::close, Qt::QueuedConnection);
-        player = nullptr;
-        // Should the wait below give up, the thread goes once it ends by itself.
-        QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
-        if (!thread->wait(QDeadlineTimer(limit))) {
-            // Held up inside the audio libraries: the thread (and the player
-            // it owns) are left behind, and end when the server lets them.
-            thread = nullptr;
+        std::unique_lock lock(mailbox->mutex);
+        mailbox->closing = true;
+        mailbox->wake();
+        if (!mailbox->ended_cv.wait_for(lock, limit, [this] { return mailbox->ended; })) {
+            // Held up (a server being started for us, say): the thread owns
+            // what it uses and ends by itself.
+            lock.unlock();
+            thread.detach();
             return false;
         }
-        delete thread;
-        thread = nullptr;
+        lock.unlock();
+        thread.join();
         return true;
     }
 };

@@ -1,7 +1,8 @@
-// The game's sounds on Qt Multimedia: a small WAV player of our own on an
-// audio sink, so that a sound plays to its very end. The sink lives on a
-// thread of its own: an audio server that hangs, refuses or is not there can
-// silence the game but never hold its windows up.
+// The game's sounds: a small WAV player of our own on the PulseAudio server,
+// so that a sound plays to its very end. The player lives on a thread of its
+// own and never waits on the server: a server that hangs, refuses or is not
+// there can silence the game but never hold its windows up, and a server that
+// comes (back) later is found by the next sound.
 #pragma once
 
 #include "platform/sound.h"
@@ -22,11 +23,11 @@ class QtSound final : public SoundInterface {
     static constexpr int end_margin_ms = 300;
 
     // Each file is read once, when it is first asked for, and kept. The audio
-    // device is opened on the sound's own thread. The alert is what play()
+    // server is reached from the sound's own thread only. The alert is what play()
     // gives for a missing file; one that is there but cannot be played is silence.
     explicit QtSound(QString sounds_folder = default_sounds_folder(), Alert alert = default_alert);
-    // Waits a moment for the sound's thread to end; a thread held up by the
-    // audio server is left behind (see shut_down).
+    // Waits a moment for the sound's thread to end; a thread still held up
+    // is left behind (see shut_down).
     ~QtSound() override;
     QtSound(const QtSound&) = delete;
     QtSound& operator=(const QtSound&) = delete;
@@ -41,9 +42,10 @@ class QtSound final : public SoundInterface {
     // True while the last sound asked for may still be going.
     bool is_playing() const;
 
-    // Ends the sound's thread, waiting at most `limit` for it. False when the
-    // audio server holds the thread up: the program should then end without
-    // running the audio libraries' clean-up.
+    // Ends the sound's thread, waiting at most `limit` for it. The thread never
+    // waits on a server it is connected to, but the audio library may start a
+    // server for the game and wait for that. False when the thread is held up
+    // so: the program should then end without running the libraries' clean-up.
     bool shut_down(std::chrono::milliseconds limit);
 
     // <program folder>/sounds/; needs the application object to exist.

@@ -1,7 +1,7 @@
 // The game's sound, loaded when it is first needed. The real sound service
-// sits in a module beside the program (swoonery-sound) because Qt Multimedia
-// and the audio libraries under it cost more start-up time than the whole
-// first window. Without the module the game plays silently.
+// sits in a module beside the program (swoonery-sound) because the audio
+// libraries cost start-up time the first window should not wait for. Without
+// the module the game plays silently.
 #pragma once
 
 #include "platform/sound.h"

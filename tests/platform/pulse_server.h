@@ -50,7 +50,7 @@ struct Server {
                 return tool + u" is missing (packages pulseaudio, pulseaudio-utils, sox)"_s;
             }
         }
-        const QString socket = dir.filePath(u"native"_s);
+        const QString socket = address();
         QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                               QFileDevice::ExeOwner);
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -77,6 +77,9 @@ struct Server {
         }
         return u"pulseaudio does not answer; see "_s + dir.filePath(u"server.log"_s);
     }
+
+    // Where the server listens (once started): PULSE_SERVER's value is "unix:" and this.
+    QString address() const { return dir.filePath(u"native"_s); }
 
     // Stops the server as a hung audio daemon would (SIGSTOP), and lets it go on.
     void stall() { ::kill(pid_t(process.processId()), SIGSTOP); }

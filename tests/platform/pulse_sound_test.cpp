@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <optional>
 
 namespace swoonery {
 namespace {
@@ -177,34 +178,170 @@ TEST_F(PulseSound, StoppedServerHoldsNothingUp) {
 }
 
 // Ending the sound service while the server is stopped takes no longer than
-// the time allowed: the thread held up by the server is left behind, ends by
-// itself once the server goes on, and nothing of it plays.
+// the time allowed, and ends its thread (which never waits on the server);
+// nothing of it plays once the server goes on.
 TEST_F(PulseSound, ShutDownNeverWaitsOnAStoppedServer) {
     Recording recording(folder_.filePath(u"shut.wav"_s));
     ASSERT_TRUE(recording.running());
     server->stall();
     sound_.play("a440.wav");
-    QTest::qWait(200); // the sound's thread now waits on the server
+    QTest::qWait(200); // the sound's requests now wait on the server
     QElapsedTimer clock;
     clock.start();
     const bool ended = sound_.shut_down(std::chrono::milliseconds(100));
     const qint64 took = clock.elapsed();
     server->resume();
-    QTest::qWait(800); // the thread left behind finishes, and is deleted
+    QTest::qWait(800); // whatever the server still held would play now
     sound_.play("c660.wav");
     QTest::qWait(300);
     recording.stop();
 
-    EXPECT_FALSE(ended) << "the thread cannot have ended while the server was stopped";
+    EXPECT_TRUE(ended) << "the sound's thread waited on the stopped server";
     EXPECT_LT(took, 300) << "shutting down waited on the server";
     EXPECT_FALSE(recording.band(u"400-480"_s).first) << "the sound played after shutting down";
     EXPECT_FALSE(recording.band(u"600-720"_s).first) << "a sound played after shutting down";
+}
+
+// Sounds asked for while the server is stopped leave nothing open on it once
+// it goes on: no silent stream of theirs is kept by the server.
+TEST_F(PulseSound, StoppedServerKeepsNoStreamsOpen) {
+    sound_.play("b1000.wav");
+    QTest::qWait(500);
+    server->stall();
+    for (const char* file : {"a440.wav", "c660.wav", "a440.wav"}) {
+        sound_.play(file);
+        QTest::qWait(50);
+    }
+    server->resume();
+    QElapsedTimer clock;
+    clock.start();
+    QString streams = u"?"_s;
+    while (clock.elapsed() < 5000) {
+        QTest::qWait(100);
+        if (run(u"pactl"_s, {u"list"_s, u"short"_s, u"sink-inputs"_s}, &streams) &&
+            streams.trimmed().isEmpty()) {
+            break;
+        }
+    }
+    EXPECT_TRUE(streams.trimmed().isEmpty()) << "streams left open: " << streams.toStdString();
+}
+
+// A server that is not there when the first sound is asked for, or that goes
+// away, costs only silence: each sound returns at once without an alert, and
+// the first sound after a server comes up (the first time or again) is heard.
+TEST_F(PulseSound, ServerThatComesLaterIsFound) {
+    const QByteArray running_server = qgetenv("PULSE_SERVER");
+    std::optional<test::Server> late;
+    late.emplace();
+    qputenv("PULSE_SERVER", ("unix:" + late->address()).toLocal8Bit());
+    QtSound sound(folder_.path(), [this] { ++alerts_; });
+    QElapsedTimer call;
+    call.start();
+    sound.play("b1000.wav");
+    const qint64 first_call = call.elapsed();
+    QElapsedTimer quiet;
+    quiet.start();
+    while (sound.is_playing() && quiet.elapsed() < 2000) {
+        QTest::qWait(5);
+    }
+    const qint64 silent_for = quiet.elapsed();
+    for (const char* file : {"a440.wav", "c660.wav"}) {
+        sound.play(file); // read now, so that the calls timed below only ask
+    }
+
+    // Each stage: start a server (the old one, if any, goes away), then ask
+    // for a sound and listen for it.
+    struct Stage {
+        const char* what;
+        const char* file;
+        QString band;
+    };
+    const Stage stages[] = {
+        {"the first server", "c660.wav", u"600-720"_s},
+        {"a server started after the first one went", "b1000.wav", u"950-1050"_s}};
+    for (const Stage& stage : stages) {
+        SCOPED_TRACE(stage.what);
+        if (late->process.state() != QProcess::NotRunning) {
+            late.reset();
+            sound.play("a440.wav"); // the connection it had is gone
+            QTest::qWait(100);
+            late.emplace();
+        }
+        const QString why = late->start();
+        ASSERT_TRUE(why.isEmpty()) << why.toStdString();
+        Recording recording(late->dir.filePath(u"late.wav"_s));
+        ASSERT_TRUE(recording.running());
+        call.restart();
+        sound.play(stage.file);
+        EXPECT_LT(call.elapsed(), 16) << "play() waited on the server";
+        QTest::qWait(200);
+        while (sound.is_playing() && call.elapsed() < 3000) {
+            QTest::qWait(5);
+        }
+        QTest::qWait(300);
+        recording.stop();
+        const Band heard = recording.band(stage.band);
+        ASSERT_TRUE(heard.first) << "no sound from a server that came up later";
+        EXPECT_GE(heard.heard(), 250) << "the sound was cut short";
+    }
+    late.reset();
+    qputenv("PULSE_SERVER", running_server);
+
+    EXPECT_LT(first_call, 16) << "play() waited for a server that is not there";
+    EXPECT_LT(silent_for, 1000) << "the sound without a server was not given up";
+    EXPECT_EQ(alerts_, 0);
+}
+
+// A server that refuses the stream (it has no sink to play on) costs that
+// sound only, at once and without an alert; the next sound tries again and is
+// heard once the server can play it.
+TEST_F(PulseSound, RefusedSoundIsSilenceAndTheNextTriesAgain) {
+    const QByteArray running_server = qgetenv("PULSE_SERVER");
+    test::Server refusing;
+    const QString why = refusing.start();
+    ASSERT_TRUE(why.isEmpty()) << why.toStdString();
+    ASSERT_TRUE(run(u"pactl"_s, {u"unload-module"_s, u"module-null-sink"_s}));
+    QtSound sound(folder_.path(), [this] { ++alerts_; });
+    QTest::qWait(200); // connected, so the refusal comes from the stream itself
+    QElapsedTimer clock;
+    clock.start();
+    sound.play("a440.wav");
+    const qint64 call = clock.elapsed();
+    while (sound.is_playing() && clock.elapsed() < 5000) {
+        QTest::qWait(5);
+    }
+    const qint64 given_up = clock.elapsed();
+
+    ASSERT_TRUE(run(u"pactl"_s, {u"load-module"_s, u"module-null-sink"_s, u"sink_name=test"_s,
+                                 u"norewinds=1"_s}));
+    Recording recording(refusing.dir.filePath(u"refused.wav"_s));
+    ASSERT_TRUE(recording.running());
+    sound.play("c660.wav");
+    QTest::qWait(200);
+    while (sound.is_playing() && clock.elapsed() < 8000) {
+        QTest::qWait(5);
+    }
+    QTest::qWait(300);
+    recording.stop();
+    qputenv("PULSE_SERVER", running_server);
+
+    EXPECT_LT(call, 16) << "play() waited on the server";
+    EXPECT_LT(given_up, 1000) << "a refused sound was waited for as if it played";
+    const Band heard = recording.band(u"600-720"_s);
+    ASSERT_TRUE(heard.first) << "the sound after a refused one was not heard";
+    EXPECT_GE(heard.heard(), 780) << "the sound was cut short";
+    EXPECT_EQ(alerts_, 0);
 }
 
 } // namespace
 } // namespace swoonery
 
 int main(int argc, char** argv) {
+    // Nothing here may start a server of its own for the tests' clients.
+    QTemporaryDir client_config;
+    const QString config_file = client_config.filePath(QStringLiteral("client.conf"));
+    swoonery::test::write_file(config_file.toStdString(), "autospawn = no\n");
+    qputenv("PULSE_CLIENTCONFIG", config_file.toLocal8Bit());
     QApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     swoonery::test::Server server;

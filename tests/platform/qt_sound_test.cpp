@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace swoonery {
 namespace {
 
@@ -54,6 +56,24 @@ TEST_F(SilentMachine, PlayToEndReturnsSilently) {
         EXPECT_LT(clock.elapsed(), 2000 + QtSound::end_margin_ms) << file;
         EXPECT_FALSE(sound_.is_playing()) << file;
     }
+    EXPECT_EQ(alerts_, 0);
+}
+
+// Every sound is taken up by the sound's thread as soon as it is asked for,
+// even one asked for the moment the one before is over: none waits unseen
+// until its length has passed.
+TEST_F(SilentMachine, EveryRequestIsTakenUpAtOnce) {
+    qint64 longest = 0;
+    for (int i = 0; i < 300; ++i) {
+        QElapsedTimer clock;
+        clock.start();
+        sound_.play("short8.wav");
+        while (sound_.is_playing() && clock.elapsed() < 2000) {
+            // The next request follows the moment this one is over.
+        }
+        longest = std::max(longest, clock.elapsed());
+    }
+    EXPECT_LT(longest, 150) << "a request waited unseen until its sound's time was up";
     EXPECT_EQ(alerts_, 0);
 }
 
