@@ -344,11 +344,18 @@ DialogueBox::DialogueBox(QWidget* parent) : QPlainTextEdit(parent) {
     setReadOnly(true);
     // The player's own scrolling (keys, wheel, the bar) lets go of the end.
     connect(verticalScrollBar(), &QScrollBar::actionTriggered, this, [this] { pinned_ = false; });
-    connect(verticalScrollBar(), &QScrollBar::rangeChanged, this, [this] {
-        if (pinned_) {
-            show_end();
-        }
-    });
+    // The range changes while the document is still inside an edit (a new
+    // text's layout); moving the cursor then would change the document's
+    // cursors while it is going through them, so the end is shown once the
+    // edit is over.
+    connect(
+        verticalScrollBar(), &QScrollBar::rangeChanged, this,
+        [this] {
+            if (pinned_) {
+                show_end();
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 void DialogueBox::set_text(const QString& text) {

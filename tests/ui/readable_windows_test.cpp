@@ -108,6 +108,7 @@ private Q_SLOTS:
     void every_cell_is_read_in_full();
     void the_goodbye_is_in_view();
     void dialogue_box_takes_the_keyboard_but_no_typing();
+    void dialogue_box_survives_texts_of_changing_length();
     void sliders_show_their_numbers();
     void menu_columns_line_up_data();
     void menu_columns_line_up();
@@ -240,6 +241,26 @@ void ReadableWindowsTest::dialogue_box_takes_the_keyboard_but_no_typing() {
     QCOMPARE(QString::fromStdString(h.game.form1()->Talk.text)
                  .replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
              before);
+}
+
+void ReadableWindowsTest::dialogue_box_survives_texts_of_changing_length() {
+    // New texts that make the scroll bar come and go, one after another, as
+    // quick calls do: keeping the end in view must never touch the document
+    // while it is still taking a text in (that corrupted memory), and the
+    // last line is in view after each.
+    DialogueBox box;
+    box.resize(300, 60);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    const QString line = QStringLiteral("Lisa: Ohh .... How are you??? I am fine thanks\r\n");
+    for (int i = 0; i < 400; ++i) {
+        box.set_text(line.repeated(1 + (i * 7) % 13) + QStringLiteral("Lisa: I got go now BYE!!"));
+        if (i % 3 == 0) {
+            box.resize(300 - i % 40, 60 + i % 7);
+        }
+        QCoreApplication::processEvents();
+        QCOMPARE(box.verticalScrollBar()->value(), box.verticalScrollBar()->maximum());
+    }
 }
 
 void ReadableWindowsTest::sliders_show_their_numbers() {
