@@ -224,11 +224,11 @@ class Player {
             return;
         }
         const Clip& clip = *next.clip;
-        pa_sample_spec spec{};
-        spec.format = PA_SAMPLE_S16LE;
-        spec.rate = static_cast<std::uint32_t>(clip.sample_rate);
-        spec.channels = static_cast<std::uint8_t>(clip.channels);
-        stream_ = pa_stream_new(context_, "effect", &spec, nullptr);
+        pa_sample_spec sample_format{};
+        sample_format.format = PA_SAMPLE_S16LE;
+        sample_format.rate = static_cast<std::uint32_t>(clip.sample_rate);
+        sample_format.channels = static_cast<std::uint8_t>(clip.channels);
+        stream_ = pa_stream_new(context_, "effect", &sample_format, nullptr);
         if (stream_ == nullptr) {
             progress_->ended = next.number;
             return;
@@ -236,7 +236,7 @@ class Player {
         // A short buffer, so that the sound starts soon after it is asked for.
         pa_buffer_attr buffer{};
         buffer.maxlength = std::numeric_limits<std::uint32_t>::max();
-        buffer.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(buffer_us, &spec));
+        buffer.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(buffer_us, &sample_format));
         buffer.prebuf = std::numeric_limits<std::uint32_t>::max();
         buffer.minreq = std::numeric_limits<std::uint32_t>::max();
         buffer.fragsize = std::numeric_limits<std::uint32_t>::max();
