@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <random>
 #include <sstream>
 #include <string>
@@ -32,6 +34,9 @@ class Harness {
 public:
     Harness() : dir(fresh_dir()), runner(dir) {}
     ~Harness() {
+        // The dump hands over the sounds played since the last one, so it
+        // is taken only once the test is over.
+        keep_transcript("at the end: " + runner.dump() + "\n");
         std::error_code ec;
         std::filesystem::permissions(dir, std::filesystem::perms::owner_all,
                                      std::filesystem::perm_options::add, ec);
@@ -50,6 +55,7 @@ public:
                 ADD_FAILURE() << "script line failed: " << line << "\n" << out.str();
             }
         }
+        keep_transcript("> " + script + "\n" + out.str());
         return out.str();
     }
 
@@ -73,6 +79,30 @@ public:
 
     std::filesystem::path dir;
     driver::ScriptRunner runner;
+
+private:
+    // With SWOONERY_TRANSCRIPTS set to a folder, every script a test runs is
+    // written there with its output, and the whole state at the end, one file
+    // per test: two builds' folders must then be the same, byte for byte, when
+    // a change is meant to leave behaviour alone.
+    void keep_transcript(std::string text) {
+        const char* folder = std::getenv("SWOONERY_TRANSCRIPTS");
+        if (folder == nullptr || *folder == '\0') {
+            return;
+        }
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        std::string name = test == nullptr ? "outside-a-test"
+                                           : std::string(test->test_suite_name()) + "." + test->name();
+        for (char& c : name) {
+            c = c == '/' ? '_' : c;
+        }
+        // The test's own temporary folder differs from run to run.
+        const std::string own = dir.string();
+        for (auto at = text.find(own); at != std::string::npos; at = text.find(own, at)) {
+            text.replace(at, own.size(), "$DIR");
+        }
+        std::ofstream(std::filesystem::path(folder) / (name + ".txt"), std::ios::app) << text;
+    }
 };
 
 } // namespace swoonery::test
