@@ -6,7 +6,7 @@
 #include "fuzz_support.h"
 
 #include "core/last_file.h"
-#include "core/text.h"
+#include "base/text.h"
 #include "driver/script.h"
 
 #include <algorithm>

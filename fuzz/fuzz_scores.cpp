@@ -10,8 +10,7 @@
 
 #include "fuzz_support.h"
 
-#include "core/game_state.h"
-#include "core/text.h"
+#include "base/text.h"
 #include "scores/high_scores.h"
 #include "scores/score_file.h"
 #include "scores/score_table.h"
@@ -118,7 +117,7 @@ void check_decoded(std::string_view file, const ScoreTable& table) {
 
 struct Pending {
     bool present = false;
-    GlobalPart state;
+    scores::Result result;
 };
 
 Pending pending_result(std::string_view tail) {
@@ -129,11 +128,10 @@ Pending pending_result(std::string_view tail) {
     std::string fields(tail.substr(0, std::min<std::size_t>(tail.size(), 18)));
     fields.resize(18, '\0');
     p.present = true;
-    p.state.score_pending = true;
-    p.state.winner_score = std::bit_cast<double>(le64(fields, 0));
-    p.state.winner_days = static_cast<int16>(le16(fields, 8));
-    p.state.winner_money.units = static_cast<std::int64_t>(le64(fields, 10));
-    p.state.winner_name = sanitize_utf8(tail.size() > 18 ? tail.substr(18) : std::string_view());
+    p.result.score = std::bit_cast<double>(le64(fields, 0));
+    p.result.days = static_cast<int16>(le16(fields, 8));
+    p.result.money.units = static_cast<std::int64_t>(le64(fields, 10));
+    p.result.name = sanitize_utf8(tail.size() > 18 ? tail.substr(18) : std::string_view());
     return p;
 }
 
@@ -149,18 +147,18 @@ void check_entered(const ScoreTable& before, const ScoreTable& after, const Pend
         FUZZ_CHECK(last == before[kEntryCount - 1], "entry 21 changed without a waiting result");
         return;
     }
-    const GlobalPart& s = p.state;
-    if (!counts(s.winner_score)) {
+    const scores::Result& s = p.result;
+    if (!counts(s.score)) {
         FUZZ_CHECK(last == ScoreEntry{}, "a result without a valid score was entered");
         return;
     }
     FUZZ_CHECK(std::bit_cast<std::uint64_t>(last.score) ==
-                   std::bit_cast<std::uint64_t>(s.winner_score),
+                   std::bit_cast<std::uint64_t>(s.score),
                "entered score differs");
-    FUZZ_CHECK(last.days == s.winner_days, "entered days differ");
-    FUZZ_CHECK(last.money == s.winner_money, "entered money differs");
+    FUZZ_CHECK(last.days == s.days, "entered days differ");
+    FUZZ_CHECK(last.money == s.money, "entered money differs");
     const std::vector<char32_t> got = name_points(last, kEntryCount - 1);
-    const std::vector<char32_t> given = *utf8_code_points(s.winner_name);
+    const std::vector<char32_t> given = *utf8_code_points(s.name);
     for (std::size_t k = 0; k < kNameLength; ++k) {
         const char32_t want = k < given.size() ? given[k] : U' ';
         FUZZ_CHECK(got[k] == want, "entered name is not the winner's name cut or padded to 20: " +
@@ -257,8 +255,8 @@ void check_cells(const ScoreTable& table, const scores::Cells& cells) {
 // blanks is the winner's name and the scores are equal; the new result is
 // among them when it made the top twenty under a name that fits.
 void check_marked(const ScoreTable& table, const std::vector<Placed>& model, const Pending& p) {
-    const std::string& name = p.state.winner_name;
-    const double score = p.state.winner_score;
+    const std::string& name = p.result.name;
+    const double score = p.result.score;
     const std::vector<int> rows = scores::marked_rows(table, name, score);
     std::vector<int> expected;
     for (int r = 1; r <= 20; ++r) {
@@ -345,21 +343,20 @@ void check_encoded(const ScoreTable& table, const std::vector<Placed>& model) {
 
 // Opening the high-score window on a file holding these bytes shows the
 // sorted table with the new result marked, leaves exactly that table in the
-// file, and clears the waiting result.
+// file.
 void check_opened(std::string_view file, const Pending& p, const ScoreTable& sorted) {
     const fs::path& dir = scratch_dir();
     empty_dir(dir);
     const fs::path path = dir / "Scores";
     write_file(path, file);
-    GlobalPart state = p.state;
-    const scores::HighScoreView view = scores::open_high_scores(path, state);
+    const scores::HighScoreView view = scores::open_high_scores(
+        path, p.present ? std::optional<scores::Result>(p.result) : std::nullopt);
     FUZZ_CHECK(view.error.empty(), "opening the table failed: " + view.error);
     FUZZ_CHECK(view.cells == scores::score_cells(sorted), "the window shows another table");
     const std::vector<int> red =
-        p.present ? scores::marked_rows(sorted, p.state.winner_name, p.state.winner_score)
+        p.present ? scores::marked_rows(sorted, p.result.name, p.result.score)
                   : std::vector<int>();
     FUZZ_CHECK(view.red_rows == red, "the window marks other rows");
-    FUZZ_CHECK(!state.score_pending, "the result is still waiting after the window opened");
     std::ifstream in(path, std::ios::binary);
     const std::string saved{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     FUZZ_CHECK(saved == scores::encode_table(sorted), "the file does not hold the table shown");
@@ -379,7 +376,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check_decoded(file, table);
 
     const scores::ScoreTable read = table;
-    scores::enter_result(table, pending.state);
+    if (pending.present) {
+        scores::enter_result(table, pending.result);
+    }
     check_entered(read, table, pending);
 
     const std::vector<Placed> model = sorted_model(table);

@@ -1,7 +1,7 @@
 // Days passing and the things that happen without being asked: complaints,
 // the speeding fine, found money, the cat, and resentment of lavish gifts.
 #include "core/game.h"
-#include "core/text.h"
+#include "base/text.h"
 
 namespace swoonery {
 

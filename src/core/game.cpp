@@ -1,7 +1,7 @@
 // Window bookkeeping and the routing of the player's input to the handlers.
 #include "core/game.h"
 
-#include "core/text.h"
+#include "base/text.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "core/game_state.h"
-#include "core/random.h"
+#include "base/random.h"
 #include "core/window_model.h"
 #include "platform/browser.h"
 #include "platform/desktop.h"

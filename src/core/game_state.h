@@ -2,7 +2,8 @@
 // long as the program, the main-window part only as long as the main window.
 #pragma once
 
-#include "core/numeric.h"
+#include "base/currency.h"
+#include "base/numeric.h"
 
 #include <array>
 #include <cstdint>
@@ -10,15 +11,6 @@
 #include <vector>
 
 namespace swoonery {
-
-// A money amount in ten-thousandths of a dollar (64-bit fixed point with four
-// decimal places).
-struct Currency {
-    std::int64_t units = 0;
-    static constexpr Currency dollars(long long d) { return Currency{d * 10000}; }
-    constexpr double to_dollars() const { return static_cast<double>(units) / 10000.0; }
-    constexpr bool operator==(const Currency&) const = default;
-};
 
 struct Row {
     std::string name;

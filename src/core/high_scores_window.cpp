@@ -7,7 +7,13 @@ namespace swoonery {
 
 void Game::load_high_scores() {
     auto& w = win<ScoresWindow>(WindowId::Form5);
-    scores::HighScoreView view = scores::open_high_scores(svc_.data_dir / "Scores", s_);
+    std::optional<scores::Result> result;
+    if (s_.score_pending) {
+        result = scores::Result{s_.winner_name, s_.winner_score, s_.winner_days, s_.winner_money};
+    }
+    // The result is handed over once, whatever becomes of the file.
+    s_.score_pending = false;
+    scores::HighScoreView view = scores::open_high_scores(svc_.data_dir / "Scores", result);
     w.Score_list.cells = std::move(view.cells);
     w.Score_list.red_rows = std::move(view.red_rows);
     if (!view.error.empty()) {

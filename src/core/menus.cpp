@@ -1,6 +1,6 @@
 // The five category buttons of the main window and the action list.
 #include "core/game.h"
-#include "core/text.h"
+#include "base/text.h"
 
 namespace swoonery {
 

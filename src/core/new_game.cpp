@@ -1,7 +1,7 @@
 // A new game: every field back to its starting value, a girl, her topics.
 #include "core/catalogues.h"
 #include "core/game.h"
-#include "core/text.h"
+#include "base/text.h"
 
 namespace swoonery {
 

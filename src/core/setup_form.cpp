@@ -2,7 +2,7 @@
 // three ratings shared out of a pool of 150 points.
 #include "core/game.h"
 #include "core/last_file.h"
-#include "core/text.h"
+#include "base/text.h"
 
 #include <algorithm>
 

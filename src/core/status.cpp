@@ -1,6 +1,6 @@
 // The status display: heart gauge, cash, face, and the end of a game by heart.
 #include "core/game.h"
-#include "core/text.h"
+#include "base/text.h"
 
 #include <algorithm>
 #include <cmath>

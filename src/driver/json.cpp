@@ -1,6 +1,6 @@
 #include "driver/json.h"
 
-#include "core/text.h"
+#include "base/text.h"
 
 #include <array>
 #include <charconv>

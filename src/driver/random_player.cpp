@@ -1,6 +1,6 @@
 #include "driver/random_player.h"
 
-#include "core/text.h"
+#include "base/text.h"
 
 #include <array>
 #include <vector>

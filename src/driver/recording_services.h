@@ -2,7 +2,7 @@
 // and browser launches are recorded, draws come from a script's queue.
 #pragma once
 
-#include "core/random.h"
+#include "base/random.h"
 #include "platform/browser.h"
 #include "platform/desktop.h"
 #include "platform/sound.h"

@@ -37,7 +37,7 @@ std::string write_error_message(const fs::path& file, const std::string& reason,
     return message;
 }
 
-HighScoreView open_high_scores(const fs::path& file, GlobalPart& state,
+HighScoreView open_high_scores(const fs::path& file, const std::optional<Result>& result,
                                std::chrono::milliseconds lock_wait) {
     HighScoreView view;
     // Another game in the same folder must not read the table between our
@@ -45,11 +45,13 @@ HighScoreView open_high_scores(const fs::path& file, GlobalPart& state,
     const files::FileLock lock(file, lock_wait);
     ReadResult read = read_scores(file);
     ScoreTable& table = read.table;
-    enter_result(table, state);
+    if (result) {
+        enter_result(table, *result);
+    }
     sort_by_score(table);
     view.cells = score_cells(table);
 
-    const bool result_lost = state.score_pending && is_valid_score(state.winner_score);
+    const bool result_lost = result && is_valid_score(result->score);
     if (lock.status() == files::FileLock::Status::Busy) {
         view.error = busy_message(file, result_lost);
     } else if (!read.error.empty()) {
@@ -66,10 +68,9 @@ HighScoreView open_high_scores(const fs::path& file, GlobalPart& state,
         }
     }
 
-    if (state.score_pending) {
-        view.red_rows = marked_rows(table, state.winner_name, state.winner_score);
+    if (result) {
+        view.red_rows = marked_rows(table, result->name, result->score);
     }
-    state.score_pending = false;
     return view;
 }
 

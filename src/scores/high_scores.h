@@ -2,11 +2,11 @@
 // sorts, saves, and says which rows to show in red.
 #pragma once
 
-#include "core/game_state.h"
 #include "scores/score_table.h"
 
 #include <chrono>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,8 +19,8 @@ struct HighScoreView {
     std::string error;
 };
 
-// Reads `file` (the full path of Scores), puts a pending result into it,
-// sorts it and saves it back, then clears state.score_pending. Never throws
+// Reads `file` (the full path of Scores), puts the game's result (if one is
+// waiting) into it, sorts it and saves it back. Never throws
 // for a bad file: the game shows `error` and goes on. A file that exists but
 // could not be read is left alone, so that a table the game failed to read is
 // never overwritten.
@@ -31,7 +31,8 @@ struct HighScoreView {
 // nothing is saved and `error` says so. Where no lock can be had at all (a
 // read-only folder), the table is handled as without one.
 inline constexpr std::chrono::milliseconds kLockWait{3000};
-HighScoreView open_high_scores(const std::filesystem::path& file, GlobalPart& state,
+HighScoreView open_high_scores(const std::filesystem::path& file,
+                               const std::optional<Result>& result,
                                std::chrono::milliseconds lock_wait = kLockWait);
 
 // The messages open_high_scores gives, e.g.

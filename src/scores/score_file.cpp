@@ -1,7 +1,7 @@
 #include "scores/score_file.h"
 
 #include "base/safe_file.h"
-#include "core/text.h"
+#include "base/text.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,6 +1,6 @@
 #include "scores/score_table.h"
 
-#include "core/text.h"
+#include "base/text.h"
 
 #include <cmath>
 
@@ -27,19 +27,16 @@ std::string fit_name(std::string_view name) {
     return fitted;
 }
 
-void enter_result(ScoreTable& table, const GlobalPart& state) {
-    if (!state.score_pending) {
-        return;
-    }
+void enter_result(ScoreTable& table, const Result& result) {
     ScoreEntry& last = table[kEntryCount - 1];
-    if (!is_valid_score(state.winner_score)) {
+    if (!is_valid_score(result.score)) {
         last = empty_entry();
         return;
     }
-    last.name = fit_name(state.winner_name);
-    last.score = state.winner_score;
-    last.days = state.winner_days;
-    last.money = state.winner_money;
+    last.name = fit_name(result.name);
+    last.score = result.score;
+    last.days = result.days;
+    last.money = result.money;
 }
 
 void sort_by_score(ScoreTable& table) {

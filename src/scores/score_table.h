@@ -4,8 +4,8 @@
 // (it stays in the file until a better one replaces it).
 #pragma once
 
-#include "core/game_state.h"
-#include "core/numeric.h"
+#include "base/currency.h"
+#include "base/numeric.h"
 
 #include <array>
 #include <cstddef>
@@ -33,6 +33,14 @@ using ScoreTable = std::array<ScoreEntry, kEntryCount>;
 
 using Cells = std::vector<std::vector<std::string>>;
 
+// A finished game's result on its way into the table.
+struct Result {
+    std::string name; // UTF-8, any length
+    double score = 0.0;
+    int16 days = 0;
+    Currency money;
+};
+
 // A score only counts when it is a finite number above 0.
 bool is_valid_score(double score);
 // An entry without a valid score is empty, whatever else it holds.
@@ -43,10 +51,9 @@ ScoreEntry empty_entry();
 // The name cut to 20 characters, or padded on the right with blanks to 20.
 std::string fit_name(std::string_view name);
 
-// Puts the pending result (winner_name, winner_score, winner_days,
-// winner_money) into entry 21, overwriting what was there. A result without a
-// valid score leaves entry 21 empty. Does nothing unless score_pending is set.
-void enter_result(ScoreTable& table, const GlobalPart& state);
+// Puts the result into entry 21, overwriting what was there. A result without
+// a valid score leaves entry 21 empty.
+void enter_result(ScoreTable& table, const Result& result);
 
 // Sorts by score, highest first. Among equal scores the higher-numbered entry
 // comes first; empty entries end up last. Entries with an invalid score (NaN,

@@ -290,5 +290,27 @@ TEST(Flow, UnreadableScoresFileIsReported) {
     EXPECT_TRUE(std::filesystem::is_directory(h.dir / "Scores"));
 }
 
+// A result that could not be saved is handed to the table once: the player is
+// told it was lost, and opening the table again neither repeats it nor marks it.
+TEST(Flow, UnsavedResultIsHandedOverOnce) {
+    Harness h;
+    std::filesystem::create_directory(h.dir / "Scores");
+    h.new_game();
+    h.s().score_pending = true;
+    h.s().winner_name = "Bob";
+    h.s().winner_score = 42.0;
+    h.run("click Form1.hscores");
+    EXPECT_FALSE(h.s().score_pending);
+    ASSERT_TRUE(h.open(WindowId::MsgBox));
+    EXPECT_NE(h.win<MessageBoxWindow>(WindowId::MsgBox)
+                  .text.find("so the result of this game was not saved"),
+              std::string::npos);
+    h.run("click MsgBox.OK\nclick Form5.Command1\nclick Form1.hscores");
+    ASSERT_TRUE(h.open(WindowId::MsgBox));
+    EXPECT_EQ(h.win<MessageBoxWindow>(WindowId::MsgBox).text.find("result of this game"),
+              std::string::npos);
+    EXPECT_TRUE(h.win<ScoresWindow>(WindowId::Form5).Score_list.red_rows.empty());
+}
+
 } // namespace
 } // namespace swoonery::test

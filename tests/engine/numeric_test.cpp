@@ -1,5 +1,5 @@
-#include "core/numeric.h"
-#include "core/text.h"
+#include "base/numeric.h"
+#include "base/text.h"
 
 #include <gtest/gtest.h>
 

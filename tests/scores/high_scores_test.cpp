@@ -29,26 +29,21 @@ class OpenHighScores : public TempFolder {
         }
         write_bytes(file, bytes + empty_record());
     }
-    void win(double score) {
-        state.score_pending = true;
-        state.winner_name = "Mia";
-        state.winner_score = score;
-        state.winner_days = 9;
-        state.winner_money = swoonery::Currency::dollars(40);
-    }
+    void win(double score) { result = Result{"Mia", score, 9, swoonery::Currency::dollars(40)}; }
     std::string message(const std::string& rest) const {
         return "The high-score file \"" + fs::absolute(file).string() + "\" could not " + rest;
     }
-    swoonery::GlobalPart state;
+    // The result waiting for the table, if any.
+    std::optional<Result> result;
 };
 
-// A new result is sorted in ahead of an equal score, saved, marked and no longer pending.
+// A new result is sorted in ahead of an equal score, saved and marked; opened
+// again without a result, the table marks nothing.
 TEST_F(OpenHighScores, EntersSavesAndMarksNewResult) {
     write_full_table();
     win(1500.0);
-    const HighScoreView view = open_high_scores(file, state);
+    const HighScoreView view = open_high_scores(file, result);
     EXPECT_EQ(view.error, "");
-    EXPECT_FALSE(state.score_pending);
     EXPECT_EQ(view.cells[6],
               (std::vector<std::string>{"6", padded("Mia"), "9 Days", "$40", "1500"}));
     EXPECT_EQ(view.cells[7][1], padded("p15"));
@@ -57,14 +52,14 @@ TEST_F(OpenHighScores, EntersSavesAndMarksNewResult) {
     ASSERT_EQ(bytes.size(), 798u);
     EXPECT_EQ(bytes.substr(5 * 38, 38), record("Mia", 1500.0, 9, 400000));
     EXPECT_EQ(bytes.substr(20 * 38), record("p1", 100.0, 1, 1));
-    EXPECT_TRUE(open_high_scores(file, state).red_rows.empty());
+    EXPECT_TRUE(open_high_scores(file, std::nullopt).red_rows.empty());
 }
 
 // A result below all twenty is kept in record 21 but neither shown nor marked.
 TEST_F(OpenHighScores, LowResultIsSavedButNotShown) {
     write_full_table();
     win(50.0);
-    const HighScoreView view = open_high_scores(file, state);
+    const HighScoreView view = open_high_scores(file, result);
     EXPECT_EQ(view.error, "");
     EXPECT_TRUE(view.red_rows.empty());
     EXPECT_EQ(view.cells[20][1], padded("p1"));
@@ -75,7 +70,7 @@ TEST_F(OpenHighScores, LowResultIsSavedButNotShown) {
 // A missing file gives a table of the new result alone and a complete new file.
 TEST_F(OpenHighScores, MissingFileIsCreated) {
     win(3.0);
-    const HighScoreView view = open_high_scores(file, state);
+    const HighScoreView view = open_high_scores(file, result);
     EXPECT_EQ(view.error, "");
     EXPECT_EQ(view.cells[1][1], padded("Mia"));
     EXPECT_EQ(view.cells[2], std::vector<std::string>(5));
@@ -87,12 +82,11 @@ TEST_F(OpenHighScores, FolderIsReportedAndLeftAlone) {
     fs::create_directory(file);
     write_bytes(file / "keep", "x");
     win(10.0);
-    const HighScoreView view = open_high_scores(file, state);
+    const HighScoreView view = open_high_scores(file, result);
     EXPECT_EQ(view.error, message("be read: Is a directory. It was left as it was, so the "
                                   "result of this game was not saved."));
     EXPECT_EQ(read_bytes(file / "keep"), "x");
     EXPECT_EQ(view.red_rows, std::vector<int>{1});
-    EXPECT_FALSE(state.score_pending);
 }
 
 // A folder path that runs through a regular file cannot be saved to, even as root.
@@ -100,7 +94,7 @@ TEST_F(OpenHighScores, UnwritableFolderIsReported) {
     write_bytes(folder / "plain", "x");
     file = folder / "plain" / "Scores";
     win(10.0);
-    const HighScoreView view = open_high_scores(file, state);
+    const HighScoreView view = open_high_scores(file, result);
     EXPECT_EQ(view.error, message("be saved: Not a directory."));
     EXPECT_EQ(view.cells[1][1], padded("Mia"));
     EXPECT_EQ(read_bytes(folder / "plain"), "x");
@@ -110,13 +104,13 @@ TEST_F(OpenHighScores, UnwritableFolderIsReported) {
 // a longer file is cut back to 21 records.
 TEST_F(OpenHighScores, UnchangedTableIsNotRewritten) {
     write_full_table();
-    open_high_scores(file, state); // sorts and saves
+    open_high_scores(file, result); // sorts and saves
     const std::string sorted = read_bytes(file);
     const auto written = fs::last_write_time(file);
-    EXPECT_EQ(open_high_scores(file, state).error, "");
+    EXPECT_EQ(open_high_scores(file, result).error, "");
     EXPECT_EQ(fs::last_write_time(file), written);
     write_bytes(file, sorted + empty_record());
-    EXPECT_EQ(open_high_scores(file, state).error, "");
+    EXPECT_EQ(open_high_scores(file, result).error, "");
     EXPECT_EQ(read_bytes(file), sorted);
 }
 
@@ -132,7 +126,7 @@ TEST_F(OpenHighScores, FailedSaveKeepsOldTable) {
     rlimit small = saved;
     small.rlim_cur = 400;
     setrlimit(RLIMIT_FSIZE, &small);
-    const HighScoreView view = open_high_scores(file, state);
+    const HighScoreView view = open_high_scores(file, result);
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, SIG_DFL);
 
@@ -151,14 +145,10 @@ TEST_F(OpenHighScores, WaitsForAnotherGameAndKeepsBothResults) {
     ASSERT_EQ(other->status(), swoonery::files::FileLock::Status::Held);
     win(1550.0);
     HighScoreView view;
-    std::thread ours([&] { view = open_high_scores(file, state); });
+    std::thread ours([&] { view = open_high_scores(file, result); });
     // The other game, inside its critical section, saves its own win.
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    swoonery::GlobalPart theirs;
-    theirs.score_pending = true;
-    theirs.winner_name = "Zoe";
-    theirs.winner_score = 1750.0;
-    theirs.winner_days = 3;
+    const Result theirs{"Zoe", 1750.0, 3, {}};
     ScoreTable table = read_scores(file).table;
     enter_result(table, theirs);
     sort_by_score(table);
@@ -183,13 +173,12 @@ TEST_F(OpenHighScores, BusyTableIsShownNotSaved) {
     const std::string before = read_bytes(file);
     const swoonery::files::FileLock other(file, std::chrono::milliseconds(0));
     win(5000.0);
-    const HighScoreView view = open_high_scores(file, state, std::chrono::milliseconds(100));
+    const HighScoreView view = open_high_scores(file, result, std::chrono::milliseconds(100));
     EXPECT_EQ(view.error, message("be saved: another game kept it busy. It was left as it "
                                   "was, so the result of this game was not saved."));
     EXPECT_EQ(view.cells[1][1], padded("Mia"));
     EXPECT_EQ(view.red_rows, std::vector<int>{1});
     EXPECT_EQ(read_bytes(file), before);
-    EXPECT_FALSE(state.score_pending);
 }
 
 // Two games saving wins into one folder at the same moment, many times over:
@@ -198,11 +187,7 @@ TEST_F(OpenHighScores, SimultaneousSavesLoseNothing) {
     constexpr int kRounds = 10;
     const auto play = [this](const std::string& who, double base) {
         for (int n = 0; n < kRounds; ++n) {
-            swoonery::GlobalPart game;
-            game.score_pending = true;
-            game.winner_name = who + std::to_string(n);
-            game.winner_score = base + n;
-            game.winner_days = 1;
+            const Result game{who + std::to_string(n), base + n, 1, {}};
             if (!open_high_scores(file, game).error.empty()) {
                 return false;
             }
@@ -218,7 +203,7 @@ TEST_F(OpenHighScores, SimultaneousSavesLoseNothing) {
     waitpid(child, &status, 0);
     ASSERT_TRUE(ours);
     ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    const Cells cells = open_high_scores(file, state).cells;
+    const Cells cells = open_high_scores(file, result).cells;
     int filled = 0;
     for (int row = 1; row <= 20; ++row) {
         filled += cells[static_cast<std::size_t>(row)][1].empty() ? 0 : 1;

@@ -38,19 +38,14 @@ TEST(SortByScore, TieRuleAndEmptyEntries) {
     EXPECT_EQ(table[4], ScoreEntry{});
 }
 
-// A pending result goes into entry 21 with its name cut or padded to 20 characters.
+// A result goes into entry 21 with its name cut or padded to 20 characters.
 TEST(EnterResult, FitsTheName) {
-    swoonery::GlobalPart state;
-    state.score_pending = true;
-    state.winner_name = "\xC3\x89" + std::string(24, 'x'); // 25 characters
-    state.winner_score = 10.0;
-    state.winner_days = 3;
-    state.winner_money = {50000};
+    Result result{"\xC3\x89" + std::string(24, 'x'), 10.0, 3, {50000}}; // 25 characters
     ScoreTable table;
-    enter_result(table, state);
+    enter_result(table, result);
     EXPECT_EQ(table[20], (ScoreEntry{"\xC3\x89" + std::string(19, 'x'), 10.0, 3, {50000}}));
-    state.winner_name = "Al";
-    enter_result(table, state);
+    result.name = "Al";
+    enter_result(table, result);
     EXPECT_EQ(table[20].name, padded("Al"));
 }
 

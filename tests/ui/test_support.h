@@ -4,7 +4,7 @@
 #pragma once
 
 #include "core/game.h"
-#include "core/random.h"
+#include "base/random.h"
 #include "driver/recording_services.h"
 #include "platform/browser.h"
 #include "platform/desktop.h"

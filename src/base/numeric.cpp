@@ -1,4 +1,4 @@
-#include "core/numeric.h"
+#include "base/numeric.h"
 
 #include <cmath>
 
