@@ -15,7 +15,6 @@ packages=(
 test_packages=(
   pulseaudio pulseaudio-utils sox xvfb xauth openbox libxcb1-dev strace
   libx11-dev libxtst-dev libxdamage-dev
-  g++-mingw-w64-x86-64-posix
   desktop-file-utils appstream xdotool
 )
 deb_packages=(

@@ -18,7 +18,7 @@ int main(int argc, char* argv[]) {
     QPushButton step(QStringLiteral("Take Her Out"));
     step.resize(160, 60);
     QObject::connect(&step, &QPushButton::clicked, [&] {
-        sound.play_to_end("cat.wav");
+        sound.play_to_end(swoonery::Sound::Cat);
         cat.show();
     });
     step.show();

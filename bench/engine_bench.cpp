@@ -4,7 +4,7 @@
 #include "driver/random_player.h"
 
 #include "core/game.h"
-#include "platform/sound.h"
+#include "core/services.h"
 
 #include <benchmark/benchmark.h>
 

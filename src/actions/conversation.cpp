@@ -37,7 +37,7 @@ void Game::resolve_talk() {
         s_.talks_today = 0;
         MainWindow& f = *form1();
         f.Talk.text += "\r\n" + s_.Gname + ":" + " I got go now BYE!!";
-        play("phoned.wav");
+        play(Sound::PhoneDown);
         f.Do_List.items.clear();
         f.Do_List.selected = -1;
     }

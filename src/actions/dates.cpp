@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cmath>
+#include <optional>
 
 namespace swoonery {
 
@@ -15,74 +16,74 @@ struct Outcome {
 };
 
 struct Reaction {
-    std::string_view sound; // "" for none
+    std::optional<Sound> sound;
     std::string_view question;
     std::array<Outcome, 4> outcomes; // rolls 1, 2, 3, and above 3
 };
 
 // Place 2, the movie, has its own rules (movie_reaction); its texts are here too.
 constexpr std::array<Reaction, 11> kReactions = {{
-    {"dinner.wav",
+    {Sound::Dinner,
      " Did you enjoy the dinner?",
      {{{5, " Yah it was Good...."},
        {8, " Yah it was Great...."},
        {12, " Yah it was Fabulous ...."},
        {3, " Yah it was OK...."}}}},
-    {"",
+    {std::nullopt,
      " Did you like the movie?",
      {{{-3, " I didn't like it too much"},
        {5, " I think it was OK"},
        {8, " I loved it!!!!"},
        {-8, " That movie is Bad!! I dont know why i watched it"}}}},
-    {"birds.wav",
+    {Sound::Birds,
      " Did you have fun today?",
      {{{2, " Yah it was Fun...."},
        {4, " Yah it was Great Fun...."},
        {6, " Yah I never had so much Fun ...."},
        {1, " Yah it was OK...."}}}},
-    {"beach.wav",
+    {Sound::Beach,
      " Did you have fun today?",
      {{{2, " Yah I did...."},
        {4, " Yah it was great fun...."},
        {6, " Yah it was so wonderful...."},
        {1, " Yah it was ok...."}}}},
-    {"",
+    {std::nullopt,
      " How was that?",
      {{{2, " Yah, it was good...."},
        {4, " Yah it was really Good...."},
        {6, " hey had 'the' best PIZZA!!  ...."},
        {1, " Yah it was OK...."}}}},
-    {"bowling.wav",
+    {Sound::Bowling,
      " Did you enjoy that?",
      {{{4, " Yah it was Fun...."},
        {6, " Yah it was Great Fun...."},
        {8, " Yah I never had so much Fun ...."},
        {2, " Yah it was OK...."}}}},
-    {"rock.wav",
+    {Sound::Rock,
      " Did you like the Concert?",
      {{{8, " Yah it was Good...."},
        {10, " Yah it was Great...."},
        {14, " Yah it was Great, I really enjoyed it  ...."},
        {6, " Yah it was OK...."}}}},
-    {"play.wav",
+    {Sound::Play,
      " Did you like the Drama?",
      {{{3, " Yah it was Good...."},
        {5, " Yah it was Great...."},
        {8, " Yah it was beautiful ...."},
        {2, " Yah it was OK...."}}}},
-    {"carnival.wav",
+    {Sound::Carnival,
      " Did you have fun?",
      {{{4, " Yah it was Fun...."},
        {6, " Yah it was Great Fun...."},
        {8, " Yah I never had so much Fun ...."},
        {2, " Yah it was OK...."}}}},
-    {"club.wav",
+    {Sound::Club,
      " Did you like the Club?",
      {{{4, " Yah it was Good...."},
        {7, " Yah it was Great...."},
        {9, " Yah it was MAD ...."},
        {2, " Yah it was OK...."}}}},
-    {"pub.wav",
+    {Sound::Pub,
      " Did you like the Pub?",
      {{{2, " Yah it was Good...."},
        {4, " Yah it was Great...."},
@@ -138,8 +139,8 @@ void Game::apply_gain(int gain) {
 
 void Game::place_reaction(int place) {
     const Reaction& rec = kReactions[static_cast<std::size_t>(place - 1)];
-    if (!rec.sound.empty()) {
-        play(rec.sound);
+    if (rec.sound) {
+        play(*rec.sound);
     }
     if (repeated(s_, place)) {
         complain("b");
@@ -159,10 +160,7 @@ void Game::movie_reaction() {
     if (repeated(s_, kMovie)) {
         complain("b");
     }
-    if (s_.sound_on) {
-        const long long n = draw(svc_.rng, 7);
-        svc_.sound.play("movie" + std::to_string(n) + ".wav");
-    }
+    play_chosen([this] { return movie_sound(draw(svc_.rng, 7)); });
     const long long r = draw(svc_.rng, 4);
     const std::size_t k = static_cast<std::size_t>(r >= 1 && r <= 4 ? r - 1 : 3);
     const Outcome& out = rec.outcomes[k];

@@ -19,12 +19,12 @@ void Game::resolve_gift() {
         change_cash(-round16(price));
         s_.money_spent = round16(price + s_.money_spent);
         s_.gift_spending = round16(price + s_.gift_spending);
-        play("cashrg.wav");
+        play(Sound::CashRegister);
         set_talk(s_.player_name + ":" + " I got something for you" + "\r\n" + s_.Gname + ":" +
                  " I like it thank you!!");
         buy_off_check();
     } else {
-        play("humpf.wav");
+        play(Sound::Humpf);
         show_message("You ain't got the dough Bro!");
     }
 }

@@ -22,12 +22,12 @@ void Game::resolve_job() {
         return;
     }
     if (row >= 2 && !(s_.smart > kThresholds[row])) {
-        play("laff.wav");
+        play(Sound::Laugh);
         show_message("I think my grandma's more qualified!!!");
         return;
     }
     change_cash(price_value(s_.job_catalogue[row].price));
-    play("money.wav");
+    play(Sound::Money);
     Control& list = form1()->Do_List;
     list.items.clear();
     list.selected = -1;

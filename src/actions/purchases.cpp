@@ -20,13 +20,13 @@ void Game::resolve_purchase() {
     } else if (item.attribute == "luck" && affordable) {
         s_.luck = round16(share * (100.0 - s_.luck) + s_.luck);
     } else {
-        play("humpf.wav");
+        play(Sound::Humpf);
         show_message("Are you expecting your mother to pay for this!!");
         return;
     }
     change_cash(-round16(price));
     s_.money_spent = round16(price + s_.money_spent);
-    play("cashrg.wav");
+    play(Sound::CashRegister);
 }
 
 } // namespace swoonery

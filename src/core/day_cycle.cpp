@@ -21,7 +21,7 @@ void Game::next_day(int16 days) {
 }
 
 void Game::complain(std::string_view kind) {
-    play("sigh.wav");
+    play(Sound::Sigh);
     if (kind == "b" && !s_.game_over) {
         show(WindowId::Form10);
         disable_main_window();
@@ -37,7 +37,7 @@ void Game::speeding_event() {
     if (r == 3 && s_.cash > 60 && !s_.game_over) {
         disable_main_window();
         change_cash(-60);
-        play("police.wav");
+        play(Sound::Police);
         show(WindowId::Form7);
     }
 }
@@ -46,7 +46,7 @@ void Game::found_money_event() {
     const long long r = draw(svc_.rng, 110LL - s_.luck);
     if (r == 9 && !s_.game_over) {
         disable_main_window();
-        play("found.wav");
+        play(Sound::FoundMoney);
         change_cash(100);
         show(WindowId::Form6);
     }
@@ -55,9 +55,7 @@ void Game::found_money_event() {
 void Game::cat_event() {
     const long long r = draw(svc_.rng, s_.luck + 10LL);
     if (r == 3 && !s_.game_over) {
-        if (s_.sound_on) {
-            svc_.sound.play_to_end("cat.wav");
-        }
+        play_to_end(Sound::Cat);
         disable_main_window();
         show(WindowId::Form4);
     }
@@ -65,7 +63,7 @@ void Game::cat_event() {
 
 void Game::buy_off_check() {
     if (s_.gift_spending > 80.0 / 100.0 * s_.money_spent && s_.heart_value > 65) {
-        play("sigh.wav");
+        play(Sound::Sigh);
         show_message(s_.Gname + ":" + " Are you tring to buy me off!!!");
         s_.heart_value = sat16(s_.heart_value - 10);
         display_heart(s_.heart_value);

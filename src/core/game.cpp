@@ -15,12 +15,6 @@ MainWindow* Game::form1() const { return static_cast<MainWindow*>(window(WindowI
 
 SetupWindow* Game::form2() const { return static_cast<SetupWindow*>(window(WindowId::Form2)); }
 
-void Game::play(std::string_view file) {
-    if (s_.sound_on) {
-        svc_.sound.play(file);
-    }
-}
-
 // ---- Windows ------------------------------------------------------------------
 
 namespace {
@@ -80,10 +74,10 @@ Window& Game::load(WindowId id) {
         break;
     case WindowId::Form3:
         win<WinWindow>(id).Label2.text = "OHH ... " + s_.player_name + " I Love you!!!";
-        play("kiss.wav");
+        play(Sound::Kiss);
         break;
     case WindowId::Form8:
-        play("sigh_m.wav");
+        play(Sound::SighMale);
         break;
     case WindowId::Form9:
         win<MessageWindow>(id).Label1.text =

@@ -4,11 +4,9 @@
 #pragma once
 
 #include "core/game_state.h"
+#include "core/services.h"
 #include "base/random.h"
 #include "core/window_model.h"
-#include "platform/browser.h"
-#include "platform/desktop.h"
-#include "platform/sound.h"
 
 #include <array>
 #include <filesystem>
@@ -18,17 +16,6 @@
 #include <vector>
 
 namespace swoonery {
-
-struct Services {
-    SoundInterface& sound;
-    BrowserInterface& browser;
-    DesktopInterface& desktop;
-    RandomSource& rng;
-    // Where the files Scores and last are kept: the current working directory.
-    std::filesystem::path data_dir = ".";
-    std::string help_url = "https://swoonery.example.org/help";
-    std::string home_url = "https://swoonery.example.org/";
-};
 
 struct InputResult {
     enum class Kind { Done, Ignored, Error };
@@ -91,8 +78,15 @@ public:
     void cat_event();
     void buy_off_check();
 
-    // Plays a sound when sound is on (every caller of a sound tests the flag).
-    void play(std::string_view file);
+    // Sounds are heard only while sound is on. A sound chosen by a draw is
+    // chosen only then, so the draw is taken only when the sound is heard.
+    template <class Choose> void play_chosen(Choose choose, bool to_end = false) {
+        if (s_.sound_on) {
+            to_end ? svc_.sound.play_to_end(choose()) : svc_.sound.play(choose());
+        }
+    }
+    void play(Sound sound) { play_chosen([sound] { return sound; }); }
+    void play_to_end(Sound sound) { play_chosen([sound] { return sound; }, true); }
 
 private:
     enum class AfterBox { Nothing, EndProgram, FocusName };

@@ -54,7 +54,7 @@ void Game::call_her() {
     }
     change_cash(-5);
     s_.money_spent = sat16(s_.money_spent + 5);
-    play("phonet.wav");
+    play(Sound::PhoneCall);
     f.cmd_ok.text = "TALK";
     f.Frame1.text = category::kTalk;
     f.Talk.text = s_.Gname + ":" + " Hello?" + "\r\n" + s_.player_name + ":" + " Hi " + s_.Gname +
@@ -75,7 +75,7 @@ void Game::take_her_out() {
     MainWindow& f = *form1();
     f.Do_List.tooltip = "Places you can take her";
     s_.action_count = sat16(s_.action_count + 1);
-    play("doorbell.wav");
+    play(Sound::Doorbell);
     f.Frame1.text = category::kPlaces;
     f.cmd_ok.text = "GO";
     f.Talk.text = s_.Gname + ":" + " I'm coming...";
@@ -92,7 +92,7 @@ void Game::go_to_work() {
     f.Do_List.tooltip = "List of jobs";
     s_.action_count = sat16(s_.action_count + 1);
     s_.work_streak = sat16(s_.work_streak + 1);
-    play("car.wav");
+    play(Sound::Car);
     f.cmd_ok.text = "WORK";
     f.Frame1.text = category::kJobs;
     f.Talk.text.clear();

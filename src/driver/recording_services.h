@@ -1,13 +1,13 @@
 // What the driver puts in place of sound, browser, desktop and chance: sound
-// and browser launches are recorded, draws come from a script's queue.
+// and browser launches are recorded, draws come from a script's queue. The
+// tests and the benchmarks use these same stand-ins.
 #pragma once
 
 #include "base/random.h"
-#include "platform/browser.h"
-#include "platform/desktop.h"
-#include "platform/sound.h"
+#include "core/services.h"
 
 #include <deque>
+#include <functional>
 #include <initializer_list>
 #include <iterator>
 #include <string>
@@ -15,11 +15,19 @@
 
 namespace swoonery::driver {
 
+// Records each sound by its file name; one played to its end as "wait:NAME".
 class RecordingSound final : public SoundInterface {
 public:
-    void play(std::string_view file) override { played.emplace_back(file); }
-    void play_to_end(std::string_view file) override { played.push_back("wait:" + std::string(file)); }
+    void play(Sound sound) override { played.emplace_back(sound_file(sound)); }
+    // Runs `while_waiting` as a real sound's wait would run the windows' events.
+    void play_to_end(Sound sound) override {
+        played.push_back("wait:" + std::string(sound_file(sound)));
+        if (while_waiting) {
+            while_waiting();
+        }
+    }
     std::vector<std::string> played;
+    std::function<void()> while_waiting;
 };
 
 struct BrowserLaunch {

@@ -4,7 +4,7 @@
 // directly with the address as an argument, with no shell in between.
 #pragma once
 
-#include "platform/browser.h"
+#include "core/services.h"
 
 #include <QString>
 #include <QStringList>

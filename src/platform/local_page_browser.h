@@ -3,7 +3,7 @@
 // of its own, while the game is to report the page as not opened.
 #pragma once
 
-#include "platform/browser.h"
+#include "core/services.h"
 
 #include <optional>
 #include <string>

@@ -5,7 +5,7 @@
 // comes (back) later is found by the next sound.
 #pragma once
 
-#include "platform/sound.h"
+#include "core/services.h"
 
 #include <QString>
 
@@ -32,12 +32,16 @@ class QtSound final : public SoundInterface {
     QtSound(const QtSound&) = delete;
     QtSound& operator=(const QtSound&) = delete;
 
-    // Asks the sound's thread to play and returns at once.
-    void play(std::string_view file) override;
+    void play(Sound sound) override { play(sound_file(sound)); }
+    void play_to_end(Sound sound) override { play_to_end(sound_file(sound)); }
+
+    // Asks the sound's thread to play a file of the sounds folder and
+    // returns at once.
+    void play(std::string_view file);
     // Returns once the sound has been heard to its end, or when its length
     // plus end_margin_ms has passed, whichever comes first; windows keep
     // painting meanwhile and the player's input waits.
-    void play_to_end(std::string_view file) override;
+    void play_to_end(std::string_view file);
 
     // True while the last sound asked for may still be going.
     bool is_playing() const;

@@ -43,8 +43,8 @@ SoundInterface& LazySound::service() {
     return *service_;
 }
 
-void LazySound::play(std::string_view file) { service().play(file); }
+void LazySound::play(Sound sound) { service().play(sound); }
 
-void LazySound::play_to_end(std::string_view file) { service().play_to_end(file); }
+void LazySound::play_to_end(Sound sound) { service().play_to_end(sound); }
 
 } // namespace swoonery::ui

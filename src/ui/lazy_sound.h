@@ -4,7 +4,7 @@
 // the module the game plays silently.
 #pragma once
 
-#include "platform/sound.h"
+#include "core/services.h"
 
 #include <QLibrary>
 #include <QString>
@@ -22,8 +22,8 @@ public:
     LazySound(const LazySound&) = delete;
     LazySound& operator=(const LazySound&) = delete;
 
-    void play(std::string_view file) override;
-    void play_to_end(std::string_view file) override;
+    void play(Sound sound) override;
+    void play_to_end(Sound sound) override;
 
     // Loads the module now, if it is not loaded yet.
     void preload();

@@ -11,13 +11,8 @@
 #include "ui/qt_desktop.h"
 #include "ui/window_manager.h"
 
-#include "platform/local_page_browser.h"
-
-#ifdef _WIN32
-#include "platform/windows_browser.h"
-#else
 #include "platform/linux_browser.h"
-#endif
+#include "platform/local_page_browser.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -47,11 +42,7 @@ int main(int argc, char* argv[]) {
     // Sound is loaded once the first window is up, or at the first sound.
     swoonery::ui::LazySound sound(QCoreApplication::applicationDirPath() +
                                   QStringLiteral("/swoonery-sound"));
-#ifdef _WIN32
-    swoonery::WindowsBrowser browser;
-#else
     swoonery::LinuxBrowser browser;
-#endif
     // A help page missing from the program's folder is reported as a page
     // not opened instead of being handed to the browser.
     swoonery::LocalPageBrowser checked_browser(browser);

@@ -2,7 +2,7 @@
 // pixels, so that a 200% display of 3840 by 2160 counts as 1920 by 1080.
 #pragma once
 
-#include "platform/desktop.h"
+#include "core/services.h"
 
 namespace swoonery::ui {
 

@@ -20,18 +20,6 @@
 
 namespace swoonery::ui::testing {
 
-void RecordingSound::play_to_end(std::string_view file) {
-    played.push_back("wait:" + std::string(file));
-    if (while_waiting) {
-        while_waiting();
-    }
-}
-
-BrowserResult RecordingBrowser::open(std::string_view url) {
-    opened.emplace_back(url);
-    return outcome;
-}
-
 namespace {
 
 QtMessageHandler qt_handler = nullptr;

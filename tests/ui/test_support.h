@@ -6,9 +6,7 @@
 #include "core/game.h"
 #include "base/random.h"
 #include "driver/recording_services.h"
-#include "platform/browser.h"
-#include "platform/desktop.h"
-#include "platform/sound.h"
+#include "core/services.h"
 #include "ui/pictures.h"
 #include "ui/window_manager.h"
 
@@ -25,25 +23,12 @@ class QAbstractButton;
 
 namespace swoonery::ui::testing {
 
-// The queued values first, then a seeded generator: the driver's own.
+// The driver's stand-ins: chance from a queue, then a seeded generator;
+// sound and browser that only record; a fixed desktop.
 using QueueRandom = driver::QueuedRandom;
 using FixedDesktop = driver::FixedDesktop;
-
-class RecordingSound final : public SoundInterface {
-public:
-    void play(std::string_view file) override { played.emplace_back(file); }
-    // Runs `while_waiting` as the real sound's event loop would run events.
-    void play_to_end(std::string_view file) override;
-    std::vector<std::string> played;
-    std::function<void()> while_waiting;
-};
-
-class RecordingBrowser final : public BrowserInterface {
-public:
-    BrowserResult open(std::string_view url) override;
-    BrowserResult outcome = BrowserResult::Opened;
-    std::vector<std::string> opened;
-};
+using RecordingSound = driver::RecordingSound;
+using RecordingBrowser = driver::ScriptedBrowser;
 
 // One run of the program, with the windows on screen.
 class Harness {
