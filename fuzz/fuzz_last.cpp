@@ -137,10 +137,10 @@ void check_confirmed(driver::ScriptRunner& runner, const fs::path& dir, std::str
         input.size() > kLastRecordBytes
             ? sanitize_utf8(input.substr(kLastRecordBytes))
             : runner.game().form2()->name_txt.text; // the shown name, confirmed again
-    const InputResult t = runner.game().type("Form2", "name_txt", typed);
+    const InputResult t = runner.game().type(WindowId::Form2, ControlId::name_txt, typed);
     FUZZ_CHECK(t.ok(), "typing into the name box failed: " + t.reason);
     const std::string in_box = runner.game().form2()->name_txt.text;
-    const InputResult ok = runner.game().click("Form2", "Command1");
+    const InputResult ok = runner.game().click(WindowId::Form2, ControlId::Command1);
     FUZZ_CHECK(ok.ok(), "OK on the set-up form failed: " + ok.reason);
     const std::string now = read_all(dir / "last");
     if (in_box.empty()) {

@@ -166,42 +166,50 @@ void Game::end_program() {
 
 // ---- Input ----------------------------------------------------------------------
 
-InputResult Game::check_input(std::string_view window_name_, std::string_view control, WindowId& id,
-                              Control*& c) const {
+namespace {
+
+std::string target(WindowId id, std::optional<ControlId> control) {
+    std::string t(window_name(id));
+    if (control) {
+        t += '.';
+        t += control_name(*control);
+    }
+    return t;
+}
+
+} // namespace
+
+InputResult Game::check_input(WindowId id, std::optional<ControlId> control, Control*& c) const {
     if (!running_) {
         return InputResult::error("the program has ended");
     }
-    if (!window_by_name(window_name_, id)) {
-        return InputResult::error("unknown window " + std::string(window_name_));
-    }
+    const std::string window_name_(window_name(id));
     const Window* w = window(id);
     if (w == nullptr) {
-        // Tell a misspelt control from a window that is merely closed.
-        if (!control.empty() && make_window(id, svc_)->find(control) == nullptr) {
-            return InputResult::error("unknown control " + std::string(window_name_) + "." +
-                                      std::string(control));
+        // Tell a control this window does not have from a window that is merely closed.
+        if (control && make_window(id, svc_)->find(*control) == nullptr) {
+            return InputResult::error("unknown control " + target(id, control));
         }
-        return InputResult::ignored(std::string(window_name_) + " is not open");
+        return InputResult::ignored(window_name_ + " is not open");
     }
     c = nullptr;
-    if (!control.empty()) {
-        c = w->find(control);
+    if (control) {
+        c = w->find(*control);
         if (c == nullptr) {
-            return InputResult::error("unknown control " + std::string(window_name_) + "." +
-                                      std::string(control));
+            return InputResult::error("unknown control " + target(id, control));
         }
     }
     if (id != WindowId::MsgBox && window(WindowId::MsgBox) != nullptr) {
         return InputResult::ignored("a message box is open");
     }
     if (!w->visible) {
-        return InputResult::ignored(std::string(window_name_) + " is not visible");
+        return InputResult::ignored(window_name_ + " is not visible");
     }
     if (!w->enabled) {
-        return InputResult::ignored(std::string(window_name_) + " is disabled");
+        return InputResult::ignored(window_name_ + " is disabled");
     }
     if (c != nullptr && (!c->visible || !c->enabled)) {
-        return InputResult::ignored(std::string(window_name_) + "." + std::string(control) +
+        return InputResult::ignored(target(id, control) +
                                     (c->visible ? " is disabled" : " is not visible"));
     }
     return InputResult::done();
@@ -220,56 +228,69 @@ InputResult Game::start() {
     return InputResult::done();
 }
 
-InputResult Game::click(std::string_view window_name_, std::string_view control) {
-    WindowId id{};
+InputResult Game::apply(const Input& input) {
+    switch (input.kind) {
+    case Input::Kind::Click:
+        return click(input.window, input.control);
+    case Input::Kind::Select:
+        return select(input.window, input.control, input.value);
+    case Input::Kind::Type:
+        return type(input.window, input.control, input.text);
+    case Input::Kind::Slide:
+        return slide(input.window, input.control, input.value);
+    case Input::Kind::Close:
+        return close(input.window);
+    case Input::Kind::Resize:
+        return resize(input.window);
+    }
+    return InputResult::error("unknown input");
+}
+
+InputResult Game::click(WindowId id, ControlId control) {
     Control* c = nullptr;
-    InputResult r = check_input(window_name_, control, id, c);
+    InputResult r = check_input(id, control, c);
     if (!r.ok()) {
         return r;
     }
     if (c->kind == ControlKind::Slider || c->kind == ControlKind::TextBox ||
         c->kind == ControlKind::ListBox || c->kind == ControlKind::Grid) {
-        return InputResult::error(std::string(window_name_) + "." + std::string(control) +
-                                  " is not clickable");
+        return InputResult::error(target(id, control) + " is not clickable");
     }
     on_click(id, control);
     return InputResult::done();
 }
 
-InputResult Game::select(std::string_view window_name_, std::string_view control, int row) {
-    WindowId id{};
+InputResult Game::select(WindowId id, ControlId control, int row) {
     Control* c = nullptr;
-    InputResult r = check_input(window_name_, control, id, c);
+    InputResult r = check_input(id, control, c);
     if (!r.ok()) {
         return r;
     }
     if (c->kind != ControlKind::ListBox) {
-        return InputResult::error(std::string(control) + " is not a list");
+        return InputResult::error(std::string(control_name(control)) + " is not a list");
     }
     if (row < 0 || row >= static_cast<int>(c->items.size())) {
         return InputResult::error("row " + plain_decimal(static_cast<long long>(row)) +
                                   " is out of range");
     }
     c->selected = row;
-    if (id == WindowId::Form1 && control == "Do_List") {
+    if (id == WindowId::Form1 && control == ControlId::Do_List) {
         list_clicked();
     }
     return InputResult::done();
 }
 
-InputResult Game::type(std::string_view window_name_, std::string_view control,
-                       std::string_view text) {
-    WindowId id{};
+InputResult Game::type(WindowId id, ControlId control, std::string_view text) {
     Control* c = nullptr;
-    InputResult r = check_input(window_name_, control, id, c);
+    InputResult r = check_input(id, control, c);
     if (!r.ok()) {
         return r;
     }
     if (c->kind != ControlKind::TextBox) {
-        return InputResult::error(std::string(control) + " is not a text box");
+        return InputResult::error(std::string(control_name(control)) + " is not a text box");
     }
     if (c->read_only) {
-        return InputResult::ignored(std::string(control) + " is read-only");
+        return InputResult::ignored(std::string(control_name(control)) + " is read-only");
     }
     std::string clean = sanitize_utf8(text);
     if (c->max_length > 0) {
@@ -281,15 +302,14 @@ InputResult Game::type(std::string_view window_name_, std::string_view control,
     return InputResult::done();
 }
 
-InputResult Game::slide(std::string_view window_name_, std::string_view control, int value) {
-    WindowId id{};
+InputResult Game::slide(WindowId id, ControlId control, int value) {
     Control* c = nullptr;
-    InputResult r = check_input(window_name_, control, id, c);
+    InputResult r = check_input(id, control, c);
     if (!r.ok()) {
         return r;
     }
     if (c->kind != ControlKind::Slider) {
-        return InputResult::error(std::string(control) + " is not a slider");
+        return InputResult::error(std::string(control_name(control)) + " is not a slider");
     }
     if (value < 0 || value > 100) {
         return InputResult::error("slider value " + plain_decimal(static_cast<long long>(value)) +
@@ -302,10 +322,9 @@ InputResult Game::slide(std::string_view window_name_, std::string_view control,
     return InputResult::done();
 }
 
-InputResult Game::close(std::string_view window_name_) {
-    WindowId id{};
+InputResult Game::close(WindowId id) {
     Control* c = nullptr;
-    InputResult r = check_input(window_name_, {}, id, c);
+    InputResult r = check_input(id, std::nullopt, c);
     if (!r.ok()) {
         return r;
     }
@@ -313,16 +332,12 @@ InputResult Game::close(std::string_view window_name_) {
     return InputResult::done();
 }
 
-InputResult Game::resize(std::string_view window_name_) {
+InputResult Game::resize(WindowId id) {
     if (!running_) {
         return InputResult::error("the program has ended");
     }
-    WindowId id{};
-    if (!window_by_name(window_name_, id)) {
-        return InputResult::error("unknown window " + std::string(window_name_));
-    }
     if (window(id) == nullptr) {
-        return InputResult::ignored(std::string(window_name_) + " is not open");
+        return InputResult::ignored(std::string(window_name(id)) + " is not open");
     }
     if (id == WindowId::Form1) {
         desktop_check();
@@ -330,50 +345,50 @@ InputResult Game::resize(std::string_view window_name_) {
     return InputResult::done();
 }
 
-void Game::on_click(WindowId id, std::string_view control) {
+void Game::on_click(WindowId id, ControlId control) {
     switch (id) {
     case WindowId::Form1:
-        if (control == "Command1") {
+        if (control == ControlId::Command1) {
             buy_a_gift();
-        } else if (control == "Command2") {
+        } else if (control == ControlId::Command2) {
             call_her();
-        } else if (control == "Command3") {
+        } else if (control == ControlId::Command3) {
             take_her_out();
-        } else if (control == "Command4") {
+        } else if (control == ControlId::Command4) {
             go_to_work();
-        } else if (control == "Command5") {
+        } else if (control == ControlId::Command5) {
             go_shopping();
-        } else if (control == "cmd_ok") {
+        } else if (control == ControlId::cmd_ok) {
             action_button();
         } else {
             main_menu(control);
         }
         break;
     case WindowId::Form2:
-        if (control == "Command1") {
+        if (control == ControlId::Command1) {
             setup_ok();
-        } else if (control == "Command2") {
+        } else if (control == ControlId::Command2) {
             end_program();
         }
         break;
     case WindowId::Form5:
-        if (control == "Command1") {
+        if (control == ControlId::Command1) {
             scores_ok();
-        } else if (control == "Command2") {
+        } else if (control == ControlId::Command2) {
             scores_play_again();
         }
         break;
     case WindowId::Form12:
-        if (control == "Command2") {
+        if (control == ControlId::Command2) {
             game_over_play_again();
-        } else if (control == "Command1") {
+        } else if (control == ControlId::Command1) {
             outcome_ok(id);
         }
         break;
     case WindowId::Form13:
-        if (control == "Label3") {
+        if (control == ControlId::Label3) {
             open_web_page(static_cast<AboutWindow*>(window(id))->txtUrl.text);
-        } else if (control == "Command1") {
+        } else if (control == ControlId::Command1) {
             outcome_ok(id);
         }
         break;
@@ -381,7 +396,7 @@ void Game::on_click(WindowId id, std::string_view control) {
         on_close(id);
         break;
     default:
-        if (control == "Command1") {
+        if (control == ControlId::Command1) {
             outcome_ok(id);
         }
         break;
@@ -410,7 +425,7 @@ void Game::on_close(WindowId id) {
             end_program();
         } else if (after == AfterBox::FocusName) {
             if (SetupWindow* f = form2()) {
-                f->focus_control = "name_txt";
+                f->focus_control = ControlId::name_txt;
                 ++f->focus_serial;
             }
         }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/game_state.h"
+#include "core/input.h"
 #include "core/services.h"
 #include "base/random.h"
 #include "core/window_model.h"
@@ -47,12 +48,13 @@ public:
     // ---- The player's input -------------------------------------------------
     // Starts the program: the set-up form loads and shows.
     InputResult start();
-    InputResult click(std::string_view window, std::string_view control);
-    InputResult select(std::string_view window, std::string_view control, int row);
-    InputResult type(std::string_view window, std::string_view control, std::string_view text);
-    InputResult slide(std::string_view window, std::string_view control, int value);
-    InputResult close(std::string_view window);
-    InputResult resize(std::string_view window);
+    InputResult apply(const Input& input);
+    InputResult click(WindowId window, ControlId control);
+    InputResult select(WindowId window, ControlId control, int row);
+    InputResult type(WindowId window, ControlId control, std::string_view text);
+    InputResult slide(WindowId window, ControlId control, int value);
+    InputResult close(WindowId window);
+    InputResult resize(WindowId window);
 
     // ---- The model ------------------------------------------------------------
     bool started() const { return started_; }
@@ -106,22 +108,21 @@ private:
     template <class W> W& win(WindowId id) const { return static_cast<W&>(*window(id)); }
 
     // Input routing
-    InputResult check_input(std::string_view window, std::string_view control, WindowId& id,
-                            Control*& c) const;
-    void on_click(WindowId id, std::string_view control);
+    InputResult check_input(WindowId id, std::optional<ControlId> control, Control*& c) const;
+    void on_click(WindowId id, ControlId control);
     void on_close(WindowId id);
 
     // Set-up form
     void load_setup_form();
     void activate_setup_form();
-    void setup_slider_moved(std::string_view control);
+    void setup_slider_moved(ControlId control);
     void setup_ok();
     bool desktop_too_small();
 
     // Main window
     void load_main_window();
     void close_main_window(bool end_when_alone);
-    void main_menu(std::string_view control);
+    void main_menu(ControlId control);
     void desktop_check();
     void open_web_page(const std::string& url);
 

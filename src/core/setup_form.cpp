@@ -55,11 +55,11 @@ void Game::activate_setup_form() {
     }
     f->name_txt.text = trim_trailing_blanks(f->saved_name);
     select_all(f->name_txt);
-    f->focus_control = "name_txt";
+    f->focus_control = ControlId::name_txt;
     ++f->focus_serial;
 }
 
-void Game::setup_slider_moved(std::string_view control) {
+void Game::setup_slider_moved(ControlId control) {
     SetupWindow& f = *form2();
     const int total = f.looks_sld.value + f.smart_sld.value + f.luck_sld.value;
     f.points_left = sat16(150 - total);
@@ -74,9 +74,9 @@ void Game::setup_slider_moved(std::string_view control) {
     const int cut = round16((total - 150) / 2.0);
     Control* first = &f.smart_sld;
     Control* second = &f.luck_sld;
-    if (control == "smart_sld") {
+    if (control == ControlId::smart_sld) {
         first = &f.looks_sld;
-    } else if (control == "luck_sld") {
+    } else if (control == ControlId::luck_sld) {
         second = &f.looks_sld;
     }
     const int first_short = std::max(0, cut - first->value);

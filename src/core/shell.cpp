@@ -35,28 +35,28 @@ void Game::desktop_check() {
     }
 }
 
-void Game::main_menu(std::string_view control) {
+void Game::main_menu(ControlId control) {
     MainWindow& f = *form1();
-    if (control == "newgame") {
+    if (control == ControlId::newgame) {
         close_main_window(false);
         load(WindowId::Form2);
         if (running_ && window(WindowId::MsgBox) == nullptr) {
             show(WindowId::Form2);
             activate_setup_form();
         }
-    } else if (control == "rstart") {
+    } else if (control == ControlId::rstart) {
         Restart(false);
-    } else if (control == "exit") {
+    } else if (control == ControlId::exit) {
         end_program();
-    } else if (control == "hscores") {
+    } else if (control == ControlId::hscores) {
         disable_main_window();
         show(WindowId::Form5);
-    } else if (control == "sndenable") {
+    } else if (control == ControlId::sndenable) {
         f.sndenable.checked = !f.sndenable.checked;
         s_.sound_on = f.sndenable.checked;
-    } else if (control == "onlinehelp") {
+    } else if (control == ControlId::onlinehelp) {
         open_web_page(f.txtUrl.text);
-    } else if (control == "about") {
+    } else if (control == ControlId::about) {
         disable_main_window();
         show(WindowId::Form13);
     }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -42,6 +43,26 @@ struct Control {
     bool operator==(const Control&) const = default;
 };
 
+// The controls' names, each written once: the enum below and the names the
+// driver and the Qt widgets use both come from this list.
+#define SWOONERY_CONTROLS(X)                                                                      \
+    X(Command1) X(Command2) X(Command3) X(Command4) X(Command5) X(cmd_ok) X(OK)                    \
+    X(Frame1) X(Frame2) X(Label1) X(Label2) X(Label3) X(Picture1) X(Picture2) X(Picture7)         \
+    X(txtUrl) X(days_lbl) X(money_lbl) X(heart) X(heart_rate) X(Talk) X(Do_List)                  \
+    X(ngame) X(newgame) X(rstart) X(exit) X(hscores) X(snds) X(sndenable) X(help) X(onlinehelp)  \
+    X(about) X(name_txt) X(looks_sld) X(smart_sld) X(luck_sld) X(points) X(score) X(days)         \
+    X(money) X(Score_list)
+
+enum class ControlId {
+#define SWOONERY_CONTROL_ID(name) name,
+    SWOONERY_CONTROLS(SWOONERY_CONTROL_ID)
+#undef SWOONERY_CONTROL_ID
+};
+
+std::string_view control_name(ControlId id);
+// Looks a control up by its name; nullopt when no window has one of that name.
+std::optional<ControlId> control_by_name(std::string_view name);
+
 enum class WindowId {
     Form1, Form2, Form3, Form4, Form5, Form6, Form7, Form8, Form9, Form10, Form11, Form12, Form13,
     MsgBox
@@ -53,8 +74,9 @@ std::string_view window_name(WindowId id);
 bool window_by_name(std::string_view name, WindowId& out);
 
 struct NamedControl {
-    std::string_view name;
+    ControlId id;
     Control* control;
+    std::string_view name() const { return control_name(id); }
 };
 
 class Window {
@@ -67,17 +89,18 @@ public:
     WindowId id() const { return id_; }
     std::string_view name() const { return window_name(id_); }
     const std::vector<NamedControl>& controls() const { return controls_; }
-    Control* find(std::string_view control_name) const;
+    Control* find(ControlId control) const;
+    Control* find(std::string_view control) const;
 
     std::string caption;
     bool visible = false;
     bool enabled = true;
     // Bumped whenever the game asks for the keyboard focus to go to focus_control.
     int focus_serial = 0;
-    std::string focus_control;
+    std::optional<ControlId> focus_control;
 
 protected:
-    Control& add(std::string_view name, Control& c, ControlKind kind, std::string text = {},
+    Control& add(ControlId id, Control& c, ControlKind kind, std::string text = {},
                  std::string tooltip = {});
 
 private:

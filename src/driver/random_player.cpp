@@ -1,6 +1,6 @@
 #include "driver/random_player.h"
 
-#include "base/text.h"
+#include "driver/script.h"
 
 #include <array>
 #include <vector>
@@ -10,9 +10,9 @@ namespace swoonery::driver {
 namespace {
 
 struct Candidate {
-    enum class Kind { Click, Select, Slide, Type, Close } kind;
+    Input::Kind kind;
     WindowId window;
-    std::string_view control;
+    ControlId control;
     int rows = 0;
 };
 
@@ -21,7 +21,7 @@ constexpr std::array<std::string_view, 6> kNames = {"Bob", "  Al  ", "Zoë Ångs
 
 } // namespace
 
-std::string RandomPlayer::step(Game& game, bool allow_exit) {
+std::optional<Input> RandomPlayer::next(const Game& game, bool allow_exit) {
     std::vector<Candidate> options;
     const bool box_open = game.window(WindowId::MsgBox) != nullptr;
     for (const WindowId id : game.load_order()) {
@@ -31,15 +31,15 @@ std::string RandomPlayer::step(Game& game, bool allow_exit) {
         }
         const bool ends = id == WindowId::Form1 || id == WindowId::Form2;
         if ((allow_exit || !ends) && (id != WindowId::MsgBox || pick(4) == 0)) {
-            options.push_back({Candidate::Kind::Close, id, {}});
+            options.push_back({Input::Kind::Close, id, ControlId::Command1});
         }
         for (const NamedControl& nc : w.controls()) {
             const Control& c = *nc.control;
             if (!c.visible || !c.enabled) {
                 continue;
             }
-            if (!allow_exit && ((id == WindowId::Form1 && nc.name == "exit") ||
-                                (id == WindowId::Form2 && nc.name == "Command2"))) {
+            if (!allow_exit && ((id == WindowId::Form1 && nc.id == ControlId::exit) ||
+                                (id == WindowId::Form2 && nc.id == ControlId::Command2))) {
                 continue;
             }
             switch (c.kind) {
@@ -48,28 +48,28 @@ std::string RandomPlayer::step(Game& game, bool allow_exit) {
                 // Like a player, it plays far more than it uses the menus.
                 for (int k = id == WindowId::Form1 && c.kind == ControlKind::Button ? 8 : 1; k > 0;
                      --k) {
-                    options.push_back({Candidate::Kind::Click, id, nc.name});
+                    options.push_back({Input::Kind::Click, id, nc.id});
                 }
                 break;
             case ControlKind::Label:
-                if (id == WindowId::Form13 && nc.name == "Label3") {
-                    options.push_back({Candidate::Kind::Click, id, nc.name});
+                if (id == WindowId::Form13 && nc.id == ControlId::Label3) {
+                    options.push_back({Input::Kind::Click, id, nc.id});
                 }
                 break;
             case ControlKind::ListBox:
                 if (!c.items.empty()) {
                     for (int k = 0; k < 8; ++k) {
-                        options.push_back({Candidate::Kind::Select, id, nc.name,
+                        options.push_back({Input::Kind::Select, id, nc.id,
                                            static_cast<int>(c.items.size())});
                     }
                 }
                 break;
             case ControlKind::Slider:
-                options.push_back({Candidate::Kind::Slide, id, nc.name});
+                options.push_back({Input::Kind::Slide, id, nc.id});
                 break;
             case ControlKind::TextBox:
                 if (!c.read_only) {
-                    options.push_back({Candidate::Kind::Type, id, nc.name});
+                    options.push_back({Input::Kind::Type, id, nc.id});
                 }
                 break;
             default:
@@ -78,35 +78,36 @@ std::string RandomPlayer::step(Game& game, bool allow_exit) {
         }
     }
     if (options.empty()) {
-        return {};
+        return std::nullopt;
     }
     const Candidate& c = options[pick(options.size())];
-    const std::string target =
-        std::string(window_name(c.window)) + (c.control.empty() ? "" : "." + std::string(c.control));
+    Input input;
+    input.kind = c.kind;
+    input.window = c.window;
+    input.control = c.control;
     switch (c.kind) {
-    case Candidate::Kind::Click:
-        game.click(window_name(c.window), c.control);
-        return "click " + target;
-    case Candidate::Kind::Select: {
-        const int row = static_cast<int>(pick(static_cast<std::size_t>(c.rows)));
-        game.select(window_name(c.window), c.control, row);
-        return "select " + target + " " + plain_decimal(static_cast<long long>(row));
+    case Input::Kind::Select:
+        input.value = static_cast<int>(pick(static_cast<std::size_t>(c.rows)));
+        break;
+    case Input::Kind::Slide:
+        input.value = static_cast<int>(pick(101));
+        break;
+    case Input::Kind::Type:
+        input.text = kNames[pick(kNames.size())];
+        break;
+    default:
+        break;
     }
-    case Candidate::Kind::Slide: {
-        const int v = static_cast<int>(pick(101));
-        game.slide(window_name(c.window), c.control, v);
-        return "slide " + target + " " + plain_decimal(static_cast<long long>(v));
+    return input;
+}
+
+std::string RandomPlayer::step(Game& game, bool allow_exit) {
+    const std::optional<Input> input = next(game, allow_exit);
+    if (!input) {
+        return {};
     }
-    case Candidate::Kind::Type: {
-        const std::string_view name = kNames[pick(kNames.size())];
-        game.type(window_name(c.window), c.control, name);
-        return "type " + target + " " + std::string(name);
-    }
-    case Candidate::Kind::Close:
-        game.close(window_name(c.window));
-        return "close " + target;
-    }
-    return {};
+    game.apply(*input);
+    return command_text(*input);
 }
 
 } // namespace swoonery::driver

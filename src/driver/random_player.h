@@ -5,6 +5,7 @@
 
 #include "core/game.h"
 
+#include <optional>
 #include <random>
 #include <string>
 
@@ -14,10 +15,12 @@ class RandomPlayer {
 public:
     explicit RandomPlayer(std::uint64_t seed) : rng_(seed) {}
 
-    // Gives one input to the game and returns it as a driver command, so that
-    // a failing sequence can be replayed. Inputs that end the program (Exit,
-    // the close boxes of the main and set-up windows) are left out unless
-    // allow_exit is set.
+    // Chooses one input a player could give now; nullopt when there is none.
+    // Inputs that end the program (Exit, the close boxes of the main and
+    // set-up windows) are left out unless allow_exit is set.
+    std::optional<Input> next(const Game& game, bool allow_exit = false);
+    // Gives the next input to the game and returns it as a driver command,
+    // so that a failing sequence can be replayed; "" when there was none.
     std::string step(Game& game, bool allow_exit = false);
 
 private:

@@ -1,5 +1,6 @@
 #include "driver/script.h"
 
+#include "base/text.h"
 #include "driver/json.h"
 #include "driver/state_fields.h"
 
@@ -108,6 +109,26 @@ void dump_control(Json& j, const Control& c) {
 
 } // namespace
 
+std::string command_text(const Input& input) {
+    const std::string window(window_name(input.window));
+    const std::string target = window + "." + std::string(control_name(input.control));
+    switch (input.kind) {
+    case Input::Kind::Click:
+        return "click " + target;
+    case Input::Kind::Select:
+        return "select " + target + " " + plain_decimal(static_cast<long long>(input.value));
+    case Input::Kind::Slide:
+        return "slide " + target + " " + plain_decimal(static_cast<long long>(input.value));
+    case Input::Kind::Type:
+        return "type " + target + " " + input.text;
+    case Input::Kind::Close:
+        return "close " + window;
+    case Input::Kind::Resize:
+        return "resize " + window;
+    }
+    return {};
+}
+
 ScriptRunner::ScriptRunner(std::filesystem::path data_dir) {
     Services svc{sound_, browser_, desktop_, rng_};
     svc.data_dir = std::move(data_dir);
@@ -136,7 +157,7 @@ std::string ScriptRunner::dump() {
         }
         j.key("controls").begin_object();
         for (const NamedControl& nc : w.controls()) {
-            j.key(nc.name);
+            j.key(nc.name());
             dump_control(j, *nc.control);
         }
         j.end_object();
@@ -244,24 +265,43 @@ std::string ScriptRunner::execute(std::string_view line, bool& failed) {
         if (!split_target(next_word(rest), w, c)) {
             return error(std::string(cmd) + " takes WINDOW.CONTROL");
         }
+        Input input;
         if (cmd == "click") {
-            return rest.empty() ? outcome(game_->click(w, c)) : error("click takes no value");
+            if (!rest.empty()) {
+                return error("click takes no value");
+            }
+            input.kind = Input::Kind::Click;
+        } else if (cmd == "type") {
+            input.kind = Input::Kind::Type;
+            input.text = rest;
+        } else {
+            long long v = 0;
+            if (!parse_int(rest, v) || v < -1000000 || v > 1000000) {
+                return error(std::string(cmd) + " takes a whole number");
+            }
+            input.kind = cmd == "select" ? Input::Kind::Select : Input::Kind::Slide;
+            input.value = static_cast<int>(v);
         }
-        if (cmd == "type") {
-            return outcome(game_->type(w, c, rest));
+        const auto control = control_by_name(c);
+        if (!window_by_name(w, input.window)) {
+            return error("unknown window " + std::string(w));
         }
-        long long v = 0;
-        if (!parse_int(rest, v) || v < -1000000 || v > 1000000) {
-            return error(std::string(cmd) + " takes a whole number");
+        if (!control) {
+            return error("unknown control " + std::string(w) + "." + std::string(c));
         }
-        return cmd == "select" ? outcome(game_->select(w, c, static_cast<int>(v)))
-                               : outcome(game_->slide(w, c, static_cast<int>(v)));
+        input.control = *control;
+        return outcome(game_->apply(input));
     }
     if (cmd == "close" || cmd == "resize") {
         if (rest.empty() || rest.find(' ') != std::string_view::npos) {
             return error(std::string(cmd) + " takes one window name");
         }
-        return cmd == "close" ? outcome(game_->close(rest)) : outcome(game_->resize(rest));
+        Input input;
+        input.kind = cmd == "close" ? Input::Kind::Close : Input::Kind::Resize;
+        if (!window_by_name(rest, input.window)) {
+            return error("unknown window " + std::string(rest));
+        }
+        return outcome(game_->apply(input));
     }
     if (cmd == "set") {
         const std::string_view field = next_word(rest);

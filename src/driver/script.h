@@ -11,6 +11,9 @@
 
 namespace swoonery::driver {
 
+// The driver command that gives this input, e.g. "select Form1.Do_List 3".
+std::string command_text(const Input& input);
+
 class ScriptRunner {
 public:
     explicit ScriptRunner(std::filesystem::path data_dir = ".");

@@ -86,6 +86,7 @@ private:
         w->setObjectName(QLatin1String(name));
         return w;
     }
+    template <class W> W* named(W* w, ControlId control) { return ui::named(w, control); }
 
     // The five buttons share one caption size: the largest at which every
     // caption fits its button.
@@ -106,7 +107,7 @@ private:
         }
     }
 
-    void bind_picture_button(const char* name, const QRect& place) {
+    void bind_picture_button(ControlId name, const QRect& place) {
         auto* b = named(new PictureButton(central_), name);
         buttons_.push_back(b);
         b->setGeometry(place);
@@ -118,23 +119,23 @@ private:
     }
 
     void build_buttons() {
-        auto* frame2 = named(new TitledFrame(central_), "Frame2");
+        auto* frame2 = named(new TitledFrame(central_), ControlId::Frame2);
         frame2->setGeometry(8, 0, 89, 385);
-        bind("Frame2", nullptr,
+        bind(ControlId::Frame2, nullptr,
              [frame2](const Control& now, const Control* before) { sync::frame(frame2, now, before); });
         // In the order of the keyboard's Tab, top to bottom.
-        bind_picture_button("Command2", QRect(16, 16, 73, 57));
-        bind_picture_button("Command1", QRect(16, 80, 73, 57));
-        bind_picture_button("Command3", QRect(16, 144, 73, 73));
-        bind_picture_button("Command4", QRect(16, 224, 73, 73));
-        bind_picture_button("Command5", QRect(16, 304, 73, 73));
+        bind_picture_button(ControlId::Command2, QRect(16, 16, 73, 57));
+        bind_picture_button(ControlId::Command1, QRect(16, 80, 73, 57));
+        bind_picture_button(ControlId::Command3, QRect(16, 144, 73, 73));
+        bind_picture_button(ControlId::Command4, QRect(16, 224, 73, 73));
+        bind_picture_button(ControlId::Command5, QRect(16, 304, 73, 73));
     }
 
     void build_status() {
         panel(central_, "Shape1", QRect(104, 8, 225, 65), QColor(255, 196, 214));
         panel(central_, "Shape2", QRect(104, 72, 225, 49), QColor(255, 244, 184));
 
-        auto* days = named(new QLabel(central_), "days_lbl");
+        auto* days = named(new QLabel(central_), ControlId::days_lbl);
         days->setGeometry(136, 16, 161, 49);
         days->setTextFormat(Qt::PlainText);
         days->setAlignment(Qt::AlignCenter);
@@ -143,10 +144,10 @@ private:
         heavy.setPointSize(24);
         heavy.setWeight(QFont::Black);
         days->setFont(heavy);
-        bind("days_lbl", nullptr,
+        bind(ControlId::days_lbl, nullptr,
              [days](const Control& now, const Control* before) { sync::label(days, now, before); });
 
-        auto* money = named(new QLabel(central_), "money_lbl");
+        auto* money = named(new QLabel(central_), ControlId::money_lbl);
         money->setGeometry(112, 80, 209, 25);
         money->setTextFormat(Qt::PlainText);
         money->setAlignment(Qt::AlignCenter);
@@ -154,26 +155,26 @@ private:
         bold.setPointSizeF(13.5);
         bold.setBold(true);
         money->setFont(bold);
-        bind("money_lbl", nullptr,
+        bind(ControlId::money_lbl, nullptr,
              [money](const Control& now, const Control* before) { sync::label(money, now, before); });
 
-        auto* face = named(new PictureBox(central_), "Picture7");
+        auto* face = named(new PictureBox(central_), ControlId::Picture7);
         face->setGeometry(336, 8, 105, 113);
         face->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-        bind("Picture7", nullptr, [this, face](const Control& now, const Control* before) {
+        bind(ControlId::Picture7, nullptr, [this, face](const Control& now, const Control* before) {
             sync::picture(face, pictures(), now, before);
         });
 
         // The heart bar: its number on top, a line, and the hearts below.
-        auto* bar = named(new QFrame(central_), "Picture1");
+        auto* bar = named(new QFrame(central_), ControlId::Picture1);
         bar->setGeometry(452, 8, 23, 377);
         bar->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
         bar->setBackgroundRole(QPalette::Base);
         bar->setAutoFillBackground(true);
-        bind("Picture1", nullptr,
+        bind(ControlId::Picture1, nullptr,
              [bar](const Control& now, const Control* before) { sync::plain(bar, now, before); });
 
-        auto* rate = named(new QLabel(bar), "heart_rate");
+        auto* rate = named(new QLabel(bar), ControlId::heart_rate);
         rate->setGeometry(1, 2, 21, 13);
         rate->setTextFormat(Qt::PlainText);
         rate->setAlignment(Qt::AlignCenter);
@@ -181,7 +182,7 @@ private:
         small.setPointSizeF(6.5);
         small.setBold(true);
         rate->setFont(small);
-        bind("heart_rate", nullptr,
+        bind(ControlId::heart_rate, nullptr,
              [rate](const Control& now, const Control* before) { sync::label(rate, now, before); });
 
         auto* line = named(new QFrame(bar), "Line1");
@@ -189,15 +190,15 @@ private:
         line->setFrameShape(QFrame::HLine);
         line->setFrameShadow(QFrame::Plain);
 
-        auto* hearts = named(new HeartGauge(bar), "heart");
+        auto* hearts = named(new HeartGauge(bar), ControlId::heart);
         hearts->move(3, 377 - 2 - HeartGauge::kSize * HeartGauge::kHearts);
-        bind("heart", nullptr, [this, hearts](const Control& now, const Control* before) {
+        bind(ControlId::heart, nullptr, [this, hearts](const Control& now, const Control* before) {
             sync::hearts(hearts, pictures(), now, before);
         });
     }
 
     void build_actions() {
-        auto* talk = named(new DialogueBox(central_), "Talk");
+        auto* talk = named(new DialogueBox(central_), ControlId::Talk);
         talk->setGeometry(104, 128, 337, 49);
         QFont bold = talk->font();
         bold.setBold(true);
@@ -207,70 +208,70 @@ private:
         talk->setFocusPolicy(Qt::StrongFocus);
         talk->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         talk->setTabChangesFocus(true);
-        bind("Talk", talk,
+        bind(ControlId::Talk, talk,
              [talk](const Control& now, const Control* before) { sync::text_view(talk, now, before); });
 
-        auto* frame1 = named(new TitledFrame(central_), "Frame1");
+        auto* frame1 = named(new TitledFrame(central_), ControlId::Frame1);
         frame1->setGeometry(104, 176, 337, 209);
-        bind("Frame1", nullptr,
+        bind(ControlId::Frame1, nullptr,
              [frame1](const Control& now, const Control* before) { sync::frame(frame1, now, before); });
 
-        auto* list = named(new ListBox(frame1), "Do_List");
+        auto* list = named(new ListBox(frame1), ControlId::Do_List);
         list->setGeometry(8, 16, 321, 160);
-        bind("Do_List", list,
+        bind(ControlId::Do_List, list,
              [list](const Control& now, const Control* before) { sync::list(list, now, before); });
-        forward_pick(list, "Do_List");
+        forward_pick(list, ControlId::Do_List);
 
-        auto* ok = named(new QPushButton(frame1), "cmd_ok");
+        auto* ok = named(new QPushButton(frame1), ControlId::cmd_ok);
         ok->setGeometry(256, 184, 73, 17);
         ok->setAutoDefault(true);
-        bind("cmd_ok", ok,
+        bind(ControlId::cmd_ok, ok,
              [ok](const Control& now, const Control* before) { sync::button(ok, now, before); });
-        forward_click(ok, "cmd_ok");
+        forward_click(ok, ControlId::cmd_ok);
         QWidget::setTabOrder(list, ok);
         QWidget::setTabOrder(ok, talk);
     }
 
-    void bind_action(QAction* action, const char* name) {
-        action->setObjectName(QLatin1String(name));
+    void bind_action(QAction* action, ControlId name) {
+        action->setObjectName(object_name(name));
         bind(name, nullptr, [action](const Control& now, const Control* before) {
             sync::action(action, now, before);
         });
         forward_click(action, name);
     }
 
-    QMenu* bind_menu(const char* name) {
+    QMenu* bind_menu(ControlId name) {
         QMenu* menu = window_->menuBar()->addMenu(QString());
-        menu->setObjectName(QLatin1String(name));
+        menu->setObjectName(object_name(name));
         QAction* title = menu->menuAction();
-        title->setObjectName(QLatin1String(name));
+        title->setObjectName(object_name(name));
         bind(name, nullptr, [title](const Control& now, const Control* before) {
             sync::action(title, now, before);
         });
         // Opening a menu is the click on its title; the game lets it open.
         QObject::connect(menu, &QMenu::aboutToShow, menu,
-                         [m = &manager(), control = std::string(name)] {
+                         [m = &manager(), control = name] {
                              m->click(WindowId::Form1, control);
                          });
         return menu;
     }
 
     void build_menus() {
-        QMenu* file = bind_menu("ngame");
-        bind_action(file->addAction(QString()), "newgame");
-        bind_action(file->addAction(QString()), "rstart");
+        QMenu* file = bind_menu(ControlId::ngame);
+        bind_action(file->addAction(QString()), ControlId::newgame);
+        bind_action(file->addAction(QString()), ControlId::rstart);
         file->addSeparator();
-        bind_action(file->addAction(QString()), "exit");
+        bind_action(file->addAction(QString()), ControlId::exit);
 
-        bind_action(window_->menuBar()->addAction(QString()), "hscores");
+        bind_action(window_->menuBar()->addAction(QString()), ControlId::hscores);
 
-        QMenu* sounds = bind_menu("snds");
-        bind_action(sounds->addAction(QString()), "sndenable");
+        QMenu* sounds = bind_menu(ControlId::snds);
+        bind_action(sounds->addAction(QString()), ControlId::sndenable);
 
-        QMenu* help = bind_menu("help");
-        bind_action(help->addAction(QString()), "onlinehelp");
+        QMenu* help = bind_menu(ControlId::help);
+        bind_action(help->addAction(QString()), ControlId::onlinehelp);
         help->addSeparator();
-        bind_action(help->addAction(QString()), "about");
+        bind_action(help->addAction(QString()), ControlId::about);
     }
 
     GameMainWindow* window_ = nullptr;

@@ -25,9 +25,9 @@ public:
         ok->setIcon(QIcon());
         box_->setDefaultButton(ok);
         box_->setEscapeButton(ok);
-        bind("OK", ok, [ok](const Control& now, const Control* before) { sync::button(ok, now, before); });
+        bind(ControlId::OK, ok, [ok](const Control& now, const Control* before) { sync::button(ok, now, before); });
         QObject::connect(box_, &QDialog::finished, box_,
-                         [m = &manager] { m->click(WindowId::MsgBox, "OK"); });
+                         [m = &manager] { m->click(WindowId::MsgBox, ControlId::OK); });
     }
 
 protected:

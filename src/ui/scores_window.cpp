@@ -68,7 +68,7 @@ public:
         }
         grid->show_fixed_row();
         fit_columns(grid);
-        bind("Score_list", grid, [grid](const Control& now, const Control* before) {
+        bind(ControlId::Score_list, grid, [grid](const Control& now, const Control* before) {
             sync::grid(grid, now, before);
             grid->show_fixed_row();
             fit_columns(grid);
@@ -78,8 +78,8 @@ public:
             }
         });
 
-        dialog_button(dialog, "Command2", QRect(8, 360, 89, 25), false);
-        dialog_button(dialog, "Command1", QRect(424, 357, 65, 25), true);
+        dialog_button(dialog, ControlId::Command2, QRect(8, 360, 89, 25), false);
+        dialog_button(dialog, ControlId::Command1, QRect(424, 357, 65, 25), true);
     }
 };
 

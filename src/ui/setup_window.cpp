@@ -24,41 +24,41 @@ public:
         auto* banner = new PictureBox(dialog);
         banner->setObjectName(QStringLiteral("Picture1"));
         banner->setGeometry(8, 8, 275, 80);
-        bind("Picture1", nullptr, [this, banner](const Control& now, const Control* before) {
+        bind(ControlId::Picture1, nullptr, [this, banner](const Control& now, const Control* before) {
             sync::picture(banner, pictures(), now, before);
         });
 
-        auto* name_frame = frame(dialog, "Frame1", QRect(8, 96, 275, 54));
+        auto* name_frame = frame(dialog, ControlId::Frame1, QRect(8, 96, 275, 54));
         auto* name = new QLineEdit(name_frame);
         name->setObjectName(QStringLiteral("name_txt"));
         name->setGeometry(10, 22, 255, 22);
-        bind("name_txt", name,
+        bind(ControlId::name_txt, name,
              [name](const Control& now, const Control* before) { sync::line_edit(name, now, before); });
-        forward_edit(name, "name_txt");
+        forward_edit(name, ControlId::name_txt);
 
-        auto* ratings = frame(dialog, "Frame2", QRect(8, 158, 275, 176));
-        rating(ratings, "Label1", "looks_sld", 22);
-        rating(ratings, "Label2", "smart_sld", 66);
-        rating(ratings, "Label3", "luck_sld", 110);
-        label(ratings, "points", QRect(12, 154, 251, 16));
+        auto* ratings = frame(dialog, ControlId::Frame2, QRect(8, 158, 275, 176));
+        rating(ratings, ControlId::Label1, ControlId::looks_sld, 22);
+        rating(ratings, ControlId::Label2, ControlId::smart_sld, 66);
+        rating(ratings, ControlId::Label3, ControlId::luck_sld, 110);
+        label(ratings, ControlId::points, QRect(12, 154, 251, 16));
 
-        auto* ok = button(dialog, "Command1", QRect(122, 342, 75, 25));
+        auto* ok = button(dialog, ControlId::Command1, QRect(122, 342, 75, 25));
         ok->setDefault(true);
-        button(dialog, "Command2", QRect(208, 342, 75, 25));
+        button(dialog, ControlId::Command2, QRect(208, 342, 75, 25));
     }
 
 private:
-    TitledFrame* frame(QWidget* parent, const char* name, const QRect& place) {
+    TitledFrame* frame(QWidget* parent, ControlId name, const QRect& place) {
         auto* f = new TitledFrame(parent);
-        f->setObjectName(QLatin1String(name));
+        f->setObjectName(object_name(name));
         f->setGeometry(place);
         bind(name, nullptr, [f](const Control& now, const Control* before) { sync::frame(f, now, before); });
         return f;
     }
 
-    void label(QWidget* parent, const char* name, const QRect& place) {
+    void label(QWidget* parent, ControlId name, const QRect& place) {
         auto* l = new QLabel(parent);
-        l->setObjectName(QLatin1String(name));
+        l->setObjectName(object_name(name));
         l->setGeometry(place);
         l->setTextFormat(Qt::PlainText);
         bind(name, nullptr, [l](const Control& now, const Control* before) { sync::label(l, now, before); });
@@ -66,10 +66,10 @@ private:
 
     // A caption over its slider, `top` pixels into the frame, and beside the
     // slider the number it stands at: the rating the player is choosing.
-    void rating(QWidget* parent, const char* caption, const char* name, int top) {
+    void rating(QWidget* parent, ControlId caption, ControlId name, int top) {
         label(parent, caption, QRect(12, top, 251, 16));
         auto* s = new QSlider(Qt::Horizontal, parent);
-        s->setObjectName(QLatin1String(name));
+        s->setObjectName(object_name(name));
         s->setGeometry(10, top + 16, 219, 24);
         s->setRange(0, 100);
         s->setSingleStep(1);
@@ -77,7 +77,7 @@ private:
         s->setTickPosition(QSlider::TicksBelow);
         s->setTickInterval(10);
         auto* number = new QLabel(parent);
-        number->setObjectName(QString::fromLatin1(name) + QStringLiteral("_value"));
+        number->setObjectName(object_name(name) + QStringLiteral("_value"));
         number->setGeometry(231, top + 16, 34, 20);
         number->setTextFormat(Qt::PlainText);
         number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -94,9 +94,9 @@ private:
         forward_slide(s, name);
     }
 
-    QPushButton* button(QWidget* parent, const char* name, const QRect& place) {
+    QPushButton* button(QWidget* parent, ControlId name, const QRect& place) {
         auto* b = new QPushButton(parent);
-        b->setObjectName(QLatin1String(name));
+        b->setObjectName(object_name(name));
         b->setGeometry(place);
         b->setAutoDefault(true);
         bind(name, b, [b](const Control& now, const Control* before) { sync::button(b, now, before); });

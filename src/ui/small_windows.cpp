@@ -84,10 +84,10 @@ public:
     }
 
 private:
-    QLabel* label(QWidget* parent, const char* name, const QRect& place,
+    QLabel* label(QWidget* parent, ControlId name, const QRect& place,
                   Qt::Alignment align = Qt::AlignCenter) {
         auto* l = new QLabel(parent);
-        l->setObjectName(QLatin1String(name));
+        l->setObjectName(object_name(name));
         l->setGeometry(place);
         l->setTextFormat(Qt::PlainText);
         l->setAlignment(align);
@@ -96,13 +96,13 @@ private:
         return l;
     }
 
-    QPushButton* button(const char* name, const QRect& place, bool is_default) {
+    QPushButton* button(ControlId name, const QRect& place, bool is_default) {
         return dialog_button(dialog_, name, place, is_default);
     }
 
-    PictureBox* picture(QWidget* parent, const char* name, const QRect& place, bool framed) {
+    PictureBox* picture(QWidget* parent, ControlId name, const QRect& place, bool framed) {
         auto* p = new PictureBox(parent);
-        p->setObjectName(QLatin1String(name));
+        p->setObjectName(object_name(name));
         p->setGeometry(place);
         if (framed) {
             p->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
@@ -133,53 +133,53 @@ private:
     }
 
     void build_win() {
-        emphasise(label(dialog_, "Label2", QRect(16, 12, 316, 44)), 13, QColor(192, 0, 64));
-        emphasise(label(dialog_, "Label1", QRect(16, 60, 316, 48)), 9.5);
-        const char* results[] = {"score", "days", "money"};
+        emphasise(label(dialog_, ControlId::Label2, QRect(16, 12, 316, 44)), 13, QColor(192, 0, 64));
+        emphasise(label(dialog_, ControlId::Label1, QRect(16, 60, 316, 48)), 9.5);
+        const ControlId results[] = {ControlId::score, ControlId::days, ControlId::money};
         int top = 120;
-        for (const char* name : results) {
+        for (const ControlId name : results) {
             auto* box = new QFrame(dialog_);
             box->setGeometry(44, top, 260, 40);
             box->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
             emphasise(label(box, name, QRect(8, 6, 244, 28)), 11);
             top += 48;
         }
-        button("Command1", QRect(136, 288, 75, 25), true);
+        button(ControlId::Command1, QRect(136, 288, 75, 25), true);
     }
 
     void build_event(const QRect& picture_place, const QRect& text_place, const QRect& ok_place) {
-        picture(dialog_, "Picture1", picture_place, true);
-        label(dialog_, "Label1", text_place);
-        button("Command1", ok_place, true);
+        picture(dialog_, ControlId::Picture1, picture_place, true);
+        label(dialog_, ControlId::Label1, text_place);
+        button(ControlId::Command1, ok_place, true);
     }
 
     void build_message(const QRect& text_place, const QRect& ok_place, bool bold) {
-        QLabel* text = label(dialog_, "Label1", text_place);
+        QLabel* text = label(dialog_, ControlId::Label1, text_place);
         if (bold) {
             emphasise(text, 12);
         }
-        button("Command1", ok_place, true);
+        button(ControlId::Command1, ok_place, true);
     }
 
     void build_game_over() {
         auto* box = new QFrame(dialog_);
         box->setGeometry(8, 4, 206, 79);
         box->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-        picture(box, "Picture1", QRect(2, 2, 202, 75), false);
-        button("Command2", QRect(224, 14, 80, 25), false);
-        button("Command1", QRect(224, 48, 80, 25), true);
+        picture(box, ControlId::Picture1, QRect(2, 2, 202, 75), false);
+        button(ControlId::Command2, QRect(224, 14, 80, 25), false);
+        button(ControlId::Command1, QRect(224, 48, 80, 25), true);
     }
 
     void build_about() {
-        picture(dialog_, "Picture1", QRect(5, 4, 275, 80), false);
+        picture(dialog_, ControlId::Picture1, QRect(5, 4, 275, 80), false);
         // The logo on white, with the notices and the address below it.
-        PictureBox* logo = picture(dialog_, "Picture2", QRect(0, 88, 286, 244), false);
+        PictureBox* logo = picture(dialog_, ControlId::Picture2, QRect(0, 88, 286, 244), false);
         logo->setBackgroundRole(QPalette::Base);
         logo->setAutoFillBackground(true);
         logo->setContentsMargins(8, 6, 8, 86);
         const QColor blue(0, 0, 192);
-        for (QLabel* notice : {label(logo, "Label2", QRect(6, 160, 274, 32)),
-                               label(logo, "Label1", QRect(6, 192, 274, 18))}) {
+        for (QLabel* notice : {label(logo, ControlId::Label2, QRect(6, 160, 274, 32)),
+                               label(logo, ControlId::Label1, QRect(6, 192, 274, 18))}) {
             QFont f = notice->font();
             f.setPointSizeF(8);
             notice->setFont(f);
@@ -192,12 +192,12 @@ private:
         address->setTextFormat(Qt::PlainText);
         address->setAlignment(Qt::AlignCenter);
         paint_text(address, blue);
-        bind("Label3", address, [address](const Control& now, const Control* before) {
+        bind(ControlId::Label3, address, [address](const Control& now, const Control* before) {
             sync::label(address, now, before);
         });
-        forward_click(address, "Label3");
+        forward_click(address, ControlId::Label3);
 
-        button("Command1", QRect(112, 336, 49, 17), true);
+        button(ControlId::Command1, QRect(112, 336, 49, 17), true);
     }
 
     GameDialog* dialog_ = nullptr;

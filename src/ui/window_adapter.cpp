@@ -51,20 +51,25 @@ void WindowAdapter::retire() {
     root->deleteLater();
 }
 
-WindowAdapter::Binding* WindowAdapter::find(std::string_view control) {
+QString object_name(ControlId control) {
+    const std::string_view name = control_name(control);
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+WindowAdapter::Binding* WindowAdapter::find(ControlId control) {
     for (Binding& b : bindings_) {
-        if (b.name == control) {
+        if (b.control == control) {
             return &b;
         }
     }
     return nullptr;
 }
 
-void WindowAdapter::bind(std::string_view control, QWidget* focus, Apply apply) {
-    bindings_.push_back(Binding{std::string(control), focus, std::move(apply), std::nullopt, false});
+void WindowAdapter::bind(ControlId control, QWidget* focus, Apply apply) {
+    bindings_.push_back(Binding{control, focus, std::move(apply), std::nullopt, false});
 }
 
-void WindowAdapter::touch(std::string_view control) {
+void WindowAdapter::touch(ControlId control) {
     if (Binding* b = find(control)) {
         b->touched = true;
     }
@@ -81,7 +86,7 @@ bool WindowAdapter::sync(const Window& model) {
     }
     sync_window(model);
     for (const NamedControl& nc : model.controls()) {
-        Binding* b = find(nc.name);
+        Binding* b = find(nc.id);
         if (b == nullptr || (b->last && !b->touched && *b->last == *nc.control)) {
             continue;
         }
@@ -104,9 +109,9 @@ bool WindowAdapter::sync(const Window& model) {
     visible_ = model.visible;
     // A window loaded afresh counts its focus requests from 0 again, so a
     // window coming up also takes the focus where the game last asked for it.
-    if (model.focus_serial != focus_serial_ || (showing && !model.focus_control.empty())) {
+    if (model.focus_serial != focus_serial_ || (showing && model.focus_control)) {
         focus_serial_ = model.focus_serial;
-        Binding* b = find(model.focus_control);
+        Binding* b = model.focus_control ? find(*model.focus_control) : nullptr;
         if (b != nullptr && b->focus != nullptr) {
             b->focus->setFocus(Qt::OtherFocusReason);
             front = true;
@@ -146,65 +151,64 @@ void WindowAdapter::sync_window(const Window&) {}
 // The handlers hold the manager and the window's id, never the adapter: the
 // input may well end with this window gone.
 
-void WindowAdapter::forward_click(QAbstractButton* button, std::string control) {
+void WindowAdapter::forward_click(QAbstractButton* button, ControlId control) {
     QObject::connect(button, &QAbstractButton::clicked, button,
-                     [m = &manager_, id = id_, name = std::move(control)] { m->click(id, name); });
+                     [m = &manager_, id = id_, control] { m->click(id, control); });
 }
 
-void WindowAdapter::forward_click(QAction* action, std::string control) {
+void WindowAdapter::forward_click(QAction* action, ControlId control) {
     QObject::connect(action, &QAction::triggered, action,
-                     [m = &manager_, id = id_, name = std::move(control)] { m->click(id, name); });
+                     [m = &manager_, id = id_, control] { m->click(id, control); });
 }
 
-void WindowAdapter::forward_click(LinkLabel* label, std::string control) {
+void WindowAdapter::forward_click(LinkLabel* label, ControlId control) {
     QObject::connect(label, &LinkLabel::clicked, label,
-                     [m = &manager_, id = id_, name = std::move(control)] { m->click(id, name); });
+                     [m = &manager_, id = id_, control] { m->click(id, control); });
 }
 
-void WindowAdapter::forward_pick(ListBox* list, std::string control) {
+void WindowAdapter::forward_pick(ListBox* list, ControlId control) {
     QObject::connect(
         list, &ListBox::row_picked, list,
-        [m = &manager_, id = id_, name = std::move(control)](int row) { m->select(id, name, row); });
+        [m = &manager_, id = id_, control](int row) { m->select(id, control, row); });
 }
 
-void WindowAdapter::forward_edit(QLineEdit* edit, std::string control) {
+void WindowAdapter::forward_edit(QLineEdit* edit, ControlId control) {
     QObject::connect(edit, &QLineEdit::textEdited, edit,
-                     [m = &manager_, id = id_, name = std::move(control)](const QString& text) {
-                         m->type(id, name, text);
+                     [m = &manager_, id = id_, control](const QString& text) {
+                         m->type(id, control, text);
                      });
 }
 
-void WindowAdapter::forward_slide(QSlider* slider, std::string control) {
+void WindowAdapter::forward_slide(QSlider* slider, ControlId control) {
     // A key, a click on the groove or the wheel: the new position is already
     // in sliderPosition() while the action is reported.
     QObject::connect(slider, &QAbstractSlider::actionTriggered, slider,
-                     [m = &manager_, id = id_, name = control, slider](int action) {
+                     [m = &manager_, id = id_, control, slider](int action) {
                          if (action != QAbstractSlider::SliderNoAction) {
-                             m->slide(id, name, slider->sliderPosition());
+                             m->slide(id, control, slider->sliderPosition());
                          }
                      });
     // A drag of the handle.
     QObject::connect(
         slider, &QAbstractSlider::sliderMoved, slider,
-        [m = &manager_, id = id_, name = std::move(control)](int value) { m->slide(id, name, value); });
+        [m = &manager_, id = id_, control](int value) { m->slide(id, control, value); });
 }
 
 std::function<void()> WindowAdapter::close_request() const {
     return [m = &manager_, id = id_] { m->close(id); };
 }
 
-QPushButton* WindowAdapter::dialog_button(QWidget* parent, const char* name, const QRect& place,
+QPushButton* WindowAdapter::dialog_button(QWidget* parent, ControlId control, const QRect& place,
                                           bool is_default) {
-    auto* b = new QPushButton(parent);
-    b->setObjectName(QLatin1String(name));
+    auto* b = named(new QPushButton(parent), control);
     b->setGeometry(place);
     b->setAutoDefault(true);
     b->setDefault(is_default);
     if (is_default) {
         b->setFocus(); // the keyboard starts on OK
     }
-    bind(name, b, [b](const Control& now, const Control* before) { sync::button(b, now, before); });
-    forward_click(b, name);
+    bind(control, b, [b](const Control& now, const Control* before) { sync::button(b, now, before); });
+    forward_click(b, control);
     return b;
 }
 

@@ -48,7 +48,7 @@ public:
     // The player changed the widget of `control` himself: the next sync sets
     // it from the model even when the model did not change, so that input the
     // game refused does not stay on screen.
-    void touch(std::string_view control);
+    void touch(ControlId control);
 
     // Whether the player can use the window, as the model last said.
     bool takes_input() const { return visible_ && enabled_; }
@@ -68,19 +68,19 @@ protected:
 
     // Registers how one control of the model is shown; `focus` is the widget
     // that takes the keyboard focus when the game asks for that control.
-    void bind(std::string_view control, QWidget* focus, Apply apply);
+    void bind(ControlId control, QWidget* focus, Apply apply);
 
     // The player's input on a widget, forwarded to the game.
-    void forward_click(QAbstractButton* button, std::string control);
-    void forward_click(QAction* action, std::string control);
-    void forward_click(LinkLabel* label, std::string control);
-    void forward_pick(ListBox* list, std::string control);
-    void forward_edit(QLineEdit* edit, std::string control);
-    void forward_slide(QSlider* slider, std::string control);
+    void forward_click(QAbstractButton* button, ControlId control);
+    void forward_click(QAction* action, ControlId control);
+    void forward_click(LinkLabel* label, ControlId control);
+    void forward_pick(ListBox* list, ControlId control);
+    void forward_edit(QLineEdit* edit, ControlId control);
+    void forward_slide(QSlider* slider, ControlId control);
     std::function<void()> close_request() const;
     // A push button of a dialog, bound to its control and forwarding its
     // clicks; the default button takes the keyboard first.
-    QPushButton* dialog_button(QWidget* parent, const char* name, const QRect& place,
+    QPushButton* dialog_button(QWidget* parent, ControlId control, const QRect& place,
                                bool is_default);
 
     // Window-level steps a window may do its own way.
@@ -92,13 +92,13 @@ protected:
 
 private:
     struct Binding {
-        std::string name;
+        ControlId control;
         QWidget* focus = nullptr;
         Apply apply;
         std::optional<Control> last;
         bool touched = false;
     };
-    Binding* find(std::string_view control);
+    Binding* find(ControlId control);
 
     WindowManager& manager_;
     WindowId id_;
@@ -111,6 +111,15 @@ private:
     bool enabled_ = true;
     int focus_serial_ = 0;
 };
+
+// The object name of a control's widget: the control's own name.
+QString object_name(ControlId control);
+
+// Names a widget after its control and returns it.
+template <class W> W* named(W* widget, ControlId control) {
+    widget->setObjectName(object_name(control));
+    return widget;
+}
 
 // Centres a top-level window on the screen it is on.
 void centre_on_screen(QWidget* window);

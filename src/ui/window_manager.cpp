@@ -48,47 +48,45 @@ QWidget* WindowManager::window_widget(WindowId window) const {
     return adapter ? adapter->widget() : nullptr;
 }
 
-template <class Input>
-InputResult WindowManager::feed(WindowId window, std::string_view control, Input input) {
-    if (!control.empty()) {
+template <class Step>
+InputResult WindowManager::feed(WindowId window, std::optional<ControlId> control, Step step) {
+    if (control) {
         if (const auto& adapter = adapters_[slot(window)]) {
-            adapter->touch(control);
+            adapter->touch(*control);
         }
     }
     if (busy_) {
         return InputResult::ignored("the game is still busy with the last input");
     }
     busy_ = true;
-    const InputResult result = input();
+    const InputResult result = step();
     busy_ = false;
     refresh();
     return result;
 }
 
 InputResult WindowManager::start() {
-    return feed(WindowId::Form2, {}, [this] { return game_.start(); });
+    return feed(WindowId::Form2, std::nullopt, [this] { return game_.start(); });
 }
 
-InputResult WindowManager::click(WindowId window, std::string_view control) {
+InputResult WindowManager::click(WindowId window, ControlId control) {
+    return feed(window, control, [this, window, control] { return game_.click(window, control); });
+}
+
+InputResult WindowManager::select(WindowId window, ControlId control, int row) {
     return feed(window, control,
-                [this, window, control] { return game_.click(window_name(window), control); });
+                [this, window, control, row] { return game_.select(window, control, row); });
 }
 
-InputResult WindowManager::select(WindowId window, std::string_view control, int row) {
-    return feed(window, control, [this, window, control, row] {
-        return game_.select(window_name(window), control, row);
-    });
-}
-
-InputResult WindowManager::type(WindowId window, std::string_view control, const QString& text) {
+InputResult WindowManager::type(WindowId window, ControlId control, const QString& text) {
     const QByteArray utf8 = text.toUtf8();
     return feed(window, control, [this, window, control, &utf8] {
-        return game_.type(window_name(window), control,
+        return game_.type(window, control,
                           std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
     });
 }
 
-InputResult WindowManager::slide(WindowId window, std::string_view control, int value) {
+InputResult WindowManager::slide(WindowId window, ControlId control, int value) {
     // A drag reports its position twice (as a move and as an action); only
     // a change of position is a movement of the slider.
     if (const Window* w = game_.window(window)) {
@@ -99,13 +97,12 @@ InputResult WindowManager::slide(WindowId window, std::string_view control, int 
             return InputResult::ignored("the slider is already there");
         }
     }
-    return feed(window, control, [this, window, control, value] {
-        return game_.slide(window_name(window), control, value);
-    });
+    return feed(window, control,
+                [this, window, control, value] { return game_.slide(window, control, value); });
 }
 
 InputResult WindowManager::close(WindowId window) {
-    return feed(window, {}, [this, window] { return game_.close(window_name(window)); });
+    return feed(window, std::nullopt, [this, window] { return game_.close(window); });
 }
 
 InputResult WindowManager::resize(WindowId window) {
@@ -115,7 +112,7 @@ InputResult WindowManager::resize(WindowId window) {
         resize_pending_ = resize_pending_ || window == WindowId::Form1;
         return InputResult::ignored("kept for later");
     }
-    return feed(window, {}, [this, window] { return game_.resize(window_name(window)); });
+    return feed(window, std::nullopt, [this, window] { return game_.resize(window); });
 }
 
 void WindowManager::refresh() {
@@ -126,7 +123,7 @@ void WindowManager::refresh() {
     while (resize_pending_ && game_.running()) {
         resize_pending_ = false;
         busy_ = true;
-        game_.resize(window_name(WindowId::Form1));
+        game_.resize(WindowId::Form1);
         busy_ = false;
         sync_all();
     }

@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -34,10 +35,10 @@ public:
     // The player's input, from the widgets. While the game is still handling
     // an input (a sound played to its end runs a local event loop) further
     // input is refused; a resize report is kept and handled afterwards.
-    InputResult click(WindowId window, std::string_view control);
-    InputResult select(WindowId window, std::string_view control, int row);
-    InputResult type(WindowId window, std::string_view control, const QString& text);
-    InputResult slide(WindowId window, std::string_view control, int value);
+    InputResult click(WindowId window, ControlId control);
+    InputResult select(WindowId window, ControlId control, int row);
+    InputResult type(WindowId window, ControlId control, const QString& text);
+    InputResult slide(WindowId window, ControlId control, int value);
     InputResult close(WindowId window);
     InputResult resize(WindowId window);
 
@@ -56,7 +57,7 @@ Q_SIGNALS:
     void program_ended();
 
 private:
-    template <class Input> InputResult feed(WindowId window, std::string_view control, Input input);
+    template <class Step> InputResult feed(WindowId window, std::optional<ControlId> control, Step step);
     void sync_all();
     void retire(WindowId window);
     bool on_screen(WindowId window) const;

@@ -186,7 +186,7 @@ TEST(Flow, StartNewGame) {
     EXPECT_TRUE(f.visible);
     EXPECT_EQ(f.name_txt.text, "Carl");
     EXPECT_EQ(f.looks_sld.value, 50);
-    EXPECT_EQ(f.focus_control, "name_txt");
+    EXPECT_EQ(f.focus_control, ControlId::name_txt);
     EXPECT_EQ(h.s().cash, 0); // the main window's part of the state is gone
     h.run("rng 0.95 0.95 0 0 0 0 0\nclick Form2.Command1");
     EXPECT_EQ(h.s().face, 11);

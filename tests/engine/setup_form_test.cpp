@@ -180,7 +180,7 @@ TEST(SetupForm, EmptyNameIsRefused) {
     h.run("click MsgBox.OK");
     EXPECT_FALSE(h.open(WindowId::MsgBox));
     EXPECT_EQ(h.game().form2()->focus_serial, focus + 1);
-    EXPECT_EQ(h.game().form2()->focus_control, "name_txt");
+    EXPECT_EQ(h.game().form2()->focus_control, ControlId::name_txt);
     EXPECT_TRUE(h.game().running());
 }
 

@@ -249,7 +249,7 @@ QStringList Harness::differences() const {
             ck.same("warning icon", box->icon() == QMessageBox::Warning, m.warning);
         }
         for (const NamedControl& nc : model.controls()) {
-            check_control(ck, root, nc.name, *nc.control, enabled);
+            check_control(ck, root, nc.name(), *nc.control, enabled);
         }
     }
     // No window of the game on screen that the model does not have.
