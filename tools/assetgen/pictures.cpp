@@ -26,8 +26,8 @@ QPainterPath cubic(QPointF a, QPointF c1, QPointF c2, QPointF b) {
 }
 
 // A glossy red heart: gradient body, darker rim, a highlight on the left lobe.
-void glossyHeart(QPainter& p, QPointF c, double size, const QColor& base, bool rim = true) {
-    const QPainterPath heart = heartPath(c, size);
+void glossy_heart(QPainter& p, QPointF c, double size, const QColor& base, bool rim = true) {
+    const QPainterPath heart = heart_path(c, size);
     QRadialGradient g(c + QPointF(-size * 0.18, -size * 0.22), size * 0.75);
     g.setColorAt(0, base.lighter(135));
     g.setColorAt(0.55, base);
@@ -45,15 +45,15 @@ void glossyHeart(QPainter& p, QPointF c, double size, const QColor& base, bool r
 
 // ---------------------------------------------------------------- heart
 
-void drawHeart(QPainter& p) {
+void draw_heart(QPainter& p) {
     smooth(p);
     p.fillRect(QRectF(0, 0, 17, 17), Qt::white);
-    glossyHeart(p, QPointF(8.5, 8.9), 15.6, QColor(222, 20, 40));
+    glossy_heart(p, QPointF(8.5, 8.9), 15.6, QColor(222, 20, 40));
 }
 
 // ---------------------------------------------------------------- banner
 
-void drawBanner(QPainter& p) {
+void draw_banner(QPainter& p) {
     smooth(p);
     const QRectF all(0, 0, 275, 80);
     QLinearGradient bg(0, 0, 0, 80);
@@ -66,7 +66,8 @@ void drawBanner(QPainter& p) {
     p.setBrush(QColor(255, 255, 255, 22));
     for (int row = 0; row < 4; ++row) {
         for (int col = 0; col < 14; ++col) {
-            p.drawPath(heartPath(QPointF(col * 21.0 + (row % 2 ? 10.0 : 0.0), row * 22.0 + 6), 11));
+            p.drawPath(
+                heart_path(QPointF(col * 21.0 + (row % 2 ? 10.0 : 0.0), row * 22.0 + 6), 11));
         }
     }
     // A gold rule near the edges.
@@ -74,9 +75,9 @@ void drawBanner(QPainter& p) {
     p.setPen(QPen(QColor(255, 214, 120, 200), 1.2));
     p.drawRoundedRect(all.adjusted(3, 3, -3, -3), 6, 6);
 
-    QFont display = pixelFont({"Z003", "URW Chancery L", "DejaVu Serif", "Nimbus Roman"}, 56,
-                              QFont::Bold, true);
-    QPainterPath title = textPath("Swoonery", display, QPointF(137.5, 33));
+    QFont display = pixel_font({"Z003", "URW Chancery L", "DejaVu Serif", "Nimbus Roman"}, 56,
+                               QFont::Bold, true);
+    QPainterPath title = text_path("Swoonery", display, QPointF(137.5, 33));
     const QRectF box = title.boundingRect();
     if (box.width() > 240) {
         // Squeeze a wide fallback font to fit.
@@ -98,13 +99,13 @@ void drawBanner(QPainter& p) {
     p.drawPath(title);
 
     const QPainterPath tag =
-        textPath("The dating game", serifFont(15, QFont::Normal, true), QPointF(137.5, 67));
+        text_path("The dating game", serif_font(15, QFont::Normal, true), QPointF(137.5, 67));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 240, 240));
     p.drawPath(tag);
     const QRectF tb = tag.boundingRect();
-    glossyHeart(p, QPointF(tb.left() - 11, 67), 10, QColor(255, 120, 150), false);
-    glossyHeart(p, QPointF(tb.right() + 11, 67), 10, QColor(255, 120, 150), false);
+    glossy_heart(p, QPointF(tb.left() - 11, 67), 10, QColor(255, 120, 150), false);
+    glossy_heart(p, QPointF(tb.right() + 11, 67), 10, QColor(255, 120, 150), false);
     p.setPen(QPen(QColor(255, 220, 160, 160), 0.8));
     p.drawLine(QPointF(14, 67), QPointF(tb.left() - 19, 67));
     p.drawLine(QPointF(tb.right() + 19, 67), QPointF(261, 67));
@@ -113,7 +114,7 @@ void drawBanner(QPainter& p) {
     p.setBrush(QColor(255, 250, 220));
     for (const QPointF& s :
          {QPointF(24, 18), QPointF(252, 14), QPointF(242, 48), QPointF(34, 50)}) {
-        p.drawPath(starPath(s, 4.0, 1.0));
+        p.drawPath(star_path(s, 4.0, 1.0));
     }
 }
 
@@ -138,8 +139,8 @@ void fur(QPainter& p, const QPainterPath& shape, QPointF from, int count, double
         dir = len > 0 ? dir / len : QPointF(0, 1);
         dir = QPointF(dir.x() * 0.7, dir.y() * 0.7 + 0.5);
         const double l = length * rng.range(0.6, 1.2);
-        const QColor c = mixColour(dark, light, rng.uniform());
-        p.setPen(QPen(withAlpha(c, 200), rng.range(0.5, 1.0), Qt::SolidLine, Qt::RoundCap));
+        const QColor c = mix_colour(dark, light, rng.uniform());
+        p.setPen(QPen(with_alpha(c, 200), rng.range(0.5, 1.0), Qt::SolidLine, Qt::RoundCap));
         const QPointF end = pt + dir * l + QPointF(rng.range(-1, 1), 0);
         p.drawPath(cubic(pt, pt + dir * (l * 0.5), end - QPointF(dir.y(), -dir.x()) * 0.8, end));
     }
@@ -167,7 +168,7 @@ QPainterPath fluffy(const QPainterPath& shape, QPointF centre, double tuft, std:
     return out.united(shape);
 }
 
-void drawCat(QPainter& p) {
+void draw_cat(QPainter& p) {
     smooth(p);
     QLinearGradient bg(0, 0, 0, 75);
     bg.setColorAt(0, QColor(236, 244, 252));
@@ -184,11 +185,11 @@ void drawCat(QPainter& p) {
     const QColor light(206, 208, 214);
 
     // The tail curls round the front.
-    QPainterPath tailSpine = cubic({70, 60}, {92, 56}, {90, 34}, {82, 26});
+    QPainterPath tail_spine = cubic({70, 60}, {92, 56}, {90, 34}, {82, 26});
     QPainterPath tail;
     for (int i = 0; i <= 20; ++i) {
         const double t = i / 20.0;
-        tail.addEllipse(tailSpine.pointAtPercent(t), 6.0 - 1.5 * t, 6.0 - 1.5 * t);
+        tail.addEllipse(tail_spine.pointAtPercent(t), 6.0 - 1.5 * t, 6.0 - 1.5 * t);
     }
     tail = fluffy(tail.simplified(), QPointF(82, 44), 3, 31);
     p.setBrush(grey.darker(110));
@@ -202,10 +203,10 @@ void drawCat(QPainter& p) {
     body.cubicTo(38, 67, 25, 66, 24, 58);
     body.cubicTo(22, 44, 32, 24, 48, 24);
     body = fluffy(body, QPointF(48, 46), 4.5, 33);
-    QRadialGradient bodyShade(QPointF(44, 40), 34);
-    bodyShade.setColorAt(0, grey.lighter(115));
-    bodyShade.setColorAt(1, grey.darker(135));
-    p.setBrush(bodyShade);
+    QRadialGradient body_shade(QPointF(44, 40), 34);
+    body_shade.setColorAt(0, grey.lighter(115));
+    body_shade.setColorAt(1, grey.darker(135));
+    p.setBrush(body_shade);
     p.drawPath(body);
     fur(p, body, QPointF(48, 30), 260, 5.5, dark, light, 34);
     // Paws.
@@ -257,14 +258,14 @@ void drawCat(QPainter& p) {
     QPainterPath head;
     head.addEllipse(hc, 16, 13);
     head = fluffy(head, hc, 3.5, 37);
-    QRadialGradient headShade(hc + QPointF(-3, -4), 20);
-    headShade.setColorAt(0, grey.lighter(125));
-    headShade.setColorAt(1, grey.darker(120));
-    p.setBrush(headShade);
+    QRadialGradient head_shade(hc + QPointF(-3, -4), 20);
+    head_shade.setColorAt(0, grey.lighter(125));
+    head_shade.setColorAt(1, grey.darker(120));
+    p.setBrush(head_shade);
     p.drawPath(head);
     fur(p, head, hc + QPointF(0, -4), 120, 3.2, dark, light, 38);
     // Tabby marks on the forehead.
-    p.setPen(QPen(withAlpha(dark, 200), 1.0, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(with_alpha(dark, 200), 1.0, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(48, 11), QPointF(48, 16));
     p.drawLine(QPointF(45, 12), QPointF(46, 16));
     p.drawLine(QPointF(51, 12), QPointF(50, 16));
@@ -308,11 +309,11 @@ void drawCat(QPainter& p) {
 
 // ---------------------------------------------------------------- bill
 
-void drawBill(QPainter& p) {
+void draw_bill(QPainter& p) {
     smooth(p);
     const QRectF all(0, 0, 252, 106);
     const QColor ink(24, 84, 48);
-    const QColor inkLight(90, 150, 100);
+    const QColor ink_light(90, 150, 100);
     QLinearGradient paper(0, 0, 252, 106);
     paper.setColorAt(0, QColor(206, 226, 196));
     paper.setColorAt(0.5, QColor(224, 236, 210));
@@ -332,7 +333,7 @@ void drawBill(QPainter& p) {
                 wave.lineTo(x, y);
             }
         }
-        p.setPen(QPen(withAlpha(inkLight, 60), 0.6));
+        p.setPen(QPen(with_alpha(ink_light, 60), 0.6));
         p.drawPath(wave);
     }
 
@@ -342,7 +343,7 @@ void drawBill(QPainter& p) {
     p.setPen(QPen(ink, 0.8));
     p.drawRect(all.adjusted(10, 10, -10, -10));
     QPainterPath loops;
-    auto loopsAlong = [&](QPointF a, QPointF b, int n) {
+    auto loops_along = [&](QPointF a, QPointF b, int n) {
         const QPointF d = (b - a) / n;
         const QPointF nrm = QPointF(-d.y(), d.x()) / std::hypot(d.x(), d.y()) * 2.3;
         for (int i = 0; i < n; ++i) {
@@ -353,15 +354,15 @@ void drawBill(QPainter& p) {
             loops.cubicTo(s - nrm + d * 0.1, s - nrm + d * 0.9, s + d);
         }
     };
-    loopsAlong({7, 7}, {245, 7}, 60);
-    loopsAlong({7, 99}, {245, 99}, 60);
-    loopsAlong({7, 7}, {7, 99}, 24);
-    loopsAlong({245, 7}, {245, 99}, 24);
+    loops_along({7, 7}, {245, 7}, 60);
+    loops_along({7, 99}, {245, 99}, 60);
+    loops_along({7, 7}, {7, 99}, 24);
+    loops_along({245, 7}, {245, 99}, 24);
     p.setPen(QPen(ink, 0.5));
     p.drawPath(loops);
 
     // Corner numerals in rosettes.
-    const QFont numeral = serifFont(17, QFont::Bold);
+    const QFont numeral = serif_font(17, QFont::Bold);
     for (const QPointF& c :
          {QPointF(30, 25), QPointF(222, 25), QPointF(30, 81), QPointF(222, 81)}) {
         QRadialGradient rosette(c, 16);
@@ -371,7 +372,7 @@ void drawBill(QPainter& p) {
         p.setBrush(rosette);
         p.drawEllipse(c, 17, 13);
         p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(withAlpha(ink, 150), 0.5));
+        p.setPen(QPen(with_alpha(ink, 150), 0.5));
         for (int i = 0; i < 12; ++i) {
             p.save();
             p.translate(c);
@@ -381,9 +382,9 @@ void drawBill(QPainter& p) {
         }
         p.setPen(QPen(QColor(236, 244, 226), 2.2));
         p.setBrush(ink);
-        p.drawPath(textPath("100", numeral, c));
+        p.drawPath(text_path("100", numeral, c));
         p.setPen(Qt::NoPen);
-        p.drawPath(textPath("100", numeral, c));
+        p.drawPath(text_path("100", numeral, c));
     }
 
     // The portrait oval: a lady in profile, engraved with fine lines.
@@ -395,7 +396,7 @@ void drawBill(QPainter& p) {
     p.drawPath(oval);
     p.save();
     p.setClipPath(oval);
-    p.setPen(QPen(withAlpha(ink, 90), 0.5));
+    p.setPen(QPen(with_alpha(ink, 90), 0.5));
     for (int y = 18; y < 90; y += 2) {
         p.drawLine(QPointF(96, y), QPointF(156, y));
     }
@@ -417,7 +418,7 @@ void drawBill(QPainter& p) {
     p.setPen(QPen(ink, 0.8));
     p.setBrush(QColor(120, 170, 120));
     p.drawPath(bust);
-    p.setPen(QPen(withAlpha(QColor(236, 244, 226), 150), 0.5));
+    p.setPen(QPen(with_alpha(QColor(236, 244, 226), 150), 0.5));
     for (int y = 30; y < 90; y += 2) {
         p.drawLine(QPointF(100, y + 0.5), QPointF(156, y + 0.5));
     }
@@ -441,12 +442,12 @@ void drawBill(QPainter& p) {
     // Lettering.
     p.setPen(Qt::NoPen);
     p.setBrush(ink);
-    p.drawPath(textPath("THE SWOONERY RESERVE", serifFont(10, QFont::Bold), QPointF(126, 15.5)));
-    p.drawPath(textPath("ONE HUNDRED", serifFont(11, QFont::Bold), QPointF(126, 93)));
-    p.drawPath(textPath("LOVE", serifFont(9, QFont::Bold), QPointF(73, 48)));
-    p.drawPath(textPath("BONDS", serifFont(9, QFont::Bold), QPointF(73, 59)));
+    p.drawPath(text_path("THE SWOONERY RESERVE", serif_font(10, QFont::Bold), QPointF(126, 15.5)));
+    p.drawPath(text_path("ONE HUNDRED", serif_font(11, QFont::Bold), QPointF(126, 93)));
+    p.drawPath(text_path("LOVE", serif_font(9, QFont::Bold), QPointF(73, 48)));
+    p.drawPath(text_path("BONDS", serif_font(9, QFont::Bold), QPointF(73, 59)));
     p.setBrush(QColor(150, 40, 40));
-    p.drawPath(textPath("SW 1402 2000 A", sansFont(7), QPointF(186, 40)));
+    p.drawPath(text_path("SW 1402 2000 A", sans_font(7), QPointF(186, 40)));
     // A seal with a heart.
     p.setPen(QPen(ink, 0.8));
     p.setBrush(QColor(210, 230, 200));
@@ -459,7 +460,7 @@ void drawBill(QPainter& p) {
     }
     p.setPen(Qt::NoPen);
     p.setBrush(ink);
-    p.drawPath(heartPath(QPointF(186, 62.5), 10));
+    p.drawPath(heart_path(QPointF(186, 62.5), 10));
 }
 
 // ---------------------------------------------------------------- police car
@@ -486,7 +487,7 @@ void wheel(QPainter& p, QPointF c, double r) {
     p.drawEllipse(c, r * 0.14, r * 0.14);
 }
 
-void drawPolice(QPainter& p) {
+void draw_police(QPainter& p) {
     smooth(p);
     QLinearGradient sky(0, 0, 0, 126);
     sky.setColorAt(0, QColor(200, 226, 250));
@@ -569,11 +570,11 @@ void drawPolice(QPainter& p) {
     // The lettering on the doors.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(20, 50, 150));
-    p.drawPath(textPath("POLICE", sansFont(17, QFont::Black), QPointF(139, 71)));
+    p.drawPath(text_path("POLICE", sans_font(17, QFont::Black), QPointF(139, 71)));
     // A star on the front wing.
     p.setBrush(QColor(230, 180, 40));
     p.setPen(QPen(QColor(150, 100, 10), 0.8));
-    p.drawPath(starPath(QPointF(78, 68), 6.5, 2.8));
+    p.drawPath(star_path(QPointF(78, 68), 6.5, 2.8));
 
     // Light bar: red and blue with a glow.
     p.setPen(QPen(QColor(40, 40, 40), 1.0));
@@ -583,8 +584,8 @@ void drawPolice(QPainter& p) {
         const QColor c = side == 0 ? QColor(230, 30, 30) : QColor(30, 80, 240);
         const QRectF lamp(119 + side * 21, 22, 21, 9);
         QRadialGradient glow(lamp.center(), 22);
-        glow.setColorAt(0, withAlpha(c.lighter(140), 130));
-        glow.setColorAt(1, withAlpha(c, 0));
+        glow.setColorAt(0, with_alpha(c.lighter(140), 130));
+        glow.setColorAt(1, with_alpha(c, 0));
         p.setPen(Qt::NoPen);
         p.setBrush(glow);
         p.drawEllipse(lamp.center(), 24, 14);
@@ -616,7 +617,7 @@ void drawPolice(QPainter& p) {
 
 // ---------------------------------------------------------------- logo
 
-void drawLogo(QPainter& p) {
+void draw_logo(QPainter& p) {
     smooth(p);
     p.fillRect(QRectF(0, 0, 293, 272), Qt::white);
     const QPointF c(146.5, 100);
@@ -628,7 +629,7 @@ void drawLogo(QPainter& p) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(250, 150, 170));
     p.drawPath(back);
-    glossyHeart(p, c, 150, QColor(214, 18, 48));
+    glossy_heart(p, c, 150, QColor(214, 18, 48));
     // Swoosh in front: a tapered ribbon sweeping under the heart.
     QPainterPath front(QPointF(30, 150));
     front.cubicTo(90, 196, 210, 180, 268, 66);
@@ -641,10 +642,10 @@ void drawLogo(QPainter& p) {
     p.setBrush(g);
     p.drawPath(front);
     p.setBrush(QColor(255, 240, 200));
-    p.drawPath(starPath(QPointF(252, 44), 9, 2.5));
-    p.drawPath(starPath(QPointF(236, 30), 5, 1.4));
+    p.drawPath(star_path(QPointF(252, 44), 9, 2.5));
+    p.drawPath(star_path(QPointF(236, 30), 5, 1.4));
 
-    QPainterPath name = textPath("Swoonery", serifFont(50, QFont::Bold), QPointF(146.5, 214));
+    QPainterPath name = text_path("Swoonery", serif_font(50, QFont::Bold), QPointF(146.5, 214));
     const double w = name.boundingRect().width();
     if (w > 270) {
         QTransform t;
@@ -654,9 +655,9 @@ void drawLogo(QPainter& p) {
     p.setBrush(QColor(60, 20, 40));
     p.drawPath(name);
     // "TEAM", letter-spaced, between two rules.
-    QFont small = sansFont(17, QFont::Bold);
+    QFont small = sans_font(17, QFont::Bold);
     small.setLetterSpacing(QFont::AbsoluteSpacing, 7);
-    const QPainterPath team = textPath("TEAM", small, QPointF(150, 252));
+    const QPainterPath team = text_path("TEAM", small, QPointF(150, 252));
     p.setBrush(QColor(214, 18, 48));
     p.drawPath(team);
     const QRectF tb = team.boundingRect();
@@ -669,10 +670,12 @@ void drawLogo(QPainter& p) {
 
 // Button pictures draw no background of their own: the renderer gives the
 // bitmap the button face colour and leaves the PNG transparent.
-void buttonBackground(QPainter& p) { smooth(p); }
+void button_background(QPainter& p) {
+    smooth(p);
+}
 
-void drawPhone(QPainter& p) {
-    buttonBackground(p);
+void draw_phone(QPainter& p) {
+    button_background(p);
     // A classic handset, tilted, with ringing arcs.
     QPainterPath handset(QPointF(7, 6));
     handset.cubicTo(4, 8, 3, 12, 5, 17);
@@ -697,8 +700,8 @@ void drawPhone(QPainter& p) {
     p.drawArc(QRectF(16, 2, 10, 10), -10 * 16, 90 * 16);
 }
 
-void drawGift(QPainter& p) {
-    buttonBackground(p);
+void draw_gift(QPainter& p) {
+    button_background(p);
     const QColor box(210, 30, 60);
     const QColor ribbon(250, 206, 40);
     QLinearGradient g(0, 12, 0, 30);
@@ -717,23 +720,23 @@ void drawGift(QPainter& p) {
     // Bow.
     p.setPen(QPen(ribbon.darker(150), 0.7));
     p.setBrush(ribbon);
-    QPainterPath loopL(QPointF(16, 10.5));
-    loopL.cubicTo(11, 2, 5, 5, 8, 9);
-    loopL.cubicTo(9.5, 10.5, 13, 10.5, 16, 10.5);
-    p.drawPath(loopL);
-    p.drawPath(QTransform(-1, 0, 0, 1, 32, 0).map(loopL));
+    QPainterPath loop_l(QPointF(16, 10.5));
+    loop_l.cubicTo(11, 2, 5, 5, 8, 9);
+    loop_l.cubicTo(9.5, 10.5, 13, 10.5, 16, 10.5);
+    p.drawPath(loop_l);
+    p.drawPath(QTransform(-1, 0, 0, 1, 32, 0).map(loop_l));
     p.drawEllipse(QPointF(16, 10), 1.8, 1.5);
 }
 
-void drawDate(QPainter& p) {
-    buttonBackground(p);
+void draw_date(QPainter& p) {
+    button_background(p);
     // Two hearts side by side: a couple.
-    glossyHeart(p, QPointF(12, 15), 17, QColor(255, 110, 160));
-    glossyHeart(p, QPointF(20, 17.5), 19, QColor(220, 16, 40));
+    glossy_heart(p, QPointF(12, 15), 17, QColor(255, 110, 160));
+    glossy_heart(p, QPointF(20, 17.5), 19, QColor(220, 16, 40));
 }
 
-void drawWork(QPainter& p) {
-    buttonBackground(p);
+void draw_work(QPainter& p) {
+    button_background(p);
     const QColor leather(140, 80, 36);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(leather.darker(150), 2.2));
@@ -754,8 +757,8 @@ void drawWork(QPainter& p) {
     p.drawRect(QRectF(20.5, 15.5, 3.5, 4));
 }
 
-void drawShop(QPainter& p) {
-    buttonBackground(p);
+void draw_shop(QPainter& p) {
+    button_background(p);
     const QColor bag(240, 120, 170);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(bag.darker(160), 1.6));
@@ -773,29 +776,29 @@ void drawShop(QPainter& p) {
     p.drawEllipse(QPointF(11, 13), 1.1, 1.1);
     p.drawEllipse(QPointF(21, 13), 1.1, 1.1);
     p.setBrush(Qt::white);
-    p.drawPath(heartPath(QPointF(16, 21), 8));
+    p.drawPath(heart_path(QPointF(16, 21), 8));
 }
 
 } // namespace
 
-std::vector<PictureAsset> pictureAssets() {
+std::vector<PictureAsset> picture_assets() {
     std::vector<PictureAsset> all;
     for (int i = 0; i < kPortraitCount; ++i) {
-        all.push_back(
-            {QString("girl%1.bmp").arg(i + 1), 102, 116, [i](QPainter& p) { drawPortrait(p, i); }});
+        all.push_back({QString("girl%1.bmp").arg(i + 1), 102, 116,
+                       [i](QPainter& p) { draw_portrait(p, i); }});
     }
-    all.push_back({"face.bmp", 102, 116, drawStartFace});
-    all.push_back({"heart.bmp", 17, 17, drawHeart});
-    all.push_back({"banner.bmp", 275, 80, drawBanner});
-    all.push_back({"cat.bmp", 96, 75, drawCat});
-    all.push_back({"bill.bmp", 252, 106, drawBill});
-    all.push_back({"police.bmp", 250, 126, drawPolice});
-    all.push_back({"logo.bmp", 293, 272, drawLogo});
-    for (PictureAsset button : {PictureAsset{"phone.bmp", 32, 32, drawPhone},
-                                PictureAsset{"gift.bmp", 32, 32, drawGift},
-                                PictureAsset{"date.bmp", 32, 32, drawDate},
-                                PictureAsset{"work.bmp", 32, 32, drawWork},
-                                PictureAsset{"shop.bmp", 32, 32, drawShop}}) {
+    all.push_back({"face.bmp", 102, 116, draw_start_face});
+    all.push_back({"heart.bmp", 17, 17, draw_heart});
+    all.push_back({"banner.bmp", 275, 80, draw_banner});
+    all.push_back({"cat.bmp", 96, 75, draw_cat});
+    all.push_back({"bill.bmp", 252, 106, draw_bill});
+    all.push_back({"police.bmp", 250, 126, draw_police});
+    all.push_back({"logo.bmp", 293, 272, draw_logo});
+    for (PictureAsset button :
+         {PictureAsset{"phone.bmp", 32, 32, draw_phone},
+          PictureAsset{"gift.bmp", 32, 32, draw_gift}, PictureAsset{"date.bmp", 32, 32, draw_date},
+          PictureAsset{"work.bmp", 32, 32, draw_work},
+          PictureAsset{"shop.bmp", 32, 32, draw_shop}}) {
         button.background = kButtonFace;
         button.transparent = true;
         all.push_back(std::move(button));
@@ -803,7 +806,7 @@ std::vector<PictureAsset> pictureAssets() {
     return all;
 }
 
-QImage renderPicture(const PictureAsset& asset, int scale) {
+QImage render_picture(const PictureAsset& asset, int scale) {
     QImage image(asset.width * scale, asset.height * scale, QImage::Format_RGB32);
     image.fill(asset.background);
     QPainter p(&image);
@@ -813,7 +816,7 @@ QImage renderPicture(const PictureAsset& asset, int scale) {
     return image;
 }
 
-QImage renderTransparent(const PictureAsset& asset, int scale) {
+QImage render_transparent(const PictureAsset& asset, int scale) {
     QImage image(asset.width * scale, asset.height * scale, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter p(&image);

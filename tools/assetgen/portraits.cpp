@@ -37,7 +37,7 @@ enum class Earrings { None, Studs, Hoops, Drops, Pearls };
 
 struct Look {
     Hair hair;
-    QColor hairColour;
+    QColor hair_colour;
     QColor skin;
     QColor eyes;
     QColor lips;
@@ -45,31 +45,31 @@ struct Look {
     QColor top;
     Backdrop backdrop;
     QColor bg;
-    QColor bgAccent;
+    QColor bg_accent;
     Earrings earrings = Earrings::None;
     QColor jewel = QColor(232, 190, 70);
     QColor accent = QColor(220, 40, 80); // hair band, ribbons, bows
-    double halfWidth = 19.0;
+    double half_width = 19.0;
     double chin = 80.0;
-    double eyeGap = 8.5;
-    double eyeScale = 1.0;
-    double browArch = 1.0;
-    bool openSmile = false;
+    double eye_gap = 8.5;
+    double eye_scale = 1.0;
+    double brow_arch = 1.0;
+    bool open_smile = false;
     bool freckles = false;
     bool glasses = false;
     bool necklace = false;
-    bool beautyMark = false;
+    bool beauty_mark = false;
 };
 
 struct Geometry {
     double top = 22.0;
-    double cheekY = 50.0;
+    double cheek_y = 50.0;
     double hw = 19.0;
-    double chinY = 80.0;
-    double eyeY = 52.0;
-    double browY = 45.5;
-    double noseY = 62.0;
-    double mouthY = 70.0;
+    double chin_y = 80.0;
+    double eye_y = 52.0;
+    double brow_y = 45.5;
+    double nose_y = 62.0;
+    double mouth_y = 70.0;
 };
 
 QTransform mirror() {
@@ -97,7 +97,7 @@ QPainterPath curve(QPointF a, QPointF c1, QPointF c2, QPointF b) {
 
 // ---------------------------------------------------------------- backdrops
 
-void drawBackdrop(QPainter& p, const Look& look) {
+void draw_backdrop(QPainter& p, const Look& look) {
     const QRectF all(0, 0, 102, 116);
     QLinearGradient base(0, 0, 0, 116);
     base.setColorAt(0, look.bg.lighter(112));
@@ -111,16 +111,16 @@ void drawBackdrop(QPainter& p, const Look& look) {
             const double r = rng.range(4, 12);
             const QPointF c(rng.range(0, 102), rng.range(0, 90));
             QRadialGradient g(c, r);
-            g.setColorAt(0, withAlpha(look.bgAccent, 120));
-            g.setColorAt(0.8, withAlpha(look.bgAccent, 70));
-            g.setColorAt(1, withAlpha(look.bgAccent, 0));
+            g.setColorAt(0, with_alpha(look.bg_accent, 120));
+            g.setColorAt(0.8, with_alpha(look.bg_accent, 70));
+            g.setColorAt(1, with_alpha(look.bg_accent, 0));
             p.setBrush(g);
             p.drawEllipse(c, r, r);
         }
         break;
     }
     case Backdrop::Dots:
-        p.setBrush(look.bgAccent);
+        p.setBrush(look.bg_accent);
         for (int row = 0; row < 10; ++row) {
             for (int col = 0; col < 9; ++col) {
                 const double x = col * 13.0 + (row % 2 ? 6.5 : 0.0);
@@ -129,7 +129,7 @@ void drawBackdrop(QPainter& p, const Look& look) {
         }
         break;
     case Backdrop::Stripes:
-        p.setBrush(look.bgAccent);
+        p.setBrush(look.bg_accent);
         for (int i = -10; i < 20; ++i) {
             QPolygonF s;
             const double x = i * 12.0;
@@ -140,7 +140,7 @@ void drawBackdrop(QPainter& p, const Look& look) {
         break;
     case Backdrop::Rays: {
         const QPointF c(kCx, 48);
-        p.setBrush(look.bgAccent);
+        p.setBrush(look.bg_accent);
         for (int i = 0; i < 18; i += 2) {
             const double a0 = 2 * std::numbers::pi * i / 18;
             const double a1 = 2 * std::numbers::pi * (i + 1) / 18;
@@ -157,16 +157,16 @@ void drawBackdrop(QPainter& p, const Look& look) {
         break;
     }
     case Backdrop::Hearts:
-        p.setBrush(look.bgAccent);
+        p.setBrush(look.bg_accent);
         for (int row = 0; row < 8; ++row) {
             for (int col = 0; col < 7; ++col) {
                 const double x = col * 16.0 + (row % 2 ? 8.0 : 0.0);
-                p.drawPath(heartPath(QPointF(x, row * 15.0 + 5), 7.5));
+                p.drawPath(heart_path(QPointF(x, row * 15.0 + 5), 7.5));
             }
         }
         break;
     case Backdrop::Gingham:
-        p.setBrush(withAlpha(look.bgAccent, 110));
+        p.setBrush(with_alpha(look.bg_accent, 110));
         for (int i = 0; i < 13; i += 2) {
             p.drawRect(QRectF(i * 8.0, 0, 8, 116));
             p.drawRect(QRectF(0, i * 8.0, 102, 8));
@@ -174,22 +174,22 @@ void drawBackdrop(QPainter& p, const Look& look) {
         break;
     case Backdrop::Stars: {
         Rng rng(7);
-        p.setBrush(look.bgAccent);
+        p.setBrush(look.bg_accent);
         for (int i = 0; i < 22; ++i) {
             const double r = rng.range(1.8, 4.0);
-            p.drawPath(starPath(QPointF(rng.range(2, 100), rng.range(2, 110)), r, r * 0.45));
+            p.drawPath(star_path(QPointF(rng.range(2, 100), rng.range(2, 110)), r, r * 0.45));
         }
         break;
     }
     case Backdrop::Bars:
-        p.setBrush(look.bgAccent);
+        p.setBrush(look.bg_accent);
         for (int i = 0; i < 13; i += 2) {
             p.drawRect(QRectF(i * 8.0 + 2, 0, 8, 116));
         }
         break;
     case Backdrop::Rings: {
         p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(look.bgAccent, 3.0));
+        p.setPen(QPen(look.bg_accent, 3.0));
         for (int i = 1; i < 12; ++i) {
             p.drawEllipse(QPointF(kCx, 45), i * 8.0, i * 8.0);
         }
@@ -200,7 +200,7 @@ void drawBackdrop(QPainter& p, const Look& look) {
         Rng rng(5);
         for (int i = 0; i < 14; ++i) {
             const QPointF c(rng.range(0, 102), rng.range(0, 112));
-            p.setBrush(look.bgAccent);
+            p.setBrush(look.bg_accent);
             for (int k = 0; k < 5; ++k) {
                 const double a = 2 * std::numbers::pi * k / 5;
                 p.drawEllipse(QPointF(c.x() + 3.0 * std::cos(a), c.y() + 3.0 * std::sin(a)), 2.4,
@@ -213,8 +213,8 @@ void drawBackdrop(QPainter& p, const Look& look) {
     }
     case Backdrop::Glow: {
         QRadialGradient glow(QPointF(30, 25), 90);
-        glow.setColorAt(0, look.bgAccent);
-        glow.setColorAt(1, withAlpha(look.bgAccent, 0));
+        glow.setColorAt(0, look.bg_accent);
+        glow.setColorAt(1, with_alpha(look.bg_accent, 0));
         p.setBrush(glow);
         p.drawRect(all);
         break;
@@ -231,22 +231,23 @@ void drawBackdrop(QPainter& p, const Look& look) {
 // ---------------------------------------------------------------- hair
 
 // Hair fill: a top-lit gradient, a sheen across the crown and strands.
-void fillHair(QPainter& p, const QPainterPath& shape, const QColor& colour, bool inShadow = false) {
+void fill_hair(QPainter& p, const QPainterPath& shape, const QColor& colour,
+               bool in_shadow = false) {
     p.save();
     QLinearGradient g(0, 8, 0, 116);
-    const QColor c = inShadow ? colour.darker(130) : colour;
+    const QColor c = in_shadow ? colour.darker(130) : colour;
     g.setColorAt(0, c.lighter(112));
     g.setColorAt(0.45, c);
     g.setColorAt(1, c.darker(135));
     p.setPen(Qt::NoPen);
     p.setBrush(g);
     p.drawPath(shape);
-    if (!inShadow) {
+    if (!in_shadow) {
         p.setClipPath(shape);
         p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(withAlpha(colour.lighter(160), 110), 3.0, Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(with_alpha(colour.lighter(160), 110), 3.0, Qt::SolidLine, Qt::RoundCap));
         p.drawArc(QRectF(kCx - 22, 16, 44, 50), 35 * 16, 110 * 16);
-        p.setPen(QPen(withAlpha(colour.lighter(185), 90), 1.2, Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(with_alpha(colour.lighter(185), 90), 1.2, Qt::SolidLine, Qt::RoundCap));
         p.drawArc(QRectF(kCx - 20, 18, 40, 46), 50 * 16, 80 * 16);
     }
     p.restore();
@@ -271,8 +272,8 @@ void strands(QPainter& p, const QPainterPath& clip, const QPainterPath& a, const
             }
         }
         const bool light = k % 3 == 0;
-        p.setPen(QPen(light ? withAlpha(colour.lighter(150), alpha / 2)
-                            : withAlpha(colour.darker(150), alpha),
+        p.setPen(QPen(light ? with_alpha(colour.lighter(150), alpha / 2)
+                            : with_alpha(colour.darker(150), alpha),
                       light ? 0.8 : 0.6));
         p.drawPath(s);
     }
@@ -288,7 +289,7 @@ void curl(QPainter& p, QPointF c, double r, const QColor& colour) {
     p.setBrush(g);
     p.drawEllipse(c, r, r);
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(withAlpha(colour.darker(170), 150), 0.7));
+    p.setPen(QPen(with_alpha(colour.darker(170), 150), 0.7));
     p.drawArc(QRectF(c.x() - r * 0.6, c.y() - r * 0.6, r * 1.2, r * 1.2), 200 * 16, 250 * 16);
 }
 
@@ -355,7 +356,7 @@ void ringlet(QPainter& p, QPointF top, double length, double width, double sway,
         const QRectF loop(c.x() - w / 2, c.y() - 1.6, w, 3.2);
         p.setPen(QPen(colour, 1.5, Qt::SolidLine, Qt::RoundCap));
         p.drawArc(loop, 190 * 16, 170 * 16);
-        p.setPen(QPen(withAlpha(colour.lighter(150), 200), 0.6, Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(with_alpha(colour.lighter(150), 200), 0.6, Qt::SolidLine, Qt::RoundCap));
         p.drawArc(loop.adjusted(w * 0.2, 0.3, -w * 0.2, 0.3), 220 * 16, 80 * 16);
     }
 }
@@ -375,8 +376,8 @@ void bow(QPainter& p, QPointF c, double s, const QColor& colour) {
     p.drawEllipse(c, s * 0.28, s * 0.32);
 }
 
-void drawHairBack(QPainter& p, const Look& look) {
-    const QColor& h = look.hairColour;
+void draw_hair_back(QPainter& p, const Look& look) {
+    const QColor& h = look.hair_colour;
     switch (look.hair) {
     case Hair::Long:
     case Hair::Wavy:
@@ -387,7 +388,7 @@ void drawHairBack(QPainter& p, const Look& look) {
         back.lineTo(kCx - 34, 112);
         back.cubicTo(kCx - 31, 92, kCx - 29, 72, kCx - 29, 52);
         back.cubicTo(kCx - 30, 30, kCx - 24, 12, kCx, 12);
-        fillHair(p, back, h, true);
+        fill_hair(p, back, h, true);
         break;
     }
     case Hair::Bob: {
@@ -397,7 +398,7 @@ void drawHairBack(QPainter& p, const Look& look) {
         back.lineTo(kCx - 27, 79);
         back.lineTo(kCx - 29, 56);
         back.cubicTo(kCx - 30, 32, kCx - 26, 12, kCx, 12);
-        fillHair(p, back, h, true);
+        fill_hair(p, back, h, true);
         break;
     }
     case Hair::Curls: {
@@ -418,7 +419,7 @@ void drawHairBack(QPainter& p, const Look& look) {
             }
         }
         cloud = cloud.simplified();
-        fillHair(p, cloud, h, true);
+        fill_hair(p, cloud, h, true);
         for (int side = -1; side <= 1; side += 2) {
             for (int i = 0; i < 4; ++i) {
                 ringlet(p, QPointF(kCx + side * (21 + i * 3.5), 40 + i * 4), 50 + rng.range(-4, 6),
@@ -435,7 +436,7 @@ void drawHairBack(QPainter& p, const Look& look) {
         tail.cubicTo(kCx + 33, 84, kCx + 27, 70, kCx + 27, 56);
         tail.cubicTo(kCx + 27, 42, kCx + 24, 32, kCx + 14, 26);
         tail.closeSubpath();
-        fillHair(p, tail, h);
+        fill_hair(p, tail, h);
         strands(p, tail, curve({kCx + 16, 20}, {kCx + 36, 16}, {kCx + 36, 70}, {kCx + 43, 90}),
                 curve({kCx + 14, 26}, {kCx + 26, 34}, {kCx + 26, 68}, {kCx + 43, 90}), 6, h);
         break;
@@ -451,7 +452,7 @@ void drawHairBack(QPainter& p, const Look& look) {
         back.lineTo(kCx - 24, 62);
         back.lineTo(kCx - 27, 52);
         back.cubicTo(kCx - 29, 30, kCx - 24, 13, kCx, 13);
-        fillHair(p, back, h, true);
+        fill_hair(p, back, h, true);
         break;
     }
     case Hair::Afro: {
@@ -459,7 +460,7 @@ void drawHairBack(QPainter& p, const Look& look) {
         const QPointF c(kCx, 40);
         QPainterPath cloud;
         cloud.addEllipse(c, 38, 34);
-        fillHair(p, cloud, h, true);
+        fill_hair(p, cloud, h, true);
         for (int i = 0; i < 60; ++i) {
             const double a = 2 * std::numbers::pi * i / 60;
             const QPointF pt(c.x() + 35 * std::cos(a), c.y() + 31 * std::sin(a));
@@ -474,7 +475,7 @@ void drawHairBack(QPainter& p, const Look& look) {
         p.setBrush(Qt::NoBrush);
         for (int i = 0; i < 170; ++i) {
             const QPointF pt(rng.range(c.x() - 36, c.x() + 36), rng.range(c.y() - 33, c.y() + 30));
-            p.setPen(QPen(withAlpha(i % 2 ? h.lighter(170) : h.darker(160), 140), 0.6));
+            p.setPen(QPen(with_alpha(i % 2 ? h.lighter(170) : h.darker(160), 140), 0.6));
             p.drawArc(QRectF(pt.x() - 1.6, pt.y() - 1.6, 3.2, 3.2), rng.below(360) * 16, 220 * 16);
         }
         p.restore();
@@ -483,8 +484,8 @@ void drawHairBack(QPainter& p, const Look& look) {
     }
 }
 
-void drawHairFront(QPainter& p, const Look& look) {
-    const QColor& h = look.hairColour;
+void draw_hair_front(QPainter& p, const Look& look) {
+    const QColor& h = look.hair_colour;
     switch (look.hair) {
     case Hair::Long: {
         // Centre parting, two straight curtains falling in front of the shoulders.
@@ -495,14 +496,14 @@ void drawHairFront(QPainter& p, const Look& look) {
         in.cubicTo(kCx + 10, 19, kCx + 17, 30, kCx + 18, 46);
         in.cubicTo(kCx + 19, 64, kCx + 19, 92, kCx + 20, 118);
         QPainterPath shape = band(o, in);
-        fillHair(p, both(shape), h);
+        fill_hair(p, both(shape), h);
         strands(p, shape, o, in, 7, h);
         strands(p, mirror().map(shape), mirror().map(o), mirror().map(in), 7, h);
         break;
     }
     case Hair::Wavy: {
         // Long waves swept back under a hair band.
-        auto wavyEdge = [](double x0, double y0, double x1, double y1, double amp, bool inner) {
+        auto wavy_edge = [](double x0, double y0, double x1, double y1, double amp, bool inner) {
             QPainterPath e(QPointF(x0, y0));
             for (int i = 1; i <= 30; ++i) {
                 const double t = i / 30.0;
@@ -515,12 +516,12 @@ void drawHairFront(QPainter& p, const Look& look) {
         };
         QPainterPath o(QPointF(kCx, 12));
         o.cubicTo(kCx + 20, 11, kCx + 30, 24, kCx + 30, 44);
-        o.connectPath(wavyEdge(kCx + 30, 44, kCx + 33, 112, 3.2, false));
+        o.connectPath(wavy_edge(kCx + 30, 44, kCx + 33, 112, 3.2, false));
         QPainterPath in(QPointF(kCx, 20));
         in.cubicTo(kCx + 12, 20, kCx + 18, 30, kCx + 19, 44);
-        in.connectPath(wavyEdge(kCx + 19, 44, kCx + 22, 112, 2.6, true));
+        in.connectPath(wavy_edge(kCx + 19, 44, kCx + 22, 112, 2.6, true));
         const QPainterPath shape = band(o, in);
-        fillHair(p, both(shape), h);
+        fill_hair(p, both(shape), h);
         strands(p, shape, o, in, 7, h);
         strands(p, mirror().map(shape), mirror().map(o), mirror().map(in), 7, h);
         // The hair band.
@@ -529,7 +530,7 @@ void drawHairFront(QPainter& p, const Look& look) {
         p.drawArc(QRectF(kCx - 24, 15, 48, 34), 15 * 16, 150 * 16);
         p.setPen(QPen(look.accent, 3.2, Qt::SolidLine, Qt::RoundCap));
         p.drawArc(QRectF(kCx - 24, 15, 48, 34), 15 * 16, 150 * 16);
-        p.setPen(QPen(withAlpha(look.accent.lighter(160), 200), 0.8, Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(with_alpha(look.accent.lighter(160), 200), 0.8, Qt::SolidLine, Qt::RoundCap));
         p.drawArc(QRectF(kCx - 23, 14.6, 46, 32), 40 * 16, 100 * 16);
         break;
     }
@@ -550,7 +551,7 @@ void drawHairFront(QPainter& p, const Look& look) {
         bob.cubicTo(kCx + 18, 50, kCx + 18, 64, kCx + 19, 76);
         bob.quadTo(kCx + 23, 80, kCx + 28, 78);
         bob.closeSubpath();
-        fillHair(p, bob, h);
+        fill_hair(p, bob, h);
         const QPainterPath rim =
             curve({kCx - 28, 78}, {kCx - 34, 30}, {kCx + 34, 30}, {kCx + 28, 78});
         const QPainterPath fringe =
@@ -559,7 +560,7 @@ void drawHairFront(QPainter& p, const Look& look) {
         // Fringe strokes straight down.
         p.save();
         p.setClipPath(bob);
-        p.setPen(QPen(withAlpha(h.darker(160), 120), 0.6));
+        p.setPen(QPen(with_alpha(h.darker(160), 120), 0.6));
         for (int i = 0; i < 10; ++i) {
             const double x = kCx - 17 + i * 3.8;
             p.drawLine(QPointF(x + 1, 26), QPointF(x, 43));
@@ -586,10 +587,10 @@ void drawHairFront(QPainter& p, const Look& look) {
             p.setBrush(shade);
             p.drawEllipse(c, r, r);
             p.setBrush(Qt::NoBrush);
-            p.setPen(QPen(withAlpha(h.darker(170), 170), 0.7));
+            p.setPen(QPen(with_alpha(h.darker(170), 170), 0.7));
             p.drawArc(QRectF(c.x() - r * 0.7, c.y() - r * 0.6, r * 1.4, r * 1.2), 160 * 16,
                       260 * 16);
-            p.setPen(QPen(withAlpha(h.lighter(160), 170), 0.7));
+            p.setPen(QPen(with_alpha(h.lighter(160), 170), 0.7));
             p.drawArc(QRectF(c.x() - r * 0.4, c.y() - r * 0.5, r * 0.8, r * 0.7), 60 * 16,
                       120 * 16);
         }
@@ -609,7 +610,7 @@ void drawHairFront(QPainter& p, const Look& look) {
         cap.cubicTo(kCx + 4, 25, kCx - 6, 24, kCx - 12, 29);
         cap.cubicTo(kCx - 17, 33, kCx - 19, 42, kCx - 21, 52);
         cap.closeSubpath();
-        fillHair(p, cap, h);
+        fill_hair(p, cap, h);
         strands(p, cap, curve({kCx - 7, 15}, {kCx - 22, 20}, {kCx - 24, 40}, {kCx - 21, 52}),
                 curve({kCx - 7, 24}, {kCx - 14, 28}, {kCx - 18, 40}, {kCx - 21, 52}), 4, h);
         strands(p, cap, curve({kCx - 7, 15}, {kCx + 14, 10}, {kCx + 26, 30}, {kCx + 21, 52}),
@@ -628,19 +629,19 @@ void drawHairFront(QPainter& p, const Look& look) {
         cap.cubicTo(kCx + 19, 38, kCx + 14, 30, kCx, 29);
         cap.cubicTo(kCx - 14, 30, kCx - 19, 38, kCx - 21, 50);
         cap.closeSubpath();
-        QPainterPath bunShape;
-        bunShape.addEllipse(QPointF(kCx, 10), 11.5, 9);
-        fillHair(p, bunShape, h);
+        QPainterPath bun_shape;
+        bun_shape.addEllipse(QPointF(kCx, 10), 11.5, 9);
+        fill_hair(p, bun_shape, h);
         p.save();
-        p.setClipPath(bunShape);
+        p.setClipPath(bun_shape);
         p.setBrush(Qt::NoBrush);
         for (int i = 0; i < 4; ++i) {
-            p.setPen(QPen(withAlpha(h.darker(160), 150), 0.7));
+            p.setPen(QPen(with_alpha(h.darker(160), 150), 0.7));
             p.drawArc(QRectF(kCx - 10 + i * 2.2, 3 + i * 1.6, 20 - i * 4.4, 14 - i * 3.2),
                       (30 + i * 40) * 16, 250 * 16);
         }
         p.restore();
-        fillHair(p, cap, h);
+        fill_hair(p, cap, h);
         strands(p, cap, curve({kCx - 21, 50}, {kCx - 24, 24}, {kCx - 10, 15}, {kCx, 15}),
                 curve({kCx - 21, 50}, {kCx - 18, 36}, {kCx - 8, 29}, {kCx, 29}), 5, h);
         strands(p, cap, curve({kCx + 21, 50}, {kCx + 24, 24}, {kCx + 10, 15}, {kCx, 15}),
@@ -662,7 +663,7 @@ void drawHairFront(QPainter& p, const Look& look) {
         cap.lineTo(kCx - 1, 20);
         cap.cubicTo(kCx - 16, 28, kCx - 19, 44, kCx - 22, 58);
         cap.closeSubpath();
-        fillHair(p, cap, h);
+        fill_hair(p, cap, h);
         strands(p, cap, curve({kCx + 1, 14}, {kCx + 14, 12}, {kCx + 28, 28}, {kCx + 22, 58}),
                 curve({kCx + 1, 20}, {kCx + 16, 28}, {kCx + 19, 44}, {kCx + 22, 58}), 5, h);
         strands(p, cap, curve({kCx - 1, 14}, {kCx - 14, 12}, {kCx - 28, 28}, {kCx - 22, 58}),
@@ -683,7 +684,7 @@ void drawHairFront(QPainter& p, const Look& look) {
         cap.cubicTo(kCx - 6, 43, kCx - 12, 38, kCx - 14, 33);
         cap.cubicTo(kCx - 18, 38, kCx - 19, 46, kCx - 22, 56);
         cap.closeSubpath();
-        fillHair(p, cap, h);
+        fill_hair(p, cap, h);
         strands(p, cap, curve({kCx - 20, 18}, {kCx - 6, 8}, {kCx + 18, 14}, {kCx + 22, 50}),
                 curve({kCx - 14, 33}, {kCx - 6, 44}, {kCx + 12, 34}, {kCx + 20, 44}), 7, h);
         break;
@@ -701,14 +702,14 @@ void drawHairFront(QPainter& p, const Look& look) {
         QPainterPath cloud;
         cloud.addEllipse(QPointF(kCx, 40), 38, 34);
         const QPainterPath front = line.intersected(cloud);
-        fillHair(p, front, look.hairColour);
+        fill_hair(p, front, look.hair_colour);
         Rng rng(12);
         p.save();
         p.setClipPath(front);
         p.setBrush(Qt::NoBrush);
         for (int i = 0; i < 90; ++i) {
             const QPointF pt(rng.range(kCx - 26, kCx + 26), rng.range(10, 50));
-            p.setPen(QPen(withAlpha(i % 2 ? h.lighter(170) : h.darker(160), 140), 0.6));
+            p.setPen(QPen(with_alpha(i % 2 ? h.lighter(170) : h.darker(160), 140), 0.6));
             p.drawArc(QRectF(pt.x() - 1.6, pt.y() - 1.6, 3.2, 3.2), rng.below(360) * 16, 220 * 16);
         }
         p.restore();
@@ -723,7 +724,7 @@ void drawHairFront(QPainter& p, const Look& look) {
             bunch.cubicTo(kCx + side * 34, 72, kCx + side * 32, 60, kCx + side * 30, 50);
             bunch.cubicTo(kCx + side * 28, 40, kCx + side * 25, 34, kCx + side * 22, 32);
             bunch.closeSubpath();
-            fillHair(p, bunch, h);
+            fill_hair(p, bunch, h);
             strands(p, bunch,
                     curve({kCx + side * 22, 26}, {kCx + side * 44, 20}, {kCx + side * 44, 60},
                           {kCx + side * 42, 78}),
@@ -741,7 +742,7 @@ void drawHairFront(QPainter& p, const Look& look) {
         }
         cap.cubicTo(kCx - 19, 40, kCx - 19, 46, kCx - 21, 54);
         cap.closeSubpath();
-        fillHair(p, cap, h);
+        fill_hair(p, cap, h);
         strands(p, cap, curve({kCx - 21, 54}, {kCx - 26, 20}, {kCx + 26, 20}, {kCx + 21, 54}),
                 curve({kCx - 18, 40}, {kCx - 12, 38}, {kCx + 12, 38}, {kCx + 18, 40}), 6, h);
         bow(p, QPointF(kCx - 23, 27), 5.5, look.accent);
@@ -762,10 +763,10 @@ void drawHairFront(QPainter& p, const Look& look) {
         tucked.cubicTo(kCx - 22, 15, kCx - 27, 30, kCx - 22, 50);
         tucked.cubicTo(kCx - 20, 40, kCx - 18, 28, kCx - 11, 21);
         tucked.closeSubpath();
-        fillHair(p, tucked, h);
+        fill_hair(p, tucked, h);
         strands(p, tucked, curve({kCx - 11, 14}, {kCx - 22, 15}, {kCx - 27, 30}, {kCx - 22, 50}),
                 curve({kCx - 11, 21}, {kCx - 18, 28}, {kCx - 20, 40}, {kCx - 22, 50}), 4, h);
-        fillHair(p, sweep, h);
+        fill_hair(p, sweep, h);
         strands(p, sweep, o, in, 9, h);
         break;
     }
@@ -774,7 +775,7 @@ void drawHairFront(QPainter& p, const Look& look) {
 
 // ---------------------------------------------------------------- body
 
-QPainterPath bodyPath() {
+QPainterPath body_path() {
     QPainterPath b(QPointF(-2, 118));
     b.lineTo(-2, 104);
     b.cubicTo(2, 95, 16, 90, kCx - 10, 87);
@@ -787,7 +788,7 @@ QPainterPath bodyPath() {
     return b;
 }
 
-QPainterPath torsoPath() {
+QPainterPath torso_path() {
     QPainterPath b(QPointF(-3, 118));
     b.lineTo(-3, 104);
     b.cubicTo(1, 94, 16, 89, kCx - 10, 86.5);
@@ -798,8 +799,8 @@ QPainterPath torsoPath() {
     return b;
 }
 
-void drawBody(QPainter& p, const Look& look, const Geometry& g) {
-    const QPainterPath body = bodyPath();
+void draw_body(QPainter& p, const Look& look, const Geometry& g) {
+    const QPainterPath body = body_path();
     QLinearGradient skin(0, 66, 0, 116);
     skin.setColorAt(0, look.skin.darker(112));
     skin.setColorAt(0.35, look.skin);
@@ -810,14 +811,14 @@ void drawBody(QPainter& p, const Look& look, const Geometry& g) {
     // The chin's shadow on the neck.
     p.save();
     p.setClipPath(body);
-    QRadialGradient shade(QPointF(kCx, g.chinY - 1), 12);
-    shade.setColorAt(0, withAlpha(look.skin.darker(150), 200));
-    shade.setColorAt(1, withAlpha(look.skin.darker(150), 0));
+    QRadialGradient shade(QPointF(kCx, g.chin_y - 1), 12);
+    shade.setColorAt(0, with_alpha(look.skin.darker(150), 200));
+    shade.setColorAt(1, with_alpha(look.skin.darker(150), 0));
     p.setBrush(shade);
-    p.drawEllipse(QPointF(kCx, g.chinY - 1), 13, 8);
+    p.drawEllipse(QPointF(kCx, g.chin_y - 1), 13, 8);
     // Collarbones.
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(withAlpha(look.skin.darker(140), 90), 0.8));
+    p.setPen(QPen(with_alpha(look.skin.darker(140), 90), 0.8));
     p.drawPath(curve({kCx - 4, 94}, {kCx - 10, 92}, {kCx - 16, 93}, {kCx - 22, 92}));
     p.drawPath(curve({kCx + 4, 94}, {kCx + 10, 92}, {kCx + 16, 93}, {kCx + 22, 92}));
     p.restore();
@@ -881,7 +882,7 @@ void drawBody(QPainter& p, const Look& look, const Geometry& g) {
         break;
     }
     cut.closeSubpath();
-    QPainterPath cloth = torsoPath().subtracted(cut);
+    QPainterPath cloth = torso_path().subtracted(cut);
     if (look.neckline == Neckline::Halter) {
         QPainterPath hole;
         hole.addEllipse(QPointF(kCx, 97), 3, 5);
@@ -898,7 +899,7 @@ void drawBody(QPainter& p, const Look& look, const Geometry& g) {
     p.save();
     p.setClipPath(cloth);
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(withAlpha(look.top.darker(160), 120), 0.9));
+    p.setPen(QPen(with_alpha(look.top.darker(160), 120), 0.9));
     p.drawPath(curve({16, 118}, {18, 110}, {22, 104}, {26, 100}));
     p.drawPath(curve({86, 118}, {84, 110}, {80, 104}, {76, 100}));
     p.restore();
@@ -948,7 +949,7 @@ void drawBody(QPainter& p, const Look& look, const Geometry& g) {
         rib.setColorAt(1, look.top.darker(125));
         p.setBrush(rib);
         p.drawPath(collar);
-        p.setPen(QPen(withAlpha(look.top.darker(170), 150), 0.6));
+        p.setPen(QPen(with_alpha(look.top.darker(170), 150), 0.6));
         for (int i = 0; i < 8; ++i) {
             const double x = kCx - 9 + i * 2.6;
             p.drawLine(QPointF(x, 78), QPointF(x + (x - kCx) * 0.15, 93));
@@ -966,29 +967,29 @@ void drawBody(QPainter& p, const Look& look, const Geometry& g) {
         p.drawPath(curve({kCx - 9, 86}, {kCx - 7, 95}, {kCx + 7, 95}, {kCx + 9, 86}));
         p.setPen(Qt::NoPen);
         p.setBrush(look.jewel);
-        p.drawPath(heartPath(QPointF(kCx, 94.8), 3.6));
+        p.drawPath(heart_path(QPointF(kCx, 94.8), 3.6));
     }
 }
 
 // ---------------------------------------------------------------- face
 
-QPainterPath facePath(const Geometry& g) {
+QPainterPath face_path(const Geometry& g) {
     QPainterPath f(QPointF(kCx, g.top));
-    f.cubicTo(kCx + g.hw * 0.92, g.top, kCx + g.hw, g.top + 12, kCx + g.hw, g.cheekY);
-    f.cubicTo(kCx + g.hw, g.cheekY + 14, kCx + g.hw * 0.5, g.chinY, kCx, g.chinY);
-    f.cubicTo(kCx - g.hw * 0.5, g.chinY, kCx - g.hw, g.cheekY + 14, kCx - g.hw, g.cheekY);
+    f.cubicTo(kCx + g.hw * 0.92, g.top, kCx + g.hw, g.top + 12, kCx + g.hw, g.cheek_y);
+    f.cubicTo(kCx + g.hw, g.cheek_y + 14, kCx + g.hw * 0.5, g.chin_y, kCx, g.chin_y);
+    f.cubicTo(kCx - g.hw * 0.5, g.chin_y, kCx - g.hw, g.cheek_y + 14, kCx - g.hw, g.cheek_y);
     f.cubicTo(kCx - g.hw, g.top + 12, kCx - g.hw * 0.92, g.top, kCx, g.top);
     f.closeSubpath();
     return f;
 }
 
-void drawEars(QPainter& p, const Look& look, const Geometry& g) {
+void draw_ears(QPainter& p, const Look& look, const Geometry& g) {
     for (int side = -1; side <= 1; side += 2) {
-        const QPointF c(kCx + side * (g.hw + 0.5), g.eyeY + 5);
+        const QPointF c(kCx + side * (g.hw + 0.5), g.eye_y + 5);
         p.setPen(QPen(look.skin.darker(135), 0.6));
         p.setBrush(look.skin.darker(104));
         p.drawEllipse(c, 3.4, 5.6);
-        p.setPen(QPen(withAlpha(look.skin.darker(150), 170), 0.7));
+        p.setPen(QPen(with_alpha(look.skin.darker(150), 170), 0.7));
         p.setBrush(Qt::NoBrush);
         p.drawArc(QRectF(c.x() - 1.8, c.y() - 3.6, 3.6, 7.2), side > 0 ? -80 * 16 : 100 * 16,
                   180 * 16);
@@ -1026,7 +1027,7 @@ void drawEars(QPainter& p, const Look& look, const Geometry& g) {
             drop.cubicTo(lobe + QPointF(-1.8, 9), lobe + QPointF(-2.6, 6.5),
                          lobe + QPointF(0, 2.5));
             p.drawPath(drop);
-            p.setBrush(withAlpha(Qt::white, 180));
+            p.setBrush(with_alpha(Qt::white, 180));
             p.drawEllipse(lobe + QPointF(-0.6, 6.4), 0.6, 0.9);
             break;
         }
@@ -1034,9 +1035,9 @@ void drawEars(QPainter& p, const Look& look, const Geometry& g) {
     }
 }
 
-void drawEye(QPainter& p, const Look& look, QPointF c, int side) {
-    const double w = 4.9 * look.eyeScale; // half width
-    const double h = 2.9 * look.eyeScale; // half opening
+void draw_eye(QPainter& p, const Look& look, QPointF c, int side) {
+    const double w = 4.9 * look.eye_scale; // half width
+    const double h = 2.9 * look.eye_scale; // half opening
     const QPointF inner(c.x() - side * w, c.y() + 0.4);
     const QPointF outer(c.x() + side * w, c.y() - 0.5);
     QPainterPath eye(inner);
@@ -1048,8 +1049,8 @@ void drawEye(QPainter& p, const Look& look, QPointF c, int side) {
 
     // A touch of eye shadow.
     QRadialGradient lid(QPointF(c.x() + side * 1.0, c.y() - 2.5), 6);
-    lid.setColorAt(0, withAlpha(look.skin.darker(135), 110));
-    lid.setColorAt(1, withAlpha(look.skin.darker(135), 0));
+    lid.setColorAt(0, with_alpha(look.skin.darker(135), 110));
+    lid.setColorAt(1, with_alpha(look.skin.darker(135), 0));
     p.setPen(Qt::NoPen);
     p.setBrush(lid);
     p.drawEllipse(QPointF(c.x() + side * 0.5, c.y() - 2.5), 6.5, 4.2);
@@ -1059,7 +1060,7 @@ void drawEye(QPainter& p, const Look& look, QPointF c, int side) {
     p.save();
     p.setClipPath(eye);
     const QPointF ic(c.x() + side * 0.3, c.y() - 0.1);
-    const double ir = 2.75 * look.eyeScale;
+    const double ir = 2.75 * look.eye_scale;
     QRadialGradient iris(ic, ir);
     iris.setColorAt(0, look.eyes.lighter(150));
     iris.setColorAt(0.7, look.eyes);
@@ -1069,7 +1070,7 @@ void drawEye(QPainter& p, const Look& look, QPointF c, int side) {
     p.setBrush(QColor(20, 14, 12));
     p.drawEllipse(ic, ir * 0.45, ir * 0.45);
     // The upper lid's shadow on the eyeball.
-    p.setBrush(withAlpha(QColor(60, 40, 40), 60));
+    p.setBrush(with_alpha(QColor(60, 40, 40), 60));
     p.drawEllipse(QPointF(c.x(), c.y() - h * 1.5), w * 1.2, h * 0.8);
     p.restore();
     p.setBrush(Qt::white);
@@ -1083,20 +1084,20 @@ void drawEye(QPainter& p, const Look& look, QPointF c, int side) {
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(35, 22, 20), 1.1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(lash);
-    p.setPen(QPen(withAlpha(QColor(60, 35, 30), 90), 0.6));
+    p.setPen(QPen(with_alpha(QColor(60, 35, 30), 90), 0.6));
     p.drawPath(curve(QPointF(c.x() - side * w * 0.6, c.y() + h * 0.85),
                      QPointF(c.x(), c.y() + h * 1.05),
                      QPointF(c.x() + side * w * 0.4, c.y() + h * 0.9), outer));
     // Lid crease.
-    p.setPen(QPen(withAlpha(look.skin.darker(160), 100), 0.5));
+    p.setPen(QPen(with_alpha(look.skin.darker(160), 100), 0.5));
     p.drawPath(curve(QPointF(c.x() - side * w * 0.7, c.y() - h * 1.3),
                      QPointF(c.x() - side * w * 0.2, c.y() - h * 2.0),
                      QPointF(c.x() + side * w * 0.5, c.y() - h * 1.9),
                      QPointF(c.x() + side * w * 0.95, c.y() - h * 1.1)));
 }
 
-void drawBrow(QPainter& p, const Look& look, QPointF c, int side) {
-    const double arch = 1.6 * look.browArch;
+void draw_brow(QPainter& p, const Look& look, QPointF c, int side) {
+    const double arch = 1.6 * look.brow_arch;
     QPainterPath brow(QPointF(c.x() - side * 5.2, c.y() + 1.3));
     brow.cubicTo(QPointF(c.x() - side * 2.0, c.y() - arch),
                  QPointF(c.x() + side * 2.5, c.y() - arch * 1.1),
@@ -1105,17 +1106,17 @@ void drawBrow(QPainter& p, const Look& look, QPointF c, int side) {
                  QPointF(c.x() - side * 2.0, c.y() - arch * 0.1),
                  QPointF(c.x() - side * 5.0, c.y() + 2.5));
     brow.closeSubpath();
-    QColor colour = look.hairColour.darker(135);
+    QColor colour = look.hair_colour.darker(135);
     if (colour.lightness() > 120) {
         colour = colour.darker(150);
     }
-    p.setPen(QPen(withAlpha(colour, 120), 0.4));
+    p.setPen(QPen(with_alpha(colour, 120), 0.4));
     p.setBrush(colour);
     p.drawPath(brow);
 }
 
-void drawMouth(QPainter& p, const Look& look, const Geometry& g) {
-    const double y = g.mouthY;
+void draw_mouth(QPainter& p, const Look& look, const Geometry& g) {
+    const double y = g.mouth_y;
     const QPointF left(kCx - 6.8, y - 1.9);
     const QPointF right(kCx + 6.8, y - 1.9);
     QPainterPath upper(left);
@@ -1127,14 +1128,14 @@ void drawMouth(QPainter& p, const Look& look, const Geometry& g) {
     lower.cubicTo(kCx - 4, y + 4.9, kCx + 4, y + 4.9, right.x(), right.y());
 
     p.setPen(Qt::NoPen);
-    if (look.openSmile) {
-        QPainterPath lowerInner(left);
-        lowerInner.cubicTo(kCx - 3.5, y + 3.4, kCx + 3.5, y + 3.4, right.x(), right.y());
-        QPainterPath upperLip = upper;
-        upperLip.connectPath(seam);
-        upperLip.closeSubpath();
+    if (look.open_smile) {
+        QPainterPath lower_inner(left);
+        lower_inner.cubicTo(kCx - 3.5, y + 3.4, kCx + 3.5, y + 3.4, right.x(), right.y());
+        QPainterPath upper_lip = upper;
+        upper_lip.connectPath(seam);
+        upper_lip.closeSubpath();
         QPainterPath opening = seam.toReversed();
-        opening.connectPath(lowerInner.toReversed());
+        opening.connectPath(lower_inner.toReversed());
         QPainterPath mouth(left);
         mouth.connectPath(lower);
         mouth.connectPath(upper.toReversed());
@@ -1147,39 +1148,39 @@ void drawMouth(QPainter& p, const Look& look, const Geometry& g) {
         p.setBrush(QColor(255, 252, 245));
         p.drawPath(teeth);
         p.setBrush(look.lips);
-        p.drawPath(upperLip);
-        QPainterPath lowerLip = lowerInner;
-        lowerLip.connectPath(lower.toReversed());
-        lowerLip.closeSubpath();
-        p.drawPath(lowerLip);
+        p.drawPath(upper_lip);
+        QPainterPath lower_lip = lower_inner;
+        lower_lip.connectPath(lower.toReversed());
+        lower_lip.closeSubpath();
+        p.drawPath(lower_lip);
     } else {
-        QPainterPath upperLip = upper;
-        upperLip.connectPath(seam);
-        upperLip.closeSubpath();
-        QPainterPath lowerLip = seam;
-        lowerLip.connectPath(lower);
-        lowerLip.closeSubpath();
+        QPainterPath upper_lip = upper;
+        upper_lip.connectPath(seam);
+        upper_lip.closeSubpath();
+        QPainterPath lower_lip = seam;
+        lower_lip.connectPath(lower);
+        lower_lip.closeSubpath();
         p.setBrush(look.lips.darker(112));
-        p.drawPath(upperLip);
+        p.drawPath(upper_lip);
         p.setBrush(look.lips);
-        p.drawPath(lowerLip);
+        p.drawPath(lower_lip);
     }
-    p.setBrush(withAlpha(Qt::white, 110));
+    p.setBrush(with_alpha(Qt::white, 110));
     p.drawEllipse(QPointF(kCx - 1, y + 2.6), 2.2, 0.7);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(look.lips.darker(175), 0.8, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(seam);
     // Dimples at the corners turn it into a smile.
-    p.setPen(QPen(withAlpha(look.skin.darker(160), 170), 0.7, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(with_alpha(look.skin.darker(160), 170), 0.7, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(curve(left + QPointF(-0.4, -0.8), left + QPointF(-1.0, 0.0),
                      left + QPointF(-0.8, 0.8), left + QPointF(-0.2, 1.0)));
     p.drawPath(curve(right + QPointF(0.4, -0.8), right + QPointF(1.0, 0.0),
                      right + QPointF(0.8, 0.8), right + QPointF(0.2, 1.0)));
 }
 
-void drawFace(QPainter& p, const Look& look, const Geometry& g) {
-    const QPainterPath face = facePath(g);
-    QRadialGradient skin(QPointF(kCx - 3, g.cheekY - 5), g.hw * 1.75);
+void draw_face(QPainter& p, const Look& look, const Geometry& g) {
+    const QPainterPath face = face_path(g);
+    QRadialGradient skin(QPointF(kCx - 3, g.cheek_y - 5), g.hw * 1.75);
     skin.setColorAt(0, look.skin.lighter(110));
     skin.setColorAt(0.55, look.skin);
     skin.setColorAt(1, look.skin.darker(128));
@@ -1192,7 +1193,7 @@ void drawFace(QPainter& p, const Look& look, const Geometry& g) {
     p.setPen(Qt::NoPen);
     // Blush.
     for (int side = -1; side <= 1; side += 2) {
-        const QPointF c(kCx + side * 11.5, g.mouthY - 6.5);
+        const QPointF c(kCx + side * 11.5, g.mouth_y - 6.5);
         QRadialGradient blush(c, 6);
         blush.setColorAt(0, QColor(255, 90, 110, 85));
         blush.setColorAt(1, QColor(255, 90, 110, 0));
@@ -1201,61 +1202,61 @@ void drawFace(QPainter& p, const Look& look, const Geometry& g) {
     }
     if (look.freckles) {
         Rng rng(21);
-        p.setBrush(withAlpha(look.skin.darker(150), 150));
+        p.setBrush(with_alpha(look.skin.darker(150), 150));
         for (int i = 0; i < 22; ++i) {
             const int side = i % 2 ? 1 : -1;
-            const QPointF pt(kCx + side * rng.range(2.5, 14), g.noseY - rng.range(0, 6));
+            const QPointF pt(kCx + side * rng.range(2.5, 14), g.nose_y - rng.range(0, 6));
             p.drawEllipse(pt, 0.45, 0.45);
         }
     }
     p.restore();
 
     for (int side = -1; side <= 1; side += 2) {
-        const QPointF eye(kCx + side * look.eyeGap, g.eyeY);
-        drawBrow(p, look, QPointF(eye.x() + side * 0.3, g.browY), side);
-        drawEye(p, look, eye, side);
+        const QPointF eye(kCx + side * look.eye_gap, g.eye_y);
+        draw_brow(p, look, QPointF(eye.x() + side * 0.3, g.brow_y), side);
+        draw_eye(p, look, eye, side);
     }
 
     // Nose: a shaded side, the tip's light and two nostrils.
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(withAlpha(look.skin.darker(150), 110), 0.8, Qt::SolidLine, Qt::RoundCap));
-    p.drawPath(curve({kCx + 1.6, g.eyeY + 2}, {kCx + 2.6, g.noseY - 5}, {kCx + 3, g.noseY - 2},
-                     {kCx + 2.4, g.noseY}));
-    p.setPen(QPen(withAlpha(look.skin.darker(170), 170), 0.9, Qt::SolidLine, Qt::RoundCap));
-    p.drawPath(curve({kCx - 3.2, g.noseY - 0.3}, {kCx - 2.8, g.noseY + 1.6},
-                     {kCx - 1.6, g.noseY + 1.6}, {kCx - 0.9, g.noseY + 1.1}));
-    p.drawPath(curve({kCx + 3.2, g.noseY - 0.3}, {kCx + 2.8, g.noseY + 1.6},
-                     {kCx + 1.6, g.noseY + 1.6}, {kCx + 0.9, g.noseY + 1.1}));
+    p.setPen(QPen(with_alpha(look.skin.darker(150), 110), 0.8, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(curve({kCx + 1.6, g.eye_y + 2}, {kCx + 2.6, g.nose_y - 5}, {kCx + 3, g.nose_y - 2},
+                     {kCx + 2.4, g.nose_y}));
+    p.setPen(QPen(with_alpha(look.skin.darker(170), 170), 0.9, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(curve({kCx - 3.2, g.nose_y - 0.3}, {kCx - 2.8, g.nose_y + 1.6},
+                     {kCx - 1.6, g.nose_y + 1.6}, {kCx - 0.9, g.nose_y + 1.1}));
+    p.drawPath(curve({kCx + 3.2, g.nose_y - 0.3}, {kCx + 2.8, g.nose_y + 1.6},
+                     {kCx + 1.6, g.nose_y + 1.6}, {kCx + 0.9, g.nose_y + 1.1}));
     p.setPen(Qt::NoPen);
-    p.setBrush(withAlpha(Qt::white, 90));
-    p.drawEllipse(QPointF(kCx - 0.4, g.noseY - 1.6), 1.3, 1.0);
+    p.setBrush(with_alpha(Qt::white, 90));
+    p.drawEllipse(QPointF(kCx - 0.4, g.nose_y - 1.6), 1.3, 1.0);
 
-    drawMouth(p, look, g);
+    draw_mouth(p, look, g);
 
-    if (look.beautyMark) {
+    if (look.beauty_mark) {
         p.setBrush(look.skin.darker(230));
-        p.drawEllipse(QPointF(kCx + 9, g.mouthY - 3), 0.6, 0.6);
+        p.drawEllipse(QPointF(kCx + 9, g.mouth_y - 3), 0.6, 0.6);
     }
 }
 
-void drawGlasses(QPainter& p, const Look& look, const Geometry& g) {
+void draw_glasses(QPainter& p, const Look& look, const Geometry& g) {
     const QColor frame(60, 30, 40);
     for (int side = -1; side <= 1; side += 2) {
-        const QRectF lens(kCx + side * look.eyeGap - 6.5, g.eyeY - 5.2, 13, 10);
+        const QRectF lens(kCx + side * look.eye_gap - 6.5, g.eye_y - 5.2, 13, 10);
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(255, 255, 255, 45));
         p.drawRoundedRect(lens, 3.5, 3.5);
-        p.setPen(QPen(withAlpha(Qt::white, 150), 0.7));
+        p.setPen(QPen(with_alpha(Qt::white, 150), 0.7));
         p.drawLine(lens.topLeft() + QPointF(3, 6), lens.topLeft() + QPointF(6, 2));
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(frame, 1.3));
         p.drawRoundedRect(lens, 3.5, 3.5);
-        p.drawLine(QPointF(kCx + side * (look.eyeGap + 6.5), g.eyeY - 3),
-                   QPointF(kCx + side * (g.hw + 1), g.eyeY - 2));
+        p.drawLine(QPointF(kCx + side * (look.eye_gap + 6.5), g.eye_y - 3),
+                   QPointF(kCx + side * (g.hw + 1), g.eye_y - 2));
     }
     p.setPen(QPen(frame, 1.2));
-    p.drawPath(curve({kCx - 2, g.eyeY - 2}, {kCx - 1, g.eyeY - 3.5}, {kCx + 1, g.eyeY - 3.5},
-                     {kCx + 2, g.eyeY - 2}));
+    p.drawPath(curve({kCx - 2, g.eye_y - 2}, {kCx - 1, g.eye_y - 3.5}, {kCx + 1, g.eye_y - 3.5},
+                     {kCx + 2, g.eye_y - 2}));
 }
 
 // ---------------------------------------------------------------- the girls
@@ -1281,16 +1282,16 @@ const std::array<Look, kPortraitCount>& looks() {
                 Backdrop::Dots,
                 QColor(248, 170, 200),
                 QColor(255, 236, 244)};
-        l[1].halfWidth = 18.5;
-        l[1].eyeScale = 0.92;
-        l[1].openSmile = true;
+        l[1].half_width = 18.5;
+        l[1].eye_scale = 0.92;
+        l[1].open_smile = true;
         // 3: copper curls, freckles, green eyes; navy off-shoulder; mint stripes.
         l[2] = {Hair::Curls,          QColor(190, 80, 32),  QColor(252, 222, 204),
                 QColor(60, 150, 80),  QColor(220, 96, 100), Neckline::OffShoulder,
                 QColor(40, 50, 120),  Backdrop::Stripes,    QColor(170, 226, 200),
                 QColor(200, 240, 222)};
         l[2].freckles = true;
-        l[2].halfWidth = 19.5;
+        l[2].half_width = 19.5;
         // 4: brown ponytail, olive skin, hazel eyes; yellow strap top; sunburst.
         l[3] = {Hair::Ponytail,       QColor(110, 66, 36), QColor(222, 180, 140),
                 QColor(130, 100, 50), QColor(190, 70, 70), Neckline::Straps,
@@ -1298,7 +1299,7 @@ const std::array<Look, kPortraitCount>& looks() {
                 QColor(255, 200, 120)};
         l[3].earrings = Earrings::Hoops;
         l[3].accent = QColor(230, 60, 60);
-        l[3].openSmile = true;
+        l[3].open_smile = true;
         // 5: dark bun, brown skin; magenta scoop neck, pearls; lavender hearts.
         l[4] = {Hair::Bun,
                 QColor(40, 26, 22),
@@ -1313,7 +1314,7 @@ const std::array<Look, kPortraitCount>& looks() {
         l[4].earrings = Earrings::Pearls;
         l[4].necklace = true;
         l[4].accent = QColor(220, 190, 90);
-        l[4].halfWidth = 18.5;
+        l[4].half_width = 18.5;
         l[4].chin = 81;
         // 6: honey braids, grey-blue eyes; purple with a white collar; gingham.
         l[5] = {Hair::Braids,         QColor(176, 126, 70),  QColor(248, 212, 186),
@@ -1321,8 +1322,8 @@ const std::array<Look, kPortraitCount>& looks() {
                 QColor(120, 70, 170), Backdrop::Gingham,     QColor(230, 246, 220),
                 QColor(140, 200, 130)};
         l[5].accent = QColor(250, 240, 240);
-        l[5].openSmile = true;
-        l[5].eyeScale = 1.06;
+        l[5].open_smile = true;
+        l[5].eye_scale = 1.06;
         l[5].chin = 79;
         // 7: platinum pixie, pale skin, violet-grey eyes; black turtleneck; coral with stars.
         l[6] = {Hair::Pixie,           QColor(236, 226, 200), QColor(252, 226, 214),
@@ -1331,9 +1332,9 @@ const std::array<Look, kPortraitCount>& looks() {
                 QColor(255, 230, 170)};
         l[6].earrings = Earrings::Drops;
         l[6].jewel = QColor(60, 170, 220);
-        l[6].halfWidth = 18.0;
+        l[6].half_width = 18.0;
         l[6].chin = 79;
-        l[6].browArch = 1.3;
+        l[6].brow_arch = 1.3;
         // 8: chestnut waves under a red band, tan skin, amber eyes; orange square neck; pale
         // stripes.
         l[7] = {Hair::Wavy,           QColor(140, 70, 40), QColor(230, 190, 150),
@@ -1347,15 +1348,15 @@ const std::array<Look, kPortraitCount>& looks() {
                 QColor(160, 60, 70),  Neckline::Halter,     QColor(240, 96, 90), Backdrop::Rings,
                 QColor(90, 200, 200), QColor(130, 220, 220)};
         l[8].earrings = Earrings::Hoops;
-        l[8].openSmile = true;
-        l[8].halfWidth = 19.5;
+        l[8].open_smile = true;
+        l[8].half_width = 19.5;
         // 10: caramel pigtails with pink bows; light blue crew neck; flowers.
         l[9] = {Hair::Pigtails,        QColor(196, 120, 60),  QColor(252, 220, 200),
                 QColor(90, 140, 70),   QColor(236, 100, 120), Neckline::Crew,
                 QColor(120, 180, 240), Backdrop::Flowers,     QColor(255, 236, 210),
                 QColor(255, 170, 190)};
         l[9].accent = QColor(240, 80, 150);
-        l[9].eyeScale = 1.08;
+        l[9].eye_scale = 1.08;
         l[9].freckles = true;
         l[9].chin = 79;
         // 11: dark auburn, swept to one side, glasses; green collar shirt; soft glow.
@@ -1365,39 +1366,39 @@ const std::array<Look, kPortraitCount>& looks() {
                  QColor(230, 236, 250)};
         l[10].glasses = true;
         l[10].earrings = Earrings::Studs;
-        l[10].beautyMark = true;
+        l[10].beauty_mark = true;
         return l;
     }();
     return all;
 }
 
-bool earsShow(Hair h) {
+bool ears_show(Hair h) {
     return h == Hair::Ponytail || h == Hair::Bun || h == Hair::Pixie || h == Hair::Afro ||
            h == Hair::SideSwept || h == Hair::Pigtails || h == Hair::Braids;
 }
 
 } // namespace
 
-void drawPortrait(QPainter& p, int index) {
+void draw_portrait(QPainter& p, int index) {
     const Look& look = looks().at(static_cast<std::size_t>(index));
     Geometry g;
-    g.hw = look.halfWidth;
-    g.chinY = look.chin;
+    g.hw = look.half_width;
+    g.chin_y = look.chin;
     smooth(p);
-    drawBackdrop(p, look);
-    drawHairBack(p, look);
-    drawBody(p, look, g);
-    if (earsShow(look.hair)) {
-        drawEars(p, look, g);
+    draw_backdrop(p, look);
+    draw_hair_back(p, look);
+    draw_body(p, look, g);
+    if (ears_show(look.hair)) {
+        draw_ears(p, look, g);
     }
-    drawFace(p, look, g);
-    drawHairFront(p, look);
+    draw_face(p, look, g);
+    draw_hair_front(p, look);
     if (look.glasses) {
-        drawGlasses(p, look, g);
+        draw_glasses(p, look, g);
     }
 }
 
-void drawStartFace(QPainter& p) {
+void draw_start_face(QPainter& p) {
     smooth(p);
     QLinearGradient bg(0, 0, 0, 116);
     bg.setColorAt(0, QColor(255, 226, 236));
@@ -1406,16 +1407,16 @@ void drawStartFace(QPainter& p) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 70));
     for (int i = 0; i < 6; ++i) {
-        p.drawPath(heartPath(QPointF(12 + i * 17.0, 12 + (i % 2) * 9.0), 9));
+        p.drawPath(heart_path(QPointF(12 + i * 17.0, 12 + (i % 2) * 9.0), 9));
     }
     // A head-and-shoulders silhouette with a question mark: who will it be?
     QLinearGradient sil(0, 20, 0, 116);
     sil.setColorAt(0, QColor(150, 110, 140));
     sil.setColorAt(1, QColor(100, 64, 96));
     p.setBrush(sil);
-    QPainterPath shape = bodyPath();
+    QPainterPath shape = body_path();
     Geometry g;
-    shape = shape.united(facePath(g));
+    shape = shape.united(face_path(g));
     QPainterPath hair(QPointF(kCx, 12));
     hair.cubicTo(kCx + 24, 12, kCx + 30, 30, kCx + 29, 52);
     hair.cubicTo(kCx + 29, 72, kCx + 31, 88, kCx + 33, 100);
@@ -1429,7 +1430,7 @@ void drawStartFace(QPainter& p) {
     p.drawArc(QRectF(kCx - 22, 16, 44, 50), 40 * 16, 100 * 16);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 240, 246));
-    p.drawPath(textPath("?", serifFont(40, QFont::Bold), QPointF(kCx, 52)));
+    p.drawPath(text_path("?", serif_font(40, QFont::Bold), QPointF(kCx, 52)));
 }
 
 } // namespace assetgen
