@@ -17,6 +17,7 @@ namespace assetgen {
 namespace {
 
 constexpr double kCx = 51.0;
+constexpr QRectF kFrame(0, 0, 102, 116);
 
 enum class Hair { Long, Bob, Curls, Ponytail, Bun, Braids, Pixie, Wavy, Afro, Pigtails, SideSwept };
 enum class Neckline { Vee, Crew, OffShoulder, Straps, Scoop, Collar, Turtle, Square, Halter };
@@ -97,135 +98,171 @@ QPainterPath curve(QPointF a, QPointF c1, QPointF c2, QPointF b) {
 
 // ---------------------------------------------------------------- backdrops
 
+void draw_bokeh_backdrop(QPainter& p, const Look& look) {
+    Rng rng(11);
+    for (int i = 0; i < 16; ++i) {
+        const double r = rng.range(4, 12);
+        const QPointF c(rng.range(0, 102), rng.range(0, 90));
+        QRadialGradient g(c, r);
+        g.setColorAt(0, with_alpha(look.bg_accent, 120));
+        g.setColorAt(0.8, with_alpha(look.bg_accent, 70));
+        g.setColorAt(1, with_alpha(look.bg_accent, 0));
+        p.setBrush(g);
+        p.drawEllipse(c, r, r);
+    }
+}
+
+void draw_dots_backdrop(QPainter& p, const Look& look) {
+    p.setBrush(look.bg_accent);
+    for (int row = 0; row < 10; ++row) {
+        for (int col = 0; col < 9; ++col) {
+            const double x = col * 13.0 + (row % 2 ? 6.5 : 0.0);
+            p.drawEllipse(QPointF(x, row * 12.0 + 4), 3.2, 3.2);
+        }
+    }
+}
+
+void draw_stripes_backdrop(QPainter& p, const Look& look) {
+    p.setBrush(look.bg_accent);
+    for (int i = -10; i < 20; ++i) {
+        QPolygonF s;
+        const double x = i * 12.0;
+        s << QPointF(x, 0) << QPointF(x + 6, 0) << QPointF(x + 6 - 116, 116)
+          << QPointF(x - 116, 116);
+        p.drawPolygon(s);
+    }
+}
+
+void draw_rays_backdrop(QPainter& p, const Look& look) {
+    const QPointF c(kCx, 48);
+    p.setBrush(look.bg_accent);
+    for (int i = 0; i < 18; i += 2) {
+        const double a0 = 2 * std::numbers::pi * i / 18;
+        const double a1 = 2 * std::numbers::pi * (i + 1) / 18;
+        QPolygonF wedge;
+        wedge << c << QPointF(c.x() + 160 * std::cos(a0), c.y() + 160 * std::sin(a0))
+              << QPointF(c.x() + 160 * std::cos(a1), c.y() + 160 * std::sin(a1));
+        p.drawPolygon(wedge);
+    }
+    QRadialGradient glow(c, 70);
+    glow.setColorAt(0, QColor(255, 255, 235, 170));
+    glow.setColorAt(1, QColor(255, 255, 235, 0));
+    p.setBrush(glow);
+    p.drawRect(kFrame);
+}
+
+void draw_hearts_backdrop(QPainter& p, const Look& look) {
+    p.setBrush(look.bg_accent);
+    for (int row = 0; row < 8; ++row) {
+        for (int col = 0; col < 7; ++col) {
+            const double x = col * 16.0 + (row % 2 ? 8.0 : 0.0);
+            p.drawPath(heart_path(QPointF(x, row * 15.0 + 5), 7.5));
+        }
+    }
+}
+
+void draw_gingham_backdrop(QPainter& p, const Look& look) {
+    p.setBrush(with_alpha(look.bg_accent, 110));
+    for (int i = 0; i < 13; i += 2) {
+        p.drawRect(QRectF(i * 8.0, 0, 8, 116));
+        p.drawRect(QRectF(0, i * 8.0, 102, 8));
+    }
+}
+
+void draw_stars_backdrop(QPainter& p, const Look& look) {
+    Rng rng(7);
+    p.setBrush(look.bg_accent);
+    for (int i = 0; i < 22; ++i) {
+        const double r = rng.range(1.8, 4.0);
+        p.drawPath(star_path(QPointF(rng.range(2, 100), rng.range(2, 110)), r, r * 0.45));
+    }
+}
+
+void draw_bars_backdrop(QPainter& p, const Look& look) {
+    p.setBrush(look.bg_accent);
+    for (int i = 0; i < 13; i += 2) {
+        p.drawRect(QRectF(i * 8.0 + 2, 0, 8, 116));
+    }
+}
+
+void draw_rings_backdrop(QPainter& p, const Look& look) {
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(look.bg_accent, 3.0));
+    for (int i = 1; i < 12; ++i) {
+        p.drawEllipse(QPointF(kCx, 45), i * 8.0, i * 8.0);
+    }
+    p.setPen(Qt::NoPen);
+}
+
+void draw_flowers_backdrop(QPainter& p, const Look& look) {
+    Rng rng(5);
+    for (int i = 0; i < 14; ++i) {
+        const QPointF c(rng.range(0, 102), rng.range(0, 112));
+        p.setBrush(look.bg_accent);
+        for (int k = 0; k < 5; ++k) {
+            const double a = 2 * std::numbers::pi * k / 5;
+            p.drawEllipse(QPointF(c.x() + 3.0 * std::cos(a), c.y() + 3.0 * std::sin(a)), 2.4, 2.4);
+        }
+        p.setBrush(QColor(255, 214, 80));
+        p.drawEllipse(c, 1.6, 1.6);
+    }
+}
+
+void draw_glow_backdrop(QPainter& p, const Look& look) {
+    QRadialGradient glow(QPointF(30, 25), 90);
+    glow.setColorAt(0, look.bg_accent);
+    glow.setColorAt(1, with_alpha(look.bg_accent, 0));
+    p.setBrush(glow);
+    p.drawRect(kFrame);
+}
+
 void draw_backdrop(QPainter& p, const Look& look) {
-    const QRectF all(0, 0, 102, 116);
     QLinearGradient base(0, 0, 0, 116);
     base.setColorAt(0, look.bg.lighter(112));
     base.setColorAt(1, look.bg.darker(108));
-    p.fillRect(all, base);
+    p.fillRect(kFrame, base);
     p.setPen(Qt::NoPen);
     switch (look.backdrop) {
-    case Backdrop::Bokeh: {
-        Rng rng(11);
-        for (int i = 0; i < 16; ++i) {
-            const double r = rng.range(4, 12);
-            const QPointF c(rng.range(0, 102), rng.range(0, 90));
-            QRadialGradient g(c, r);
-            g.setColorAt(0, with_alpha(look.bg_accent, 120));
-            g.setColorAt(0.8, with_alpha(look.bg_accent, 70));
-            g.setColorAt(1, with_alpha(look.bg_accent, 0));
-            p.setBrush(g);
-            p.drawEllipse(c, r, r);
-        }
+    case Backdrop::Bokeh:
+        draw_bokeh_backdrop(p, look);
         break;
-    }
     case Backdrop::Dots:
-        p.setBrush(look.bg_accent);
-        for (int row = 0; row < 10; ++row) {
-            for (int col = 0; col < 9; ++col) {
-                const double x = col * 13.0 + (row % 2 ? 6.5 : 0.0);
-                p.drawEllipse(QPointF(x, row * 12.0 + 4), 3.2, 3.2);
-            }
-        }
+        draw_dots_backdrop(p, look);
         break;
     case Backdrop::Stripes:
-        p.setBrush(look.bg_accent);
-        for (int i = -10; i < 20; ++i) {
-            QPolygonF s;
-            const double x = i * 12.0;
-            s << QPointF(x, 0) << QPointF(x + 6, 0) << QPointF(x + 6 - 116, 116)
-              << QPointF(x - 116, 116);
-            p.drawPolygon(s);
-        }
+        draw_stripes_backdrop(p, look);
         break;
-    case Backdrop::Rays: {
-        const QPointF c(kCx, 48);
-        p.setBrush(look.bg_accent);
-        for (int i = 0; i < 18; i += 2) {
-            const double a0 = 2 * std::numbers::pi * i / 18;
-            const double a1 = 2 * std::numbers::pi * (i + 1) / 18;
-            QPolygonF wedge;
-            wedge << c << QPointF(c.x() + 160 * std::cos(a0), c.y() + 160 * std::sin(a0))
-                  << QPointF(c.x() + 160 * std::cos(a1), c.y() + 160 * std::sin(a1));
-            p.drawPolygon(wedge);
-        }
-        QRadialGradient glow(c, 70);
-        glow.setColorAt(0, QColor(255, 255, 235, 170));
-        glow.setColorAt(1, QColor(255, 255, 235, 0));
-        p.setBrush(glow);
-        p.drawRect(all);
+    case Backdrop::Rays:
+        draw_rays_backdrop(p, look);
         break;
-    }
     case Backdrop::Hearts:
-        p.setBrush(look.bg_accent);
-        for (int row = 0; row < 8; ++row) {
-            for (int col = 0; col < 7; ++col) {
-                const double x = col * 16.0 + (row % 2 ? 8.0 : 0.0);
-                p.drawPath(heart_path(QPointF(x, row * 15.0 + 5), 7.5));
-            }
-        }
+        draw_hearts_backdrop(p, look);
         break;
     case Backdrop::Gingham:
-        p.setBrush(with_alpha(look.bg_accent, 110));
-        for (int i = 0; i < 13; i += 2) {
-            p.drawRect(QRectF(i * 8.0, 0, 8, 116));
-            p.drawRect(QRectF(0, i * 8.0, 102, 8));
-        }
+        draw_gingham_backdrop(p, look);
         break;
-    case Backdrop::Stars: {
-        Rng rng(7);
-        p.setBrush(look.bg_accent);
-        for (int i = 0; i < 22; ++i) {
-            const double r = rng.range(1.8, 4.0);
-            p.drawPath(star_path(QPointF(rng.range(2, 100), rng.range(2, 110)), r, r * 0.45));
-        }
+    case Backdrop::Stars:
+        draw_stars_backdrop(p, look);
         break;
-    }
     case Backdrop::Bars:
-        p.setBrush(look.bg_accent);
-        for (int i = 0; i < 13; i += 2) {
-            p.drawRect(QRectF(i * 8.0 + 2, 0, 8, 116));
-        }
+        draw_bars_backdrop(p, look);
         break;
-    case Backdrop::Rings: {
-        p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(look.bg_accent, 3.0));
-        for (int i = 1; i < 12; ++i) {
-            p.drawEllipse(QPointF(kCx, 45), i * 8.0, i * 8.0);
-        }
-        p.setPen(Qt::NoPen);
+    case Backdrop::Rings:
+        draw_rings_backdrop(p, look);
         break;
-    }
-    case Backdrop::Flowers: {
-        Rng rng(5);
-        for (int i = 0; i < 14; ++i) {
-            const QPointF c(rng.range(0, 102), rng.range(0, 112));
-            p.setBrush(look.bg_accent);
-            for (int k = 0; k < 5; ++k) {
-                const double a = 2 * std::numbers::pi * k / 5;
-                p.drawEllipse(QPointF(c.x() + 3.0 * std::cos(a), c.y() + 3.0 * std::sin(a)), 2.4,
-                              2.4);
-            }
-            p.setBrush(QColor(255, 214, 80));
-            p.drawEllipse(c, 1.6, 1.6);
-        }
+    case Backdrop::Flowers:
+        draw_flowers_backdrop(p, look);
         break;
-    }
-    case Backdrop::Glow: {
-        QRadialGradient glow(QPointF(30, 25), 90);
-        glow.setColorAt(0, look.bg_accent);
-        glow.setColorAt(1, with_alpha(look.bg_accent, 0));
-        p.setBrush(glow);
-        p.drawRect(all);
+    case Backdrop::Glow:
+        draw_glow_backdrop(p, look);
         break;
-    }
     }
     // A soft light behind the head lifts the portrait off its pattern.
     QRadialGradient halo(QPointF(kCx, 50), 55);
     halo.setColorAt(0, QColor(255, 255, 255, 90));
     halo.setColorAt(1, QColor(255, 255, 255, 0));
     p.setBrush(halo);
-    p.drawRect(all);
+    p.drawRect(kFrame);
 }
 
 // ---------------------------------------------------------------- hair
@@ -376,400 +413,465 @@ void bow(QPainter& p, QPointF c, double s, const QColor& colour) {
     p.drawEllipse(c, s * 0.28, s * 0.32);
 }
 
-void draw_hair_back(QPainter& p, const Look& look) {
+// The mass behind the shoulders that long, wavy and side-swept hair share.
+void draw_long_hair_back(QPainter& p, const Look& look) {
     const QColor& h = look.hair_colour;
+    QPainterPath back(QPointF(kCx, 12));
+    back.cubicTo(kCx + 24, 12, kCx + 30, 30, kCx + 29, 52);
+    back.cubicTo(kCx + 29, 72, kCx + 31, 92, kCx + 34, 112);
+    back.lineTo(kCx - 34, 112);
+    back.cubicTo(kCx - 31, 92, kCx - 29, 72, kCx - 29, 52);
+    back.cubicTo(kCx - 30, 30, kCx - 24, 12, kCx, 12);
+    fill_hair(p, back, h, true);
+}
+
+void draw_bob_back(QPainter& p, const Look& look) {
+    const QColor& h = look.hair_colour;
+    QPainterPath back(QPointF(kCx, 12));
+    back.cubicTo(kCx + 26, 12, kCx + 30, 32, kCx + 29, 56);
+    back.lineTo(kCx + 27, 79);
+    back.lineTo(kCx - 27, 79);
+    back.lineTo(kCx - 29, 56);
+    back.cubicTo(kCx - 30, 32, kCx - 26, 12, kCx, 12);
+    fill_hair(p, back, h, true);
+}
+
+// A cloud of curls: a bumpy mass with corkscrews hanging all round.
+void draw_curls_back(QPainter& p, const Look& look) {
+    const QColor& h = look.hair_colour;
+    Rng rng(3);
+    QPainterPath mass(QPointF(kCx, 10));
+    mass.cubicTo(kCx + 30, 10, kCx + 34, 40, kCx + 33, 60);
+    mass.cubicTo(kCx + 33, 76, kCx + 34, 88, kCx + 31, 100);
+    mass.lineTo(kCx - 31, 100);
+    mass.cubicTo(kCx - 34, 88, kCx - 33, 76, kCx - 33, 60);
+    mass.cubicTo(kCx - 34, 40, kCx - 30, 10, kCx, 10);
+    QPainterPath cloud = mass;
+    cloud.setFillRule(Qt::WindingFill);
+    for (int i = 0; i < 40; ++i) {
+        const QPointF c = mass.pointAtPercent(i / 40.0);
+        if (c.y() < 80) {
+            cloud.addEllipse(c, 4.5, 4.5);
+        }
+    }
+    cloud = cloud.simplified();
+    fill_hair(p, cloud, h, true);
+    for (int side = -1; side <= 1; side += 2) {
+        for (int i = 0; i < 4; ++i) {
+            ringlet(p, QPointF(kCx + side * (21 + i * 3.5), 40 + i * 4), 50 + rng.range(-4, 6), 7.5,
+                    side * rng.range(0.5, 1.5), h.darker(112));
+        }
+    }
+}
+
+// The tail swings out behind the head on her left.
+void draw_ponytail_tail(QPainter& p, const Look& look) {
+    const QColor& h = look.hair_colour;
+    QPainterPath tail(QPointF(kCx + 14, 20));
+    tail.cubicTo(kCx + 34, 14, kCx + 42, 34, kCx + 38, 52);
+    tail.cubicTo(kCx + 35, 66, kCx + 38, 78, kCx + 43, 90);
+    tail.cubicTo(kCx + 33, 84, kCx + 27, 70, kCx + 27, 56);
+    tail.cubicTo(kCx + 27, 42, kCx + 24, 32, kCx + 14, 26);
+    tail.closeSubpath();
+    fill_hair(p, tail, h);
+    strands(p, tail, curve({kCx + 16, 20}, {kCx + 36, 16}, {kCx + 36, 70}, {kCx + 43, 90}),
+            curve({kCx + 14, 26}, {kCx + 26, 34}, {kCx + 26, 68}, {kCx + 43, 90}), 6, h);
+}
+
+void draw_braids_back(QPainter& p, const Look& look) {
+    const QColor& h = look.hair_colour;
+    QPainterPath back(QPointF(kCx, 13));
+    back.cubicTo(kCx + 24, 13, kCx + 29, 30, kCx + 27, 52);
+    back.lineTo(kCx + 24, 62);
+    back.lineTo(kCx - 24, 62);
+    back.lineTo(kCx - 27, 52);
+    back.cubicTo(kCx - 29, 30, kCx - 24, 13, kCx, 13);
+    fill_hair(p, back, h, true);
+}
+
+void draw_afro_back(QPainter& p, const Look& look) {
+    const QColor& h = look.hair_colour;
+    Rng rng(9);
+    const QPointF c(kCx, 40);
+    QPainterPath cloud;
+    cloud.addEllipse(c, 38, 34);
+    fill_hair(p, cloud, h, true);
+    for (int i = 0; i < 60; ++i) {
+        const double a = 2 * std::numbers::pi * i / 60;
+        const QPointF pt(c.x() + 35 * std::cos(a), c.y() + 31 * std::sin(a));
+        if (pt.y() > 64) {
+            continue;
+        }
+        curl(p, pt + QPointF(rng.range(-1, 1), rng.range(-1, 1)), rng.range(4.0, 5.5), h);
+    }
+    // Texture: tiny coils all over.
+    p.save();
+    p.setClipPath(cloud);
+    p.setBrush(Qt::NoBrush);
+    for (int i = 0; i < 170; ++i) {
+        const QPointF pt(rng.range(c.x() - 36, c.x() + 36), rng.range(c.y() - 33, c.y() + 30));
+        p.setPen(QPen(with_alpha(i % 2 ? h.lighter(170) : h.darker(160), 140), 0.6));
+        p.drawArc(QRectF(pt.x() - 1.6, pt.y() - 1.6, 3.2, 3.2), rng.below(360) * 16, 220 * 16);
+    }
+    p.restore();
+}
+
+// What shows of the hair behind the head and body; short and tied-up styles have none.
+void draw_hair_back(QPainter& p, const Look& look) {
     switch (look.hair) {
     case Hair::Long:
     case Hair::Wavy:
-    case Hair::SideSwept: {
-        QPainterPath back(QPointF(kCx, 12));
-        back.cubicTo(kCx + 24, 12, kCx + 30, 30, kCx + 29, 52);
-        back.cubicTo(kCx + 29, 72, kCx + 31, 92, kCx + 34, 112);
-        back.lineTo(kCx - 34, 112);
-        back.cubicTo(kCx - 31, 92, kCx - 29, 72, kCx - 29, 52);
-        back.cubicTo(kCx - 30, 30, kCx - 24, 12, kCx, 12);
-        fill_hair(p, back, h, true);
+    case Hair::SideSwept:
+        draw_long_hair_back(p, look);
         break;
-    }
-    case Hair::Bob: {
-        QPainterPath back(QPointF(kCx, 12));
-        back.cubicTo(kCx + 26, 12, kCx + 30, 32, kCx + 29, 56);
-        back.lineTo(kCx + 27, 79);
-        back.lineTo(kCx - 27, 79);
-        back.lineTo(kCx - 29, 56);
-        back.cubicTo(kCx - 30, 32, kCx - 26, 12, kCx, 12);
-        fill_hair(p, back, h, true);
+    case Hair::Bob:
+        draw_bob_back(p, look);
         break;
-    }
-    case Hair::Curls: {
-        // A cloud of curls: a bumpy mass with corkscrews hanging all round.
-        Rng rng(3);
-        QPainterPath mass(QPointF(kCx, 10));
-        mass.cubicTo(kCx + 30, 10, kCx + 34, 40, kCx + 33, 60);
-        mass.cubicTo(kCx + 33, 76, kCx + 34, 88, kCx + 31, 100);
-        mass.lineTo(kCx - 31, 100);
-        mass.cubicTo(kCx - 34, 88, kCx - 33, 76, kCx - 33, 60);
-        mass.cubicTo(kCx - 34, 40, kCx - 30, 10, kCx, 10);
-        QPainterPath cloud = mass;
-        cloud.setFillRule(Qt::WindingFill);
-        for (int i = 0; i < 40; ++i) {
-            const QPointF c = mass.pointAtPercent(i / 40.0);
-            if (c.y() < 80) {
-                cloud.addEllipse(c, 4.5, 4.5);
-            }
-        }
-        cloud = cloud.simplified();
-        fill_hair(p, cloud, h, true);
-        for (int side = -1; side <= 1; side += 2) {
-            for (int i = 0; i < 4; ++i) {
-                ringlet(p, QPointF(kCx + side * (21 + i * 3.5), 40 + i * 4), 50 + rng.range(-4, 6),
-                        7.5, side * rng.range(0.5, 1.5), h.darker(112));
-            }
-        }
+    case Hair::Curls:
+        draw_curls_back(p, look);
         break;
-    }
-    case Hair::Ponytail: {
-        // The tail swings out behind the head on her left.
-        QPainterPath tail(QPointF(kCx + 14, 20));
-        tail.cubicTo(kCx + 34, 14, kCx + 42, 34, kCx + 38, 52);
-        tail.cubicTo(kCx + 35, 66, kCx + 38, 78, kCx + 43, 90);
-        tail.cubicTo(kCx + 33, 84, kCx + 27, 70, kCx + 27, 56);
-        tail.cubicTo(kCx + 27, 42, kCx + 24, 32, kCx + 14, 26);
-        tail.closeSubpath();
-        fill_hair(p, tail, h);
-        strands(p, tail, curve({kCx + 16, 20}, {kCx + 36, 16}, {kCx + 36, 70}, {kCx + 43, 90}),
-                curve({kCx + 14, 26}, {kCx + 26, 34}, {kCx + 26, 68}, {kCx + 43, 90}), 6, h);
+    case Hair::Ponytail:
+        draw_ponytail_tail(p, look);
         break;
-    }
     case Hair::Bun:
     case Hair::Pixie:
     case Hair::Pigtails:
         break;
-    case Hair::Braids: {
-        QPainterPath back(QPointF(kCx, 13));
-        back.cubicTo(kCx + 24, 13, kCx + 29, 30, kCx + 27, 52);
-        back.lineTo(kCx + 24, 62);
-        back.lineTo(kCx - 24, 62);
-        back.lineTo(kCx - 27, 52);
-        back.cubicTo(kCx - 29, 30, kCx - 24, 13, kCx, 13);
-        fill_hair(p, back, h, true);
+    case Hair::Braids:
+        draw_braids_back(p, look);
         break;
-    }
-    case Hair::Afro: {
-        Rng rng(9);
-        const QPointF c(kCx, 40);
-        QPainterPath cloud;
-        cloud.addEllipse(c, 38, 34);
-        fill_hair(p, cloud, h, true);
-        for (int i = 0; i < 60; ++i) {
-            const double a = 2 * std::numbers::pi * i / 60;
-            const QPointF pt(c.x() + 35 * std::cos(a), c.y() + 31 * std::sin(a));
-            if (pt.y() > 64) {
-                continue;
-            }
-            curl(p, pt + QPointF(rng.range(-1, 1), rng.range(-1, 1)), rng.range(4.0, 5.5), h);
-        }
-        // Texture: tiny coils all over.
-        p.save();
-        p.setClipPath(cloud);
-        p.setBrush(Qt::NoBrush);
-        for (int i = 0; i < 170; ++i) {
-            const QPointF pt(rng.range(c.x() - 36, c.x() + 36), rng.range(c.y() - 33, c.y() + 30));
-            p.setPen(QPen(with_alpha(i % 2 ? h.lighter(170) : h.darker(160), 140), 0.6));
-            p.drawArc(QRectF(pt.x() - 1.6, pt.y() - 1.6, 3.2, 3.2), rng.below(360) * 16, 220 * 16);
-        }
-        p.restore();
+    case Hair::Afro:
+        draw_afro_back(p, look);
         break;
-    }
     }
 }
 
-void draw_hair_front(QPainter& p, const Look& look) {
+// Centre parting, two straight curtains falling in front of the shoulders.
+void draw_long_hair(QPainter& p, const Look& look) {
     const QColor& h = look.hair_colour;
+    QPainterPath o(QPointF(kCx + 1, 13));
+    o.cubicTo(kCx + 18, 11, kCx + 30, 24, kCx + 29, 48);
+    o.cubicTo(kCx + 29, 70, kCx + 30, 92, kCx + 33, 118);
+    QPainterPath in(QPointF(kCx + 1, 18));
+    in.cubicTo(kCx + 10, 19, kCx + 17, 30, kCx + 18, 46);
+    in.cubicTo(kCx + 19, 64, kCx + 19, 92, kCx + 20, 118);
+    QPainterPath shape = band(o, in);
+    fill_hair(p, both(shape), h);
+    strands(p, shape, o, in, 7, h);
+    strands(p, mirror().map(shape), mirror().map(o), mirror().map(in), 7, h);
+}
+
+// Long waves swept back under a hair band.
+void draw_wavy_hair(QPainter& p, const Look& look) {
+    const QColor& h = look.hair_colour;
+    auto wavy_edge = [](double x0, double y0, double x1, double y1, double amp, bool inner) {
+        QPainterPath e(QPointF(x0, y0));
+        for (int i = 1; i <= 30; ++i) {
+            const double t = i / 30.0;
+            const double y = y0 + (y1 - y0) * t;
+            const double w = amp * std::sin(t * 3.2 * std::numbers::pi + (inner ? 0.4 : 0.0)) *
+                             std::min(1.0, t * 2.5);
+            e.lineTo(x0 + (x1 - x0) * t + w, y);
+        }
+        return e;
+    };
+    QPainterPath o(QPointF(kCx, 12));
+    o.cubicTo(kCx + 20, 11, kCx + 30, 24, kCx + 30, 44);
+    o.connectPath(wavy_edge(kCx + 30, 44, kCx + 33, 112, 3.2, false));
+    QPainterPath in(QPointF(kCx, 20));
+    in.cubicTo(kCx + 12, 20, kCx + 18, 30, kCx + 19, 44);
+    in.connectPath(wavy_edge(kCx + 19, 44, kCx + 22, 112, 2.6, true));
+    const QPainterPath shape = band(o, in);
+    fill_hair(p, both(shape), h);
+    strands(p, shape, o, in, 7, h);
+    strands(p, mirror().map(shape), mirror().map(o), mirror().map(in), 7, h);
+    // The hair band.
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(look.accent.darker(130), 4.4, Qt::SolidLine, Qt::RoundCap));
+    p.drawArc(QRectF(kCx - 24, 15, 48, 34), 15 * 16, 150 * 16);
+    p.setPen(QPen(look.accent, 3.2, Qt::SolidLine, Qt::RoundCap));
+    p.drawArc(QRectF(kCx - 24, 15, 48, 34), 15 * 16, 150 * 16);
+    p.setPen(QPen(with_alpha(look.accent.lighter(160), 200), 0.8, Qt::SolidLine, Qt::RoundCap));
+    p.drawArc(QRectF(kCx - 23, 14.6, 46, 32), 40 * 16, 100 * 16);
+}
+
+// A glossy helmet to the jaw with a blunt fringe.
+void draw_bob(QPainter& p, const Look& look) {
+    const QColor& h = look.hair_colour;
+    QPainterPath bob(QPointF(kCx + 28, 78));
+    bob.cubicTo(kCx + 31, 60, kCx + 31, 34, kCx + 26, 24);
+    bob.cubicTo(kCx + 20, 12, kCx + 8, 11, kCx, 11);
+    bob.cubicTo(kCx - 8, 11, kCx - 20, 12, kCx - 26, 24);
+    bob.cubicTo(kCx - 31, 34, kCx - 31, 60, kCx - 28, 78);
+    bob.quadTo(kCx - 23, 80, kCx - 19, 76);
+    bob.cubicTo(kCx - 18, 64, kCx - 18, 50, kCx - 18, 42);
+    // Fringe edge with small points.
+    for (int i = 0; i < 9; ++i) {
+        const double x0 = kCx - 18 + i * 4.0;
+        bob.quadTo(x0 + 2.0, 44.5 - (i % 2) * 0.8, x0 + 4.0, 42);
+    }
+    bob.cubicTo(kCx + 18, 50, kCx + 18, 64, kCx + 19, 76);
+    bob.quadTo(kCx + 23, 80, kCx + 28, 78);
+    bob.closeSubpath();
+    fill_hair(p, bob, h);
+    const QPainterPath rim = curve({kCx - 28, 78}, {kCx - 34, 30}, {kCx + 34, 30}, {kCx + 28, 78});
+    const QPainterPath fringe =
+        curve({kCx - 19, 76}, {kCx - 18, 38}, {kCx + 18, 38}, {kCx + 19, 76});
+    strands(p, bob, rim, fringe, 8, h, 90);
+    // Fringe strokes straight down.
+    p.save();
+    p.setClipPath(bob);
+    p.setPen(QPen(with_alpha(h.darker(160), 120), 0.6));
+    for (int i = 0; i < 10; ++i) {
+        const double x = kCx - 17 + i * 3.8;
+        p.drawLine(QPointF(x + 1, 26), QPointF(x, 43));
+    }
+    p.restore();
+}
+
+void draw_curls_front(QPainter& p, const Look& look) {
+    const QColor& h = look.hair_colour;
+    Rng rng(4);
+    // Small tight curls along the hairline, corkscrews beside the face.
+    p.save();
+    for (int i = 0; i < 26; ++i) {
+        const int row = i % 2;
+        const double t = (i / 2) / 12.0 + row * 0.04;
+        const double a = std::numbers::pi * (1.02 + 0.94 * t);
+        const double rx = 22 - row * 3.5 + rng.range(-1, 1);
+        const QPointF c(kCx + rx * std::cos(a),
+                        37 + (20 - row * 3.5) * std::sin(a) + rng.range(-1, 1));
+        const double r = rng.range(3.4, 4.6) - row * 0.4;
+        QRadialGradient shade(c + QPointF(-1, -1.5), r * 1.2);
+        shade.setColorAt(0, h.lighter(125));
+        shade.setColorAt(1, h.darker(125));
+        p.setPen(Qt::NoPen);
+        p.setBrush(shade);
+        p.drawEllipse(c, r, r);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(with_alpha(h.darker(170), 170), 0.7));
+        p.drawArc(QRectF(c.x() - r * 0.7, c.y() - r * 0.6, r * 1.4, r * 1.2), 160 * 16, 260 * 16);
+        p.setPen(QPen(with_alpha(h.lighter(160), 170), 0.7));
+        p.drawArc(QRectF(c.x() - r * 0.4, c.y() - r * 0.5, r * 0.8, r * 0.7), 60 * 16, 120 * 16);
+    }
+    p.restore();
+    for (int side = -1; side <= 1; side += 2) {
+        ringlet(p, QPointF(kCx + side * 20, 40), 46, 7.5, side * 1.2, h);
+        ringlet(p, QPointF(kCx + side * 25, 38), 62, 8.0, side * 1.5, h);
+    }
+}
+
+// Smooth, pulled back, side parting; the ears show.
+void draw_ponytail_front(QPainter& p, const Look& look) {
+    const QColor& h = look.hair_colour;
+    QPainterPath cap(QPointF(kCx - 21, 52));
+    cap.cubicTo(kCx - 25, 26, kCx - 14, 13, kCx, 13);
+    cap.cubicTo(kCx + 15, 13, kCx + 25, 24, kCx + 21, 52);
+    cap.cubicTo(kCx + 19, 42, kCx + 18, 34, kCx + 12, 29);
+    cap.cubicTo(kCx + 4, 25, kCx - 6, 24, kCx - 12, 29);
+    cap.cubicTo(kCx - 17, 33, kCx - 19, 42, kCx - 21, 52);
+    cap.closeSubpath();
+    fill_hair(p, cap, h);
+    strands(p, cap, curve({kCx - 7, 15}, {kCx - 22, 20}, {kCx - 24, 40}, {kCx - 21, 52}),
+            curve({kCx - 7, 24}, {kCx - 14, 28}, {kCx - 18, 40}, {kCx - 21, 52}), 4, h);
+    strands(p, cap, curve({kCx - 7, 15}, {kCx + 14, 10}, {kCx + 26, 30}, {kCx + 21, 52}),
+            curve({kCx - 7, 24}, {kCx + 8, 24}, {kCx + 18, 36}, {kCx + 21, 52}), 6, h);
+    // The tie peeks out at the back.
+    p.setPen(Qt::NoPen);
+    p.setBrush(look.accent);
+    p.drawRoundedRect(QRectF(kCx + 17, 17, 5, 6), 1.5, 1.5);
+}
+
+// Pulled up into a bun on top, two loose wisps by the ears.
+void draw_bun(QPainter& p, const Look& look) {
+    const QColor& h = look.hair_colour;
+    QPainterPath cap(QPointF(kCx - 21, 50));
+    cap.cubicTo(kCx - 25, 24, kCx - 14, 15, kCx, 15);
+    cap.cubicTo(kCx + 14, 15, kCx + 25, 24, kCx + 21, 50);
+    cap.cubicTo(kCx + 19, 38, kCx + 14, 30, kCx, 29);
+    cap.cubicTo(kCx - 14, 30, kCx - 19, 38, kCx - 21, 50);
+    cap.closeSubpath();
+    QPainterPath bun_shape;
+    bun_shape.addEllipse(QPointF(kCx, 10), 11.5, 9);
+    fill_hair(p, bun_shape, h);
+    p.save();
+    p.setClipPath(bun_shape);
+    p.setBrush(Qt::NoBrush);
+    for (int i = 0; i < 4; ++i) {
+        p.setPen(QPen(with_alpha(h.darker(160), 150), 0.7));
+        p.drawArc(QRectF(kCx - 10 + i * 2.2, 3 + i * 1.6, 20 - i * 4.4, 14 - i * 3.2),
+                  (30 + i * 40) * 16, 250 * 16);
+    }
+    p.restore();
+    fill_hair(p, cap, h);
+    strands(p, cap, curve({kCx - 21, 50}, {kCx - 24, 24}, {kCx - 10, 15}, {kCx, 15}),
+            curve({kCx - 21, 50}, {kCx - 18, 36}, {kCx - 8, 29}, {kCx, 29}), 5, h);
+    strands(p, cap, curve({kCx + 21, 50}, {kCx + 24, 24}, {kCx + 10, 15}, {kCx, 15}),
+            curve({kCx + 21, 50}, {kCx + 18, 36}, {kCx + 8, 29}, {kCx, 29}), 5, h);
+    p.setBrush(look.accent);
+    p.setPen(Qt::NoPen);
+    p.drawRoundedRect(QRectF(kCx - 7, 16.5, 14, 3), 1.4, 1.4);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(h, 1.0, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(curve({kCx + 19, 42}, {kCx + 22, 52}, {kCx + 17, 58}, {kCx + 20, 66}));
+    p.drawPath(curve({kCx - 19, 42}, {kCx - 22, 52}, {kCx - 17, 58}, {kCx - 20, 66}));
+}
+
+void draw_braids(QPainter& p, const Look& look) {
+    const QColor& h = look.hair_colour;
+    QPainterPath cap(QPointF(kCx - 22, 58));
+    cap.cubicTo(kCx - 27, 26, kCx - 14, 13, kCx, 13);
+    cap.cubicTo(kCx + 14, 13, kCx + 27, 26, kCx + 22, 58);
+    cap.cubicTo(kCx + 19, 44, kCx + 16, 28, kCx + 1, 20);
+    cap.lineTo(kCx - 1, 20);
+    cap.cubicTo(kCx - 16, 28, kCx - 19, 44, kCx - 22, 58);
+    cap.closeSubpath();
+    fill_hair(p, cap, h);
+    strands(p, cap, curve({kCx + 1, 14}, {kCx + 14, 12}, {kCx + 28, 28}, {kCx + 22, 58}),
+            curve({kCx + 1, 20}, {kCx + 16, 28}, {kCx + 19, 44}, {kCx + 22, 58}), 5, h);
+    strands(p, cap, curve({kCx - 1, 14}, {kCx - 14, 12}, {kCx - 28, 28}, {kCx - 22, 58}),
+            curve({kCx - 1, 20}, {kCx - 16, 28}, {kCx - 19, 44}, {kCx - 22, 58}), 5, h);
+    plait(p, curve({kCx + 23, 54}, {kCx + 27, 72}, {kCx + 24, 90}, {kCx + 26, 104}), 12, 10.0, h,
+          look.accent);
+    plait(p, curve({kCx - 23, 54}, {kCx - 27, 72}, {kCx - 24, 90}, {kCx - 26, 104}), 12, 10.0, h,
+          look.accent);
+}
+
+// Cropped short, a side-swept fringe across the forehead.
+void draw_pixie(QPainter& p, const Look& look) {
+    const QColor& h = look.hair_colour;
+    QPainterPath cap(QPointF(kCx - 22, 56));
+    cap.cubicTo(kCx - 28, 30, kCx - 18, 10, kCx + 2, 10);
+    cap.cubicTo(kCx + 20, 10, kCx + 28, 24, kCx + 22, 54);
+    cap.lineTo(kCx + 19.5, 44);
+    cap.cubicTo(kCx + 17, 38, kCx + 12, 34, kCx + 2, 40);
+    cap.cubicTo(kCx - 6, 43, kCx - 12, 38, kCx - 14, 33);
+    cap.cubicTo(kCx - 18, 38, kCx - 19, 46, kCx - 22, 56);
+    cap.closeSubpath();
+    fill_hair(p, cap, h);
+    strands(p, cap, curve({kCx - 20, 18}, {kCx - 6, 8}, {kCx + 18, 14}, {kCx + 22, 50}),
+            curve({kCx - 14, 33}, {kCx - 6, 44}, {kCx + 12, 34}, {kCx + 20, 44}), 7, h);
+}
+
+// The front of an afro: the hairline rounded over the forehead, textured with tiny coils.
+void draw_afro_front(QPainter& p, const Look& look) {
+    const QColor& h = look.hair_colour;
+    QPainterPath line(QPointF(kCx - 21, 50));
+    line.cubicTo(kCx - 22, 30, kCx - 12, 26, kCx, 26);
+    line.cubicTo(kCx + 12, 26, kCx + 22, 30, kCx + 21, 50);
+    line.lineTo(kCx + 26, 50);
+    line.lineTo(kCx + 26, 10);
+    line.lineTo(kCx - 26, 10);
+    line.lineTo(kCx - 26, 50);
+    line.closeSubpath();
+    QPainterPath cloud;
+    cloud.addEllipse(QPointF(kCx, 40), 38, 34);
+    const QPainterPath front = line.intersected(cloud);
+    fill_hair(p, front, look.hair_colour);
+    Rng rng(12);
+    p.save();
+    p.setClipPath(front);
+    p.setBrush(Qt::NoBrush);
+    for (int i = 0; i < 90; ++i) {
+        const QPointF pt(rng.range(kCx - 26, kCx + 26), rng.range(10, 50));
+        p.setPen(QPen(with_alpha(i % 2 ? h.lighter(170) : h.darker(160), 140), 0.6));
+        p.drawArc(QRectF(pt.x() - 1.6, pt.y() - 1.6, 3.2, 3.2), rng.below(360) * 16, 220 * 16);
+    }
+    p.restore();
+}
+
+// Two high bunches tied with bows, and a rounded fringe.
+void draw_pigtails(QPainter& p, const Look& look) {
+    const QColor& h = look.hair_colour;
+    for (int side = -1; side <= 1; side += 2) {
+        QPainterPath bunch(QPointF(kCx + side * 22, 26));
+        bunch.cubicTo(kCx + side * 36, 18, kCx + side * 46, 34, kCx + side * 44, 52);
+        bunch.cubicTo(kCx + side * 43, 62, kCx + side * 40, 70, kCx + side * 42, 78);
+        bunch.cubicTo(kCx + side * 34, 72, kCx + side * 32, 60, kCx + side * 30, 50);
+        bunch.cubicTo(kCx + side * 28, 40, kCx + side * 25, 34, kCx + side * 22, 32);
+        bunch.closeSubpath();
+        fill_hair(p, bunch, h);
+        strands(p, bunch,
+                curve({kCx + side * 22, 26}, {kCx + side * 44, 20}, {kCx + side * 44, 60},
+                      {kCx + side * 42, 78}),
+                curve({kCx + side * 22, 32}, {kCx + side * 28, 38}, {kCx + side * 30, 60},
+                      {kCx + side * 42, 78}),
+                5, h);
+    }
+    QPainterPath cap(QPointF(kCx - 21, 54));
+    cap.cubicTo(kCx - 26, 26, kCx - 14, 12, kCx, 12);
+    cap.cubicTo(kCx + 14, 12, kCx + 26, 26, kCx + 21, 54);
+    cap.cubicTo(kCx + 19, 46, kCx + 19, 40, kCx + 17, 37);
+    for (int i = 0; i < 5; ++i) {
+        const double x0 = kCx + 17 - i * 6.8;
+        cap.quadTo(x0 - 3.4, 43.5, x0 - 6.8, 37.5);
+    }
+    cap.cubicTo(kCx - 19, 40, kCx - 19, 46, kCx - 21, 54);
+    cap.closeSubpath();
+    fill_hair(p, cap, h);
+    strands(p, cap, curve({kCx - 21, 54}, {kCx - 26, 20}, {kCx + 26, 20}, {kCx + 21, 54}),
+            curve({kCx - 18, 40}, {kCx - 12, 38}, {kCx + 12, 38}, {kCx + 18, 40}), 6, h);
+    bow(p, QPointF(kCx - 23, 27), 5.5, look.accent);
+    bow(p, QPointF(kCx + 23, 27), 5.5, look.accent);
+}
+
+// Deep side parting: the hair sweeps over to her left and down over that
+// shoulder; the other side is tucked behind the ear.
+void draw_side_swept_hair(QPainter& p, const Look& look) {
+    const QColor& h = look.hair_colour;
+    QPainterPath o(QPointF(kCx - 11, 14));
+    o.cubicTo(kCx + 10, 8, kCx + 30, 22, kCx + 29, 48);
+    o.cubicTo(kCx + 29, 70, kCx + 32, 92, kCx + 35, 118);
+    QPainterPath in(QPointF(kCx - 11, 20));
+    in.cubicTo(kCx - 2, 32, kCx + 12, 28, kCx + 17, 44);
+    in.cubicTo(kCx + 19, 62, kCx + 18, 92, kCx + 20, 118);
+    const QPainterPath sweep = band(o, in);
+    QPainterPath tucked(QPointF(kCx - 11, 14));
+    tucked.cubicTo(kCx - 22, 15, kCx - 27, 30, kCx - 22, 50);
+    tucked.cubicTo(kCx - 20, 40, kCx - 18, 28, kCx - 11, 21);
+    tucked.closeSubpath();
+    fill_hair(p, tucked, h);
+    strands(p, tucked, curve({kCx - 11, 14}, {kCx - 22, 15}, {kCx - 27, 30}, {kCx - 22, 50}),
+            curve({kCx - 11, 21}, {kCx - 18, 28}, {kCx - 20, 40}, {kCx - 22, 50}), 4, h);
+    fill_hair(p, sweep, h);
+    strands(p, sweep, o, in, 9, h);
+}
+
+void draw_hair_front(QPainter& p, const Look& look) {
     switch (look.hair) {
-    case Hair::Long: {
-        // Centre parting, two straight curtains falling in front of the shoulders.
-        QPainterPath o(QPointF(kCx + 1, 13));
-        o.cubicTo(kCx + 18, 11, kCx + 30, 24, kCx + 29, 48);
-        o.cubicTo(kCx + 29, 70, kCx + 30, 92, kCx + 33, 118);
-        QPainterPath in(QPointF(kCx + 1, 18));
-        in.cubicTo(kCx + 10, 19, kCx + 17, 30, kCx + 18, 46);
-        in.cubicTo(kCx + 19, 64, kCx + 19, 92, kCx + 20, 118);
-        QPainterPath shape = band(o, in);
-        fill_hair(p, both(shape), h);
-        strands(p, shape, o, in, 7, h);
-        strands(p, mirror().map(shape), mirror().map(o), mirror().map(in), 7, h);
+    case Hair::Long:
+        draw_long_hair(p, look);
         break;
-    }
-    case Hair::Wavy: {
-        // Long waves swept back under a hair band.
-        auto wavy_edge = [](double x0, double y0, double x1, double y1, double amp, bool inner) {
-            QPainterPath e(QPointF(x0, y0));
-            for (int i = 1; i <= 30; ++i) {
-                const double t = i / 30.0;
-                const double y = y0 + (y1 - y0) * t;
-                const double w = amp * std::sin(t * 3.2 * std::numbers::pi + (inner ? 0.4 : 0.0)) *
-                                 std::min(1.0, t * 2.5);
-                e.lineTo(x0 + (x1 - x0) * t + w, y);
-            }
-            return e;
-        };
-        QPainterPath o(QPointF(kCx, 12));
-        o.cubicTo(kCx + 20, 11, kCx + 30, 24, kCx + 30, 44);
-        o.connectPath(wavy_edge(kCx + 30, 44, kCx + 33, 112, 3.2, false));
-        QPainterPath in(QPointF(kCx, 20));
-        in.cubicTo(kCx + 12, 20, kCx + 18, 30, kCx + 19, 44);
-        in.connectPath(wavy_edge(kCx + 19, 44, kCx + 22, 112, 2.6, true));
-        const QPainterPath shape = band(o, in);
-        fill_hair(p, both(shape), h);
-        strands(p, shape, o, in, 7, h);
-        strands(p, mirror().map(shape), mirror().map(o), mirror().map(in), 7, h);
-        // The hair band.
-        p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(look.accent.darker(130), 4.4, Qt::SolidLine, Qt::RoundCap));
-        p.drawArc(QRectF(kCx - 24, 15, 48, 34), 15 * 16, 150 * 16);
-        p.setPen(QPen(look.accent, 3.2, Qt::SolidLine, Qt::RoundCap));
-        p.drawArc(QRectF(kCx - 24, 15, 48, 34), 15 * 16, 150 * 16);
-        p.setPen(QPen(with_alpha(look.accent.lighter(160), 200), 0.8, Qt::SolidLine, Qt::RoundCap));
-        p.drawArc(QRectF(kCx - 23, 14.6, 46, 32), 40 * 16, 100 * 16);
+    case Hair::Wavy:
+        draw_wavy_hair(p, look);
         break;
-    }
-    case Hair::Bob: {
-        // A glossy helmet to the jaw with a blunt fringe.
-        QPainterPath bob(QPointF(kCx + 28, 78));
-        bob.cubicTo(kCx + 31, 60, kCx + 31, 34, kCx + 26, 24);
-        bob.cubicTo(kCx + 20, 12, kCx + 8, 11, kCx, 11);
-        bob.cubicTo(kCx - 8, 11, kCx - 20, 12, kCx - 26, 24);
-        bob.cubicTo(kCx - 31, 34, kCx - 31, 60, kCx - 28, 78);
-        bob.quadTo(kCx - 23, 80, kCx - 19, 76);
-        bob.cubicTo(kCx - 18, 64, kCx - 18, 50, kCx - 18, 42);
-        // Fringe edge with small points.
-        for (int i = 0; i < 9; ++i) {
-            const double x0 = kCx - 18 + i * 4.0;
-            bob.quadTo(x0 + 2.0, 44.5 - (i % 2) * 0.8, x0 + 4.0, 42);
-        }
-        bob.cubicTo(kCx + 18, 50, kCx + 18, 64, kCx + 19, 76);
-        bob.quadTo(kCx + 23, 80, kCx + 28, 78);
-        bob.closeSubpath();
-        fill_hair(p, bob, h);
-        const QPainterPath rim =
-            curve({kCx - 28, 78}, {kCx - 34, 30}, {kCx + 34, 30}, {kCx + 28, 78});
-        const QPainterPath fringe =
-            curve({kCx - 19, 76}, {kCx - 18, 38}, {kCx + 18, 38}, {kCx + 19, 76});
-        strands(p, bob, rim, fringe, 8, h, 90);
-        // Fringe strokes straight down.
-        p.save();
-        p.setClipPath(bob);
-        p.setPen(QPen(with_alpha(h.darker(160), 120), 0.6));
-        for (int i = 0; i < 10; ++i) {
-            const double x = kCx - 17 + i * 3.8;
-            p.drawLine(QPointF(x + 1, 26), QPointF(x, 43));
-        }
-        p.restore();
+    case Hair::Bob:
+        draw_bob(p, look);
         break;
-    }
-    case Hair::Curls: {
-        Rng rng(4);
-        // Small tight curls along the hairline, corkscrews beside the face.
-        p.save();
-        for (int i = 0; i < 26; ++i) {
-            const int row = i % 2;
-            const double t = (i / 2) / 12.0 + row * 0.04;
-            const double a = std::numbers::pi * (1.02 + 0.94 * t);
-            const double rx = 22 - row * 3.5 + rng.range(-1, 1);
-            const QPointF c(kCx + rx * std::cos(a),
-                            37 + (20 - row * 3.5) * std::sin(a) + rng.range(-1, 1));
-            const double r = rng.range(3.4, 4.6) - row * 0.4;
-            QRadialGradient shade(c + QPointF(-1, -1.5), r * 1.2);
-            shade.setColorAt(0, h.lighter(125));
-            shade.setColorAt(1, h.darker(125));
-            p.setPen(Qt::NoPen);
-            p.setBrush(shade);
-            p.drawEllipse(c, r, r);
-            p.setBrush(Qt::NoBrush);
-            p.setPen(QPen(with_alpha(h.darker(170), 170), 0.7));
-            p.drawArc(QRectF(c.x() - r * 0.7, c.y() - r * 0.6, r * 1.4, r * 1.2), 160 * 16,
-                      260 * 16);
-            p.setPen(QPen(with_alpha(h.lighter(160), 170), 0.7));
-            p.drawArc(QRectF(c.x() - r * 0.4, c.y() - r * 0.5, r * 0.8, r * 0.7), 60 * 16,
-                      120 * 16);
-        }
-        p.restore();
-        for (int side = -1; side <= 1; side += 2) {
-            ringlet(p, QPointF(kCx + side * 20, 40), 46, 7.5, side * 1.2, h);
-            ringlet(p, QPointF(kCx + side * 25, 38), 62, 8.0, side * 1.5, h);
-        }
+    case Hair::Curls:
+        draw_curls_front(p, look);
         break;
-    }
-    case Hair::Ponytail: {
-        // Smooth, pulled back, side parting; the ears show.
-        QPainterPath cap(QPointF(kCx - 21, 52));
-        cap.cubicTo(kCx - 25, 26, kCx - 14, 13, kCx, 13);
-        cap.cubicTo(kCx + 15, 13, kCx + 25, 24, kCx + 21, 52);
-        cap.cubicTo(kCx + 19, 42, kCx + 18, 34, kCx + 12, 29);
-        cap.cubicTo(kCx + 4, 25, kCx - 6, 24, kCx - 12, 29);
-        cap.cubicTo(kCx - 17, 33, kCx - 19, 42, kCx - 21, 52);
-        cap.closeSubpath();
-        fill_hair(p, cap, h);
-        strands(p, cap, curve({kCx - 7, 15}, {kCx - 22, 20}, {kCx - 24, 40}, {kCx - 21, 52}),
-                curve({kCx - 7, 24}, {kCx - 14, 28}, {kCx - 18, 40}, {kCx - 21, 52}), 4, h);
-        strands(p, cap, curve({kCx - 7, 15}, {kCx + 14, 10}, {kCx + 26, 30}, {kCx + 21, 52}),
-                curve({kCx - 7, 24}, {kCx + 8, 24}, {kCx + 18, 36}, {kCx + 21, 52}), 6, h);
-        // The tie peeks out at the back.
-        p.setPen(Qt::NoPen);
-        p.setBrush(look.accent);
-        p.drawRoundedRect(QRectF(kCx + 17, 17, 5, 6), 1.5, 1.5);
+    case Hair::Ponytail:
+        draw_ponytail_front(p, look);
         break;
-    }
-    case Hair::Bun: {
-        // Pulled up into a bun on top, two loose wisps by the ears.
-        QPainterPath cap(QPointF(kCx - 21, 50));
-        cap.cubicTo(kCx - 25, 24, kCx - 14, 15, kCx, 15);
-        cap.cubicTo(kCx + 14, 15, kCx + 25, 24, kCx + 21, 50);
-        cap.cubicTo(kCx + 19, 38, kCx + 14, 30, kCx, 29);
-        cap.cubicTo(kCx - 14, 30, kCx - 19, 38, kCx - 21, 50);
-        cap.closeSubpath();
-        QPainterPath bun_shape;
-        bun_shape.addEllipse(QPointF(kCx, 10), 11.5, 9);
-        fill_hair(p, bun_shape, h);
-        p.save();
-        p.setClipPath(bun_shape);
-        p.setBrush(Qt::NoBrush);
-        for (int i = 0; i < 4; ++i) {
-            p.setPen(QPen(with_alpha(h.darker(160), 150), 0.7));
-            p.drawArc(QRectF(kCx - 10 + i * 2.2, 3 + i * 1.6, 20 - i * 4.4, 14 - i * 3.2),
-                      (30 + i * 40) * 16, 250 * 16);
-        }
-        p.restore();
-        fill_hair(p, cap, h);
-        strands(p, cap, curve({kCx - 21, 50}, {kCx - 24, 24}, {kCx - 10, 15}, {kCx, 15}),
-                curve({kCx - 21, 50}, {kCx - 18, 36}, {kCx - 8, 29}, {kCx, 29}), 5, h);
-        strands(p, cap, curve({kCx + 21, 50}, {kCx + 24, 24}, {kCx + 10, 15}, {kCx, 15}),
-                curve({kCx + 21, 50}, {kCx + 18, 36}, {kCx + 8, 29}, {kCx, 29}), 5, h);
-        p.setBrush(look.accent);
-        p.setPen(Qt::NoPen);
-        p.drawRoundedRect(QRectF(kCx - 7, 16.5, 14, 3), 1.4, 1.4);
-        p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(h, 1.0, Qt::SolidLine, Qt::RoundCap));
-        p.drawPath(curve({kCx + 19, 42}, {kCx + 22, 52}, {kCx + 17, 58}, {kCx + 20, 66}));
-        p.drawPath(curve({kCx - 19, 42}, {kCx - 22, 52}, {kCx - 17, 58}, {kCx - 20, 66}));
+    case Hair::Bun:
+        draw_bun(p, look);
         break;
-    }
-    case Hair::Braids: {
-        QPainterPath cap(QPointF(kCx - 22, 58));
-        cap.cubicTo(kCx - 27, 26, kCx - 14, 13, kCx, 13);
-        cap.cubicTo(kCx + 14, 13, kCx + 27, 26, kCx + 22, 58);
-        cap.cubicTo(kCx + 19, 44, kCx + 16, 28, kCx + 1, 20);
-        cap.lineTo(kCx - 1, 20);
-        cap.cubicTo(kCx - 16, 28, kCx - 19, 44, kCx - 22, 58);
-        cap.closeSubpath();
-        fill_hair(p, cap, h);
-        strands(p, cap, curve({kCx + 1, 14}, {kCx + 14, 12}, {kCx + 28, 28}, {kCx + 22, 58}),
-                curve({kCx + 1, 20}, {kCx + 16, 28}, {kCx + 19, 44}, {kCx + 22, 58}), 5, h);
-        strands(p, cap, curve({kCx - 1, 14}, {kCx - 14, 12}, {kCx - 28, 28}, {kCx - 22, 58}),
-                curve({kCx - 1, 20}, {kCx - 16, 28}, {kCx - 19, 44}, {kCx - 22, 58}), 5, h);
-        plait(p, curve({kCx + 23, 54}, {kCx + 27, 72}, {kCx + 24, 90}, {kCx + 26, 104}), 12, 10.0,
-              h, look.accent);
-        plait(p, curve({kCx - 23, 54}, {kCx - 27, 72}, {kCx - 24, 90}, {kCx - 26, 104}), 12, 10.0,
-              h, look.accent);
+    case Hair::Braids:
+        draw_braids(p, look);
         break;
-    }
-    case Hair::Pixie: {
-        // Cropped short, a side-swept fringe across the forehead.
-        QPainterPath cap(QPointF(kCx - 22, 56));
-        cap.cubicTo(kCx - 28, 30, kCx - 18, 10, kCx + 2, 10);
-        cap.cubicTo(kCx + 20, 10, kCx + 28, 24, kCx + 22, 54);
-        cap.lineTo(kCx + 19.5, 44);
-        cap.cubicTo(kCx + 17, 38, kCx + 12, 34, kCx + 2, 40);
-        cap.cubicTo(kCx - 6, 43, kCx - 12, 38, kCx - 14, 33);
-        cap.cubicTo(kCx - 18, 38, kCx - 19, 46, kCx - 22, 56);
-        cap.closeSubpath();
-        fill_hair(p, cap, h);
-        strands(p, cap, curve({kCx - 20, 18}, {kCx - 6, 8}, {kCx + 18, 14}, {kCx + 22, 50}),
-                curve({kCx - 14, 33}, {kCx - 6, 44}, {kCx + 12, 34}, {kCx + 20, 44}), 7, h);
+    case Hair::Pixie:
+        draw_pixie(p, look);
         break;
-    }
-    case Hair::Afro: {
-        // The hairline, rounded over the forehead.
-        QPainterPath line(QPointF(kCx - 21, 50));
-        line.cubicTo(kCx - 22, 30, kCx - 12, 26, kCx, 26);
-        line.cubicTo(kCx + 12, 26, kCx + 22, 30, kCx + 21, 50);
-        line.lineTo(kCx + 26, 50);
-        line.lineTo(kCx + 26, 10);
-        line.lineTo(kCx - 26, 10);
-        line.lineTo(kCx - 26, 50);
-        line.closeSubpath();
-        QPainterPath cloud;
-        cloud.addEllipse(QPointF(kCx, 40), 38, 34);
-        const QPainterPath front = line.intersected(cloud);
-        fill_hair(p, front, look.hair_colour);
-        Rng rng(12);
-        p.save();
-        p.setClipPath(front);
-        p.setBrush(Qt::NoBrush);
-        for (int i = 0; i < 90; ++i) {
-            const QPointF pt(rng.range(kCx - 26, kCx + 26), rng.range(10, 50));
-            p.setPen(QPen(with_alpha(i % 2 ? h.lighter(170) : h.darker(160), 140), 0.6));
-            p.drawArc(QRectF(pt.x() - 1.6, pt.y() - 1.6, 3.2, 3.2), rng.below(360) * 16, 220 * 16);
-        }
-        p.restore();
+    case Hair::Afro:
+        draw_afro_front(p, look);
         break;
-    }
-    case Hair::Pigtails: {
-        // Two high bunches tied with bows, and a rounded fringe.
-        for (int side = -1; side <= 1; side += 2) {
-            QPainterPath bunch(QPointF(kCx + side * 22, 26));
-            bunch.cubicTo(kCx + side * 36, 18, kCx + side * 46, 34, kCx + side * 44, 52);
-            bunch.cubicTo(kCx + side * 43, 62, kCx + side * 40, 70, kCx + side * 42, 78);
-            bunch.cubicTo(kCx + side * 34, 72, kCx + side * 32, 60, kCx + side * 30, 50);
-            bunch.cubicTo(kCx + side * 28, 40, kCx + side * 25, 34, kCx + side * 22, 32);
-            bunch.closeSubpath();
-            fill_hair(p, bunch, h);
-            strands(p, bunch,
-                    curve({kCx + side * 22, 26}, {kCx + side * 44, 20}, {kCx + side * 44, 60},
-                          {kCx + side * 42, 78}),
-                    curve({kCx + side * 22, 32}, {kCx + side * 28, 38}, {kCx + side * 30, 60},
-                          {kCx + side * 42, 78}),
-                    5, h);
-        }
-        QPainterPath cap(QPointF(kCx - 21, 54));
-        cap.cubicTo(kCx - 26, 26, kCx - 14, 12, kCx, 12);
-        cap.cubicTo(kCx + 14, 12, kCx + 26, 26, kCx + 21, 54);
-        cap.cubicTo(kCx + 19, 46, kCx + 19, 40, kCx + 17, 37);
-        for (int i = 0; i < 5; ++i) {
-            const double x0 = kCx + 17 - i * 6.8;
-            cap.quadTo(x0 - 3.4, 43.5, x0 - 6.8, 37.5);
-        }
-        cap.cubicTo(kCx - 19, 40, kCx - 19, 46, kCx - 21, 54);
-        cap.closeSubpath();
-        fill_hair(p, cap, h);
-        strands(p, cap, curve({kCx - 21, 54}, {kCx - 26, 20}, {kCx + 26, 20}, {kCx + 21, 54}),
-                curve({kCx - 18, 40}, {kCx - 12, 38}, {kCx + 12, 38}, {kCx + 18, 40}), 6, h);
-        bow(p, QPointF(kCx - 23, 27), 5.5, look.accent);
-        bow(p, QPointF(kCx + 23, 27), 5.5, look.accent);
+    case Hair::Pigtails:
+        draw_pigtails(p, look);
         break;
-    }
-    case Hair::SideSwept: {
-        // Deep side parting: the hair sweeps over to her left and down over that
-        // shoulder; the other side is tucked behind the ear.
-        QPainterPath o(QPointF(kCx - 11, 14));
-        o.cubicTo(kCx + 10, 8, kCx + 30, 22, kCx + 29, 48);
-        o.cubicTo(kCx + 29, 70, kCx + 32, 92, kCx + 35, 118);
-        QPainterPath in(QPointF(kCx - 11, 20));
-        in.cubicTo(kCx - 2, 32, kCx + 12, 28, kCx + 17, 44);
-        in.cubicTo(kCx + 19, 62, kCx + 18, 92, kCx + 20, 118);
-        const QPainterPath sweep = band(o, in);
-        QPainterPath tucked(QPointF(kCx - 11, 14));
-        tucked.cubicTo(kCx - 22, 15, kCx - 27, 30, kCx - 22, 50);
-        tucked.cubicTo(kCx - 20, 40, kCx - 18, 28, kCx - 11, 21);
-        tucked.closeSubpath();
-        fill_hair(p, tucked, h);
-        strands(p, tucked, curve({kCx - 11, 14}, {kCx - 22, 15}, {kCx - 27, 30}, {kCx - 22, 50}),
-                curve({kCx - 11, 21}, {kCx - 18, 28}, {kCx - 20, 40}, {kCx - 22, 50}), 4, h);
-        fill_hair(p, sweep, h);
-        strands(p, sweep, o, in, 9, h);
+    case Hair::SideSwept:
+        draw_side_swept_hair(p, look);
         break;
-    }
     }
 }
 
@@ -799,7 +901,8 @@ QPainterPath torso_path() {
     return b;
 }
 
-void draw_body(QPainter& p, const Look& look, const Geometry& g) {
+// Neck and shoulders in skin, shaded under the chin.
+void draw_neck_and_shoulders(QPainter& p, const Look& look, const Geometry& g) {
     const QPainterPath body = body_path();
     QLinearGradient skin(0, 66, 0, 116);
     skin.setColorAt(0, look.skin.darker(112));
@@ -822,10 +925,12 @@ void draw_body(QPainter& p, const Look& look, const Geometry& g) {
     p.drawPath(curve({kCx - 4, 94}, {kCx - 10, 92}, {kCx - 16, 93}, {kCx - 22, 92}));
     p.drawPath(curve({kCx + 4, 94}, {kCx + 10, 92}, {kCx + 16, 93}, {kCx + 22, 92}));
     p.restore();
+}
 
-    // The clothes: the torso less what the neckline leaves bare.
+// What the neckline leaves bare: everything above and inside this outline.
+QPainterPath neckline_cut(Neckline neckline) {
     QPainterPath cut;
-    switch (look.neckline) {
+    switch (neckline) {
     case Neckline::Crew:
     case Neckline::Collar:
     case Neckline::Turtle:
@@ -882,6 +987,12 @@ void draw_body(QPainter& p, const Look& look, const Geometry& g) {
         break;
     }
     cut.closeSubpath();
+    return cut;
+}
+
+// The torso less what the neckline leaves bare, with a few folds.
+void draw_clothes(QPainter& p, const Look& look) {
+    const QPainterPath cut = neckline_cut(look.neckline);
     QPainterPath cloth = torso_path().subtracted(cut);
     if (look.neckline == Neckline::Halter) {
         QPainterPath hole;
@@ -903,64 +1014,82 @@ void draw_body(QPainter& p, const Look& look, const Geometry& g) {
     p.drawPath(curve({16, 118}, {18, 110}, {22, 104}, {26, 100}));
     p.drawPath(curve({86, 118}, {84, 110}, {80, 104}, {76, 100}));
     p.restore();
+}
 
+// A ruffle along the top.
+void draw_ruffle(QPainter& p, const Look& look) {
+    p.setBrush(look.top.lighter(125));
+    for (int i = 0; i < 14; ++i) {
+        const double x = -2 + i * 8.0;
+        const double y = 103 + 3.5 * (1 - std::pow((x - kCx) / 60.0, 2));
+        p.drawEllipse(QPointF(x, y), 4.8, 3.2);
+    }
+}
+
+void draw_straps(QPainter& p, const Look& look) {
+    p.setPen(QPen(look.top.darker(110), 2.4, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(kCx - 20, 106), QPointF(kCx - 26, 90));
+    p.drawLine(QPointF(kCx + 20, 106), QPointF(kCx + 26, 90));
+    p.setPen(Qt::NoPen);
+}
+
+void draw_shirt_collar(QPainter& p, const Look& look) {
+    p.setBrush(QColor(250, 250, 246));
+    p.setPen(QPen(QColor(170, 170, 160), 0.6));
+    QPolygonF right;
+    right << QPointF(kCx + 0.5, 97) << QPointF(kCx + 11.5, 85.5) << QPointF(kCx + 17, 96)
+          << QPointF(kCx + 4, 102);
+    p.drawPolygon(right);
+    p.drawPolygon(mirror().map(right));
+    p.setBrush(look.top.darker(150));
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < 3; ++i) {
+        p.drawEllipse(QPointF(kCx, 104 + i * 5.5), 0.9, 0.9);
+    }
+}
+
+void draw_turtle_neck(QPainter& p, const Look& look) {
+    QPainterPath collar(QPointF(kCx - 10, 76));
+    collar.quadTo(kCx, 79, kCx + 10, 76);
+    collar.lineTo(kCx + 12, 92);
+    collar.quadTo(kCx, 95, kCx - 12, 92);
+    collar.closeSubpath();
+    QLinearGradient rib(kCx - 12, 0, kCx + 12, 0);
+    rib.setColorAt(0, look.top.darker(125));
+    rib.setColorAt(0.5, look.top.lighter(120));
+    rib.setColorAt(1, look.top.darker(125));
+    p.setBrush(rib);
+    p.drawPath(collar);
+    p.setPen(QPen(with_alpha(look.top.darker(170), 150), 0.6));
+    for (int i = 0; i < 8; ++i) {
+        const double x = kCx - 9 + i * 2.6;
+        p.drawLine(QPointF(x, 78), QPointF(x + (x - kCx) * 0.15, 93));
+    }
+    p.setPen(Qt::NoPen);
+}
+
+// What some necklines add over the clothes.
+void draw_neckline_trim(QPainter& p, const Look& look) {
     p.setPen(Qt::NoPen);
     switch (look.neckline) {
-    case Neckline::OffShoulder: {
-        // A ruffle along the top.
-        p.setBrush(look.top.lighter(125));
-        for (int i = 0; i < 14; ++i) {
-            const double x = -2 + i * 8.0;
-            const double y = 103 + 3.5 * (1 - std::pow((x - kCx) / 60.0, 2));
-            p.drawEllipse(QPointF(x, y), 4.8, 3.2);
-        }
+    case Neckline::OffShoulder:
+        draw_ruffle(p, look);
         break;
-    }
     case Neckline::Straps:
-        p.setPen(QPen(look.top.darker(110), 2.4, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(kCx - 20, 106), QPointF(kCx - 26, 90));
-        p.drawLine(QPointF(kCx + 20, 106), QPointF(kCx + 26, 90));
-        p.setPen(Qt::NoPen);
+        draw_straps(p, look);
         break;
-    case Neckline::Collar: {
-        p.setBrush(QColor(250, 250, 246));
-        p.setPen(QPen(QColor(170, 170, 160), 0.6));
-        QPolygonF right;
-        right << QPointF(kCx + 0.5, 97) << QPointF(kCx + 11.5, 85.5) << QPointF(kCx + 17, 96)
-              << QPointF(kCx + 4, 102);
-        p.drawPolygon(right);
-        p.drawPolygon(mirror().map(right));
-        p.setBrush(look.top.darker(150));
-        p.setPen(Qt::NoPen);
-        for (int i = 0; i < 3; ++i) {
-            p.drawEllipse(QPointF(kCx, 104 + i * 5.5), 0.9, 0.9);
-        }
+    case Neckline::Collar:
+        draw_shirt_collar(p, look);
         break;
-    }
-    case Neckline::Turtle: {
-        QPainterPath collar(QPointF(kCx - 10, 76));
-        collar.quadTo(kCx, 79, kCx + 10, 76);
-        collar.lineTo(kCx + 12, 92);
-        collar.quadTo(kCx, 95, kCx - 12, 92);
-        collar.closeSubpath();
-        QLinearGradient rib(kCx - 12, 0, kCx + 12, 0);
-        rib.setColorAt(0, look.top.darker(125));
-        rib.setColorAt(0.5, look.top.lighter(120));
-        rib.setColorAt(1, look.top.darker(125));
-        p.setBrush(rib);
-        p.drawPath(collar);
-        p.setPen(QPen(with_alpha(look.top.darker(170), 150), 0.6));
-        for (int i = 0; i < 8; ++i) {
-            const double x = kCx - 9 + i * 2.6;
-            p.drawLine(QPointF(x, 78), QPointF(x + (x - kCx) * 0.15, 93));
-        }
-        p.setPen(Qt::NoPen);
+    case Neckline::Turtle:
+        draw_turtle_neck(p, look);
         break;
-    }
     default:
         break;
     }
+}
 
+void draw_necklace(QPainter& p, const Look& look) {
     if (look.necklace) {
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(look.jewel, 0.8));
@@ -969,6 +1098,13 @@ void draw_body(QPainter& p, const Look& look, const Geometry& g) {
         p.setBrush(look.jewel);
         p.drawPath(heart_path(QPointF(kCx, 94.8), 3.6));
     }
+}
+
+void draw_body(QPainter& p, const Look& look, const Geometry& g) {
+    draw_neck_and_shoulders(p, look, g);
+    draw_clothes(p, look);
+    draw_neckline_trim(p, look);
+    draw_necklace(p, look);
 }
 
 // ---------------------------------------------------------------- face
@@ -1403,7 +1539,7 @@ void draw_start_face(QPainter& p) {
     QLinearGradient bg(0, 0, 0, 116);
     bg.setColorAt(0, QColor(255, 226, 236));
     bg.setColorAt(1, QColor(236, 170, 196));
-    p.fillRect(QRectF(0, 0, 102, 116), bg);
+    p.fillRect(kFrame, bg);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 70));
     for (int i = 0; i < 6; ++i) {
