@@ -168,8 +168,12 @@ QPainterPath fluffy(const QPainterPath& shape, QPointF centre, double tuft, std:
     return out.united(shape);
 }
 
-void draw_cat(QPainter& p) {
-    smooth(p);
+const QColor kCatGrey(138, 142, 150);
+const QColor kCatDark(86, 88, 96);
+const QColor kCatLight(206, 208, 214);
+
+// A pale wall, a wooden floor and the cat's shadow.
+void draw_cat_room(QPainter& p) {
     QLinearGradient bg(0, 0, 0, 75);
     bg.setColorAt(0, QColor(236, 244, 252));
     bg.setColorAt(1, QColor(214, 226, 240));
@@ -179,11 +183,9 @@ void draw_cat(QPainter& p) {
     p.drawRect(QRectF(0, 62, 96, 13));
     p.setBrush(QColor(0, 0, 0, 40));
     p.drawEllipse(QPointF(50, 66), 34, 5);
+}
 
-    const QColor grey(138, 142, 150);
-    const QColor dark(86, 88, 96);
-    const QColor light(206, 208, 214);
-
+void draw_cat_tail(QPainter& p) {
     // The tail curls round the front.
     QPainterPath tail_spine = cubic({70, 60}, {92, 56}, {90, 34}, {82, 26});
     QPainterPath tail;
@@ -192,10 +194,12 @@ void draw_cat(QPainter& p) {
         tail.addEllipse(tail_spine.pointAtPercent(t), 6.0 - 1.5 * t, 6.0 - 1.5 * t);
     }
     tail = fluffy(tail.simplified(), QPointF(82, 44), 3, 31);
-    p.setBrush(grey.darker(110));
+    p.setBrush(kCatGrey.darker(110));
     p.drawPath(tail);
-    fur(p, tail, QPointF(80, 44), 90, 4, dark, light, 32);
+    fur(p, tail, QPointF(80, 44), 90, 4, kCatDark, kCatLight, 32);
+}
 
+void draw_cat_body(QPainter& p) {
     // Body: a fluffy pear, sitting.
     QPainterPath body(QPointF(48, 24));
     body.cubicTo(64, 24, 74, 44, 72, 58);
@@ -204,22 +208,25 @@ void draw_cat(QPainter& p) {
     body.cubicTo(22, 44, 32, 24, 48, 24);
     body = fluffy(body, QPointF(48, 46), 4.5, 33);
     QRadialGradient body_shade(QPointF(44, 40), 34);
-    body_shade.setColorAt(0, grey.lighter(115));
-    body_shade.setColorAt(1, grey.darker(135));
+    body_shade.setColorAt(0, kCatGrey.lighter(115));
+    body_shade.setColorAt(1, kCatGrey.darker(135));
     p.setBrush(body_shade);
     p.drawPath(body);
-    fur(p, body, QPointF(48, 30), 260, 5.5, dark, light, 34);
+    fur(p, body, QPointF(48, 30), 260, 5.5, kCatDark, kCatLight, 34);
     // Paws.
     for (double x : {40.0, 56.0}) {
         QPainterPath paw;
         paw.addEllipse(QPointF(x, 64), 6, 3.6);
-        p.setBrush(light.darker(105));
-        p.setPen(QPen(dark, 0.5));
+        p.setBrush(kCatLight.darker(105));
+        p.setPen(QPen(kCatDark, 0.5));
         p.drawPath(paw);
-        p.setPen(QPen(dark, 0.5));
+        p.setPen(QPen(kCatDark, 0.5));
         p.drawLine(QPointF(x - 2, 62.5), QPointF(x - 2, 66));
         p.drawLine(QPointF(x + 2, 62.5), QPointF(x + 2, 66));
     }
+}
+
+void draw_cat_ruff(QPainter& p) {
     // The ruff: a pale bib.
     QPainterPath ruff(QPointF(36, 30));
     ruff.cubicTo(40, 48, 56, 48, 60, 30);
@@ -227,11 +234,13 @@ void draw_cat(QPainter& p) {
     ruff.cubicTo(42, 54, 36, 40, 36, 30);
     ruff = fluffy(ruff, QPointF(48, 40), 3, 35);
     p.setPen(Qt::NoPen);
-    p.setBrush(light);
+    p.setBrush(kCatLight);
     p.drawPath(ruff);
-    fur(p, ruff, QPointF(48, 30), 90, 4, grey, QColor(246, 246, 248), 36);
+    fur(p, ruff, QPointF(48, 30), 90, 4, kCatGrey, QColor(246, 246, 248), 36);
+}
 
-    // Head.
+// Ears, a fluffy round head and tabby marks.
+void draw_cat_head(QPainter& p) {
     const QPointF hc(48, 22);
     QPainterPath ears;
     QPolygonF left, right;
@@ -239,8 +248,8 @@ void draw_cat(QPainter& p) {
     right << QPointF(63, 18) << QPointF(64, 1) << QPointF(51, 11);
     ears.addPolygon(left);
     ears.addPolygon(right);
-    p.setBrush(grey.darker(105));
-    p.setPen(QPen(dark, 0.6));
+    p.setBrush(kCatGrey.darker(105));
+    p.setPen(QPen(kCatDark, 0.6));
     p.drawPath(ears);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(232, 170, 176));
@@ -249,7 +258,7 @@ void draw_cat(QPainter& p) {
     ri << QPointF(61, 15) << QPointF(62, 5) << QPointF(54, 11);
     p.drawPolygon(li);
     p.drawPolygon(ri);
-    p.setPen(QPen(light, 0.6));
+    p.setPen(QPen(kCatLight, 0.6));
     for (int i = 0; i < 4; ++i) {
         p.drawLine(QPointF(36, 13), QPointF(35 + i, 6 + i));
         p.drawLine(QPointF(60, 13), QPointF(61 - i, 6 + i));
@@ -259,19 +268,23 @@ void draw_cat(QPainter& p) {
     head.addEllipse(hc, 16, 13);
     head = fluffy(head, hc, 3.5, 37);
     QRadialGradient head_shade(hc + QPointF(-3, -4), 20);
-    head_shade.setColorAt(0, grey.lighter(125));
-    head_shade.setColorAt(1, grey.darker(120));
+    head_shade.setColorAt(0, kCatGrey.lighter(125));
+    head_shade.setColorAt(1, kCatGrey.darker(120));
     p.setBrush(head_shade);
     p.drawPath(head);
-    fur(p, head, hc + QPointF(0, -4), 120, 3.2, dark, light, 38);
+    fur(p, head, hc + QPointF(0, -4), 120, 3.2, kCatDark, kCatLight, 38);
     // Tabby marks on the forehead.
-    p.setPen(QPen(with_alpha(dark, 200), 1.0, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(with_alpha(kCatDark, 200), 1.0, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(48, 11), QPointF(48, 16));
     p.drawLine(QPointF(45, 12), QPointF(46, 16));
     p.drawLine(QPointF(51, 12), QPointF(50, 16));
+}
+
+// Muzzle, green eyes, nose, mouth and whiskers.
+void draw_cat_face(QPainter& p) {
     // Muzzle.
     p.setPen(Qt::NoPen);
-    p.setBrush(light.lighter(105));
+    p.setBrush(kCatLight.lighter(105));
     p.drawEllipse(QPointF(44.5, 27.5), 4.6, 3.6);
     p.drawEllipse(QPointF(51.5, 27.5), 4.6, 3.6);
     // Eyes: green with slit pupils.
@@ -294,7 +307,7 @@ void draw_cat(QPainter& p) {
     p.setBrush(QColor(220, 130, 140));
     p.drawPolygon(nose);
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(dark, 0.7, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(kCatDark, 0.7, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(48, 27.2), QPointF(48, 28.6));
     p.drawPath(cubic({48, 28.6}, {47, 30.4}, {45, 30.2}, {44.2, 29}));
     p.drawPath(cubic({48, 28.6}, {49, 30.4}, {51, 30.2}, {51.8, 29}));
@@ -307,18 +320,29 @@ void draw_cat(QPainter& p) {
     }
 }
 
+void draw_cat(QPainter& p) {
+    smooth(p);
+    draw_cat_room(p);
+    draw_cat_tail(p);
+    draw_cat_body(p);
+    draw_cat_ruff(p);
+    draw_cat_head(p);
+    draw_cat_face(p);
+}
+
 // ---------------------------------------------------------------- bill
 
-void draw_bill(QPainter& p) {
-    smooth(p);
-    const QRectF all(0, 0, 252, 106);
-    const QColor ink(24, 84, 48);
-    const QColor ink_light(90, 150, 100);
+constexpr QRectF kBillFrame(0, 0, 252, 106);
+const QColor kBillInk(24, 84, 48);
+const QColor kBillInkLight(90, 150, 100);
+
+// Green paper crossed by guilloche rosette lines.
+void draw_bill_paper(QPainter& p) {
     QLinearGradient paper(0, 0, 252, 106);
     paper.setColorAt(0, QColor(206, 226, 196));
     paper.setColorAt(0.5, QColor(224, 236, 210));
     paper.setColorAt(1, QColor(196, 218, 186));
-    p.fillRect(all, paper);
+    p.fillRect(kBillFrame, paper);
 
     // Guilloche rosette lines across the paper.
     p.setBrush(Qt::NoBrush);
@@ -333,15 +357,17 @@ void draw_bill(QPainter& p) {
                 wave.lineTo(x, y);
             }
         }
-        p.setPen(QPen(with_alpha(ink_light, 60), 0.6));
+        p.setPen(QPen(with_alpha(kBillInkLight, 60), 0.6));
         p.drawPath(wave);
     }
+}
 
+void draw_bill_border(QPainter& p) {
     // Frame: two rules with a looped border between them.
-    p.setPen(QPen(ink, 2.0));
-    p.drawRect(all.adjusted(4, 4, -4, -4));
-    p.setPen(QPen(ink, 0.8));
-    p.drawRect(all.adjusted(10, 10, -10, -10));
+    p.setPen(QPen(kBillInk, 2.0));
+    p.drawRect(kBillFrame.adjusted(4, 4, -4, -4));
+    p.setPen(QPen(kBillInk, 0.8));
+    p.drawRect(kBillFrame.adjusted(10, 10, -10, -10));
     QPainterPath loops;
     auto loops_along = [&](QPointF a, QPointF b, int n) {
         const QPointF d = (b - a) / n;
@@ -358,9 +384,11 @@ void draw_bill(QPainter& p) {
     loops_along({7, 99}, {245, 99}, 60);
     loops_along({7, 7}, {7, 99}, 24);
     loops_along({245, 7}, {245, 99}, 24);
-    p.setPen(QPen(ink, 0.5));
+    p.setPen(QPen(kBillInk, 0.5));
     p.drawPath(loops);
+}
 
+void draw_bill_numerals(QPainter& p) {
     // Corner numerals in rosettes.
     const QFont numeral = serif_font(17, QFont::Bold);
     for (const QPointF& c :
@@ -372,7 +400,7 @@ void draw_bill(QPainter& p) {
         p.setBrush(rosette);
         p.drawEllipse(c, 17, 13);
         p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(with_alpha(ink, 150), 0.5));
+        p.setPen(QPen(with_alpha(kBillInk, 150), 0.5));
         for (int i = 0; i < 12; ++i) {
             p.save();
             p.translate(c);
@@ -381,22 +409,24 @@ void draw_bill(QPainter& p) {
             p.restore();
         }
         p.setPen(QPen(QColor(236, 244, 226), 2.2));
-        p.setBrush(ink);
+        p.setBrush(kBillInk);
         p.drawPath(text_path("100", numeral, c));
         p.setPen(Qt::NoPen);
         p.drawPath(text_path("100", numeral, c));
     }
+}
 
+void draw_bill_portrait(QPainter& p) {
     // The portrait oval: a lady in profile, engraved with fine lines.
     const QPointF oc(126, 53);
     QPainterPath oval;
     oval.addEllipse(oc, 27, 33);
-    p.setPen(QPen(ink, 1.6));
+    p.setPen(QPen(kBillInk, 1.6));
     p.setBrush(QColor(230, 240, 220));
     p.drawPath(oval);
     p.save();
     p.setClipPath(oval);
-    p.setPen(QPen(with_alpha(ink, 90), 0.5));
+    p.setPen(QPen(with_alpha(kBillInk, 90), 0.5));
     for (int y = 18; y < 90; y += 2) {
         p.drawLine(QPointF(96, y), QPointF(156, y));
     }
@@ -415,7 +445,7 @@ void draw_bill(QPainter& p) {
     bust.lineTo(137, 64);
     bust.cubicTo(142, 68, 150, 74, 152, 90);
     bust.closeSubpath();
-    p.setPen(QPen(ink, 0.8));
+    p.setPen(QPen(kBillInk, 0.8));
     p.setBrush(QColor(120, 170, 120));
     p.drawPath(bust);
     p.setPen(QPen(with_alpha(QColor(236, 244, 226), 150), 0.5));
@@ -424,7 +454,7 @@ void draw_bill(QPainter& p) {
     }
     // Her hair, swept back into a bun; an eye and a necklace.
     p.setPen(Qt::NoPen);
-    p.setBrush(ink);
+    p.setBrush(kBillInk);
     QPainterPath hair(QPointF(143, 38));
     hair.cubicTo(142, 30, 136, 26, 130, 27);
     hair.cubicTo(122, 27, 115, 33, 115, 44);
@@ -435,21 +465,25 @@ void draw_bill(QPainter& p) {
     p.drawEllipse(QPointF(115, 36), 6, 5.5);
     p.drawEllipse(QPointF(139.5, 43.5), 1.6, 0.8);
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(ink, 1.0, Qt::DotLine));
+    p.setPen(QPen(kBillInk, 1.0, Qt::DotLine));
     p.drawPath(cubic({124, 67}, {128, 74}, {136, 74}, {139, 66}));
     p.restore();
+}
 
-    // Lettering.
+void draw_bill_lettering(QPainter& p) {
     p.setPen(Qt::NoPen);
-    p.setBrush(ink);
+    p.setBrush(kBillInk);
     p.drawPath(text_path("THE SWOONERY RESERVE", serif_font(10, QFont::Bold), QPointF(126, 15.5)));
     p.drawPath(text_path("ONE HUNDRED", serif_font(11, QFont::Bold), QPointF(126, 93)));
     p.drawPath(text_path("LOVE", serif_font(9, QFont::Bold), QPointF(73, 48)));
     p.drawPath(text_path("BONDS", serif_font(9, QFont::Bold), QPointF(73, 59)));
     p.setBrush(QColor(150, 40, 40));
     p.drawPath(text_path("SW 1402 2000 A", sans_font(7), QPointF(186, 40)));
+}
+
+void draw_bill_seal(QPainter& p) {
     // A seal with a heart.
-    p.setPen(QPen(ink, 0.8));
+    p.setPen(QPen(kBillInk, 0.8));
     p.setBrush(QColor(210, 230, 200));
     p.drawEllipse(QPointF(186, 62), 11, 11);
     p.setBrush(Qt::NoBrush);
@@ -459,8 +493,18 @@ void draw_bill(QPainter& p) {
                    QPointF(186 + 11 * std::cos(a), 62 + 11 * std::sin(a)));
     }
     p.setPen(Qt::NoPen);
-    p.setBrush(ink);
+    p.setBrush(kBillInk);
     p.drawPath(heart_path(QPointF(186, 62.5), 10));
+}
+
+void draw_bill(QPainter& p) {
+    smooth(p);
+    draw_bill_paper(p);
+    draw_bill_border(p);
+    draw_bill_numerals(p);
+    draw_bill_portrait(p);
+    draw_bill_lettering(p);
+    draw_bill_seal(p);
 }
 
 // ---------------------------------------------------------------- police car
@@ -487,8 +531,8 @@ void wheel(QPainter& p, QPointF c, double r) {
     p.drawEllipse(c, r * 0.14, r * 0.14);
 }
 
-void draw_police(QPainter& p) {
-    smooth(p);
+// Sky over a road with its centre line, and the car's shadow.
+void draw_street(QPainter& p) {
     QLinearGradient sky(0, 0, 0, 126);
     sky.setColorAt(0, QColor(200, 226, 250));
     sky.setColorAt(0.75, QColor(236, 244, 252));
@@ -502,7 +546,9 @@ void draw_police(QPainter& p) {
     }
     p.setBrush(QColor(0, 0, 0, 70));
     p.drawEllipse(QPointF(125, 103), 112, 6);
+}
 
+void draw_police_body(QPainter& p) {
     // Body: facing left; black bonnet and boot, white doors.
     QPainterPath body(QPointF(10, 78));
     body.cubicTo(10, 68, 14, 62, 26, 60);
@@ -541,7 +587,10 @@ void draw_police(QPainter& p) {
     p.setBrush(QColor(20, 60, 160));
     p.drawRect(QRectF(70, 80, 126, 4));
     p.restore();
+}
 
+// Windows, doors and what is painted on them.
+void draw_police_cabin(QPainter& p) {
     // Windows.
     QPainterPath glass(QPointF(92, 55));
     glass.cubicTo(98, 45, 104, 39, 116, 39);
@@ -575,7 +624,9 @@ void draw_police(QPainter& p) {
     p.setBrush(QColor(230, 180, 40));
     p.setPen(QPen(QColor(150, 100, 10), 0.8));
     p.drawPath(star_path(QPointF(78, 68), 6.5, 2.8));
+}
 
+void draw_light_bar(QPainter& p) {
     // Light bar: red and blue with a glow.
     p.setPen(QPen(QColor(40, 40, 40), 1.0));
     p.setBrush(QColor(60, 60, 66));
@@ -596,6 +647,9 @@ void draw_police(QPainter& p) {
         p.setBrush(shine);
         p.drawRoundedRect(lamp, 3, 3);
     }
+}
+
+void draw_police_lamps_and_wheels(QPainter& p) {
     // Lamps and bumpers.
     p.setPen(QPen(QColor(120, 110, 60), 0.8));
     p.setBrush(QColor(255, 246, 190));
@@ -613,6 +667,15 @@ void draw_police(QPainter& p) {
     p.drawEllipse(QPointF(196, 98), 19, 19);
     wheel(p, QPointF(56, 100), 14);
     wheel(p, QPointF(196, 100), 14);
+}
+
+void draw_police(QPainter& p) {
+    smooth(p);
+    draw_street(p);
+    draw_police_body(p);
+    draw_police_cabin(p);
+    draw_light_bar(p);
+    draw_police_lamps_and_wheels(p);
 }
 
 // ---------------------------------------------------------------- logo
