@@ -1397,116 +1397,166 @@ void draw_glasses(QPainter& p, const Look& look, const Geometry& g) {
 
 // ---------------------------------------------------------------- the girls
 
-const std::array<Look, kPortraitCount>& looks() {
-    static const std::array<Look, kPortraitCount> all = [] {
-        std::array<Look, kPortraitCount> l{};
-        // 1: golden blonde, long and straight; blue eyes; red V-neck.
-        l[0] = {Hair::Long,           QColor(226, 180, 84), QColor(250, 218, 196),
-                QColor(60, 120, 200), QColor(214, 80, 96),  Neckline::Vee,
-                QColor(200, 30, 50),  Backdrop::Bokeh,      QColor(140, 190, 235),
-                QColor(255, 255, 255)};
-        l[0].earrings = Earrings::Studs;
-        l[0].necklace = true;
-        // 2: jet black bob with a fringe; dark eyes; teal crew neck on polka dots.
-        l[1] = {Hair::Bob,
-                QColor(32, 30, 40),
-                QColor(246, 214, 180),
-                QColor(70, 42, 26),
-                QColor(222, 66, 92),
-                Neckline::Crew,
-                QColor(30, 150, 150),
-                Backdrop::Dots,
-                QColor(248, 170, 200),
-                QColor(255, 236, 244)};
-        l[1].half_width = 18.5;
-        l[1].eye_scale = 0.92;
-        l[1].open_smile = true;
-        // 3: copper curls, freckles, green eyes; navy off-shoulder; mint stripes.
-        l[2] = {Hair::Curls,          QColor(190, 80, 32),  QColor(252, 222, 204),
-                QColor(60, 150, 80),  QColor(220, 96, 100), Neckline::OffShoulder,
-                QColor(40, 50, 120),  Backdrop::Stripes,    QColor(170, 226, 200),
-                QColor(200, 240, 222)};
-        l[2].freckles = true;
-        l[2].half_width = 19.5;
-        // 4: brown ponytail, olive skin, hazel eyes; yellow strap top; sunburst.
-        l[3] = {Hair::Ponytail,       QColor(110, 66, 36), QColor(222, 180, 140),
-                QColor(130, 100, 50), QColor(190, 70, 70), Neckline::Straps,
-                QColor(250, 200, 40), Backdrop::Rays,      QColor(255, 170, 90),
-                QColor(255, 200, 120)};
-        l[3].earrings = Earrings::Hoops;
-        l[3].accent = QColor(230, 60, 60);
-        l[3].open_smile = true;
-        // 5: dark bun, brown skin; magenta scoop neck, pearls; lavender hearts.
-        l[4] = {Hair::Bun,
-                QColor(40, 26, 22),
-                QColor(186, 130, 92),
-                QColor(64, 36, 20),
-                QColor(170, 50, 80),
-                Neckline::Scoop,
-                QColor(200, 40, 140),
-                Backdrop::Hearts,
-                QColor(200, 180, 235),
-                QColor(226, 210, 250)};
-        l[4].earrings = Earrings::Pearls;
-        l[4].necklace = true;
-        l[4].accent = QColor(220, 190, 90);
-        l[4].half_width = 18.5;
-        l[4].chin = 81;
-        // 6: honey braids, grey-blue eyes; purple with a white collar; gingham.
-        l[5] = {Hair::Braids,         QColor(176, 126, 70),  QColor(248, 212, 186),
-                QColor(96, 140, 110), QColor(216, 100, 110), Neckline::Collar,
-                QColor(120, 70, 170), Backdrop::Gingham,     QColor(230, 246, 220),
-                QColor(140, 200, 130)};
-        l[5].accent = QColor(250, 240, 240);
-        l[5].open_smile = true;
-        l[5].eye_scale = 1.06;
-        l[5].chin = 79;
-        // 7: platinum pixie, pale skin, violet-grey eyes; black turtleneck; coral with stars.
-        l[6] = {Hair::Pixie,           QColor(236, 226, 200), QColor(252, 226, 214),
-                QColor(120, 110, 170), QColor(200, 40, 70),   Neckline::Turtle,
-                QColor(44, 44, 52),    Backdrop::Stars,       QColor(250, 140, 120),
-                QColor(255, 230, 170)};
-        l[6].earrings = Earrings::Drops;
-        l[6].jewel = QColor(60, 170, 220);
-        l[6].half_width = 18.0;
-        l[6].chin = 79;
-        l[6].brow_arch = 1.3;
-        // 8: chestnut waves under a red band, tan skin, amber eyes; orange square neck; pale
-        // stripes.
-        l[7] = {Hair::Wavy,           QColor(140, 70, 40), QColor(230, 190, 150),
-                QColor(160, 100, 30), QColor(200, 80, 80), Neckline::Square,
-                QColor(240, 130, 40), Backdrop::Bars,      QColor(252, 240, 190),
-                QColor(244, 224, 160)};
-        l[7].accent = QColor(210, 30, 60);
-        l[7].earrings = Earrings::Studs;
-        // 9: afro, dark skin; coral halter; turquoise rings.
-        l[8] = {Hair::Afro,           QColor(34, 24, 20),   QColor(128, 82, 56), QColor(56, 32, 18),
-                QColor(160, 60, 70),  Neckline::Halter,     QColor(240, 96, 90), Backdrop::Rings,
-                QColor(90, 200, 200), QColor(130, 220, 220)};
-        l[8].earrings = Earrings::Hoops;
-        l[8].open_smile = true;
-        l[8].half_width = 19.5;
-        // 10: caramel pigtails with pink bows; light blue crew neck; flowers.
-        l[9] = {Hair::Pigtails,        QColor(196, 120, 60),  QColor(252, 220, 200),
-                QColor(90, 140, 70),   QColor(236, 100, 120), Neckline::Crew,
-                QColor(120, 180, 240), Backdrop::Flowers,     QColor(255, 236, 210),
-                QColor(255, 170, 190)};
-        l[9].accent = QColor(240, 80, 150);
-        l[9].eye_scale = 1.08;
-        l[9].freckles = true;
-        l[9].chin = 79;
-        // 11: dark auburn, swept to one side, glasses; green collar shirt; soft glow.
-        l[10] = {Hair::SideSwept,      QColor(96, 36, 30),  QColor(238, 200, 170),
-                 QColor(110, 70, 40),  QColor(180, 50, 70), Neckline::Collar,
-                 QColor(40, 110, 70),  Backdrop::Glow,      QColor(150, 170, 200),
-                 QColor(230, 236, 250)};
-        l[10].glasses = true;
-        l[10].earrings = Earrings::Studs;
-        l[10].beauty_mark = true;
-        return l;
-    }();
-    return all;
-}
+// Who each girl is: index i is girl i + 1.
+const std::array<Look, kPortraitCount> kLooks = {
+    // 1: golden blonde, long and straight; blue eyes; red V-neck.
+    Look{.hair = Hair::Long,
+         .hair_colour = QColor(226, 180, 84),
+         .skin = QColor(250, 218, 196),
+         .eyes = QColor(60, 120, 200),
+         .lips = QColor(214, 80, 96),
+         .neckline = Neckline::Vee,
+         .top = QColor(200, 30, 50),
+         .backdrop = Backdrop::Bokeh,
+         .bg = QColor(140, 190, 235),
+         .bg_accent = QColor(255, 255, 255),
+         .earrings = Earrings::Studs,
+         .necklace = true},
+    // 2: jet black bob with a fringe; dark eyes; teal crew neck on polka dots.
+    Look{.hair = Hair::Bob,
+         .hair_colour = QColor(32, 30, 40),
+         .skin = QColor(246, 214, 180),
+         .eyes = QColor(70, 42, 26),
+         .lips = QColor(222, 66, 92),
+         .neckline = Neckline::Crew,
+         .top = QColor(30, 150, 150),
+         .backdrop = Backdrop::Dots,
+         .bg = QColor(248, 170, 200),
+         .bg_accent = QColor(255, 236, 244),
+         .half_width = 18.5,
+         .eye_scale = 0.92,
+         .open_smile = true},
+    // 3: copper curls, freckles, green eyes; navy off-shoulder; mint stripes.
+    Look{.hair = Hair::Curls,
+         .hair_colour = QColor(190, 80, 32),
+         .skin = QColor(252, 222, 204),
+         .eyes = QColor(60, 150, 80),
+         .lips = QColor(220, 96, 100),
+         .neckline = Neckline::OffShoulder,
+         .top = QColor(40, 50, 120),
+         .backdrop = Backdrop::Stripes,
+         .bg = QColor(170, 226, 200),
+         .bg_accent = QColor(200, 240, 222),
+         .half_width = 19.5,
+         .freckles = true},
+    // 4: brown ponytail, olive skin, hazel eyes; yellow strap top; sunburst.
+    Look{.hair = Hair::Ponytail,
+         .hair_colour = QColor(110, 66, 36),
+         .skin = QColor(222, 180, 140),
+         .eyes = QColor(130, 100, 50),
+         .lips = QColor(190, 70, 70),
+         .neckline = Neckline::Straps,
+         .top = QColor(250, 200, 40),
+         .backdrop = Backdrop::Rays,
+         .bg = QColor(255, 170, 90),
+         .bg_accent = QColor(255, 200, 120),
+         .earrings = Earrings::Hoops,
+         .accent = QColor(230, 60, 60),
+         .open_smile = true},
+    // 5: dark bun, brown skin; magenta scoop neck, pearls; lavender hearts.
+    Look{.hair = Hair::Bun,
+         .hair_colour = QColor(40, 26, 22),
+         .skin = QColor(186, 130, 92),
+         .eyes = QColor(64, 36, 20),
+         .lips = QColor(170, 50, 80),
+         .neckline = Neckline::Scoop,
+         .top = QColor(200, 40, 140),
+         .backdrop = Backdrop::Hearts,
+         .bg = QColor(200, 180, 235),
+         .bg_accent = QColor(226, 210, 250),
+         .earrings = Earrings::Pearls,
+         .accent = QColor(220, 190, 90),
+         .half_width = 18.5,
+         .chin = 81,
+         .necklace = true},
+    // 6: honey braids, grey-blue eyes; purple with a white collar; gingham.
+    Look{.hair = Hair::Braids,
+         .hair_colour = QColor(176, 126, 70),
+         .skin = QColor(248, 212, 186),
+         .eyes = QColor(96, 140, 110),
+         .lips = QColor(216, 100, 110),
+         .neckline = Neckline::Collar,
+         .top = QColor(120, 70, 170),
+         .backdrop = Backdrop::Gingham,
+         .bg = QColor(230, 246, 220),
+         .bg_accent = QColor(140, 200, 130),
+         .accent = QColor(250, 240, 240),
+         .chin = 79,
+         .eye_scale = 1.06,
+         .open_smile = true},
+    // 7: platinum pixie, pale skin, violet-grey eyes; black turtleneck; coral with stars.
+    Look{.hair = Hair::Pixie,
+         .hair_colour = QColor(236, 226, 200),
+         .skin = QColor(252, 226, 214),
+         .eyes = QColor(120, 110, 170),
+         .lips = QColor(200, 40, 70),
+         .neckline = Neckline::Turtle,
+         .top = QColor(44, 44, 52),
+         .backdrop = Backdrop::Stars,
+         .bg = QColor(250, 140, 120),
+         .bg_accent = QColor(255, 230, 170),
+         .earrings = Earrings::Drops,
+         .jewel = QColor(60, 170, 220),
+         .half_width = 18.0,
+         .chin = 79,
+         .brow_arch = 1.3},
+    // 8: chestnut waves under a red band, tan skin, amber eyes; orange square neck; pale stripes.
+    Look{.hair = Hair::Wavy,
+         .hair_colour = QColor(140, 70, 40),
+         .skin = QColor(230, 190, 150),
+         .eyes = QColor(160, 100, 30),
+         .lips = QColor(200, 80, 80),
+         .neckline = Neckline::Square,
+         .top = QColor(240, 130, 40),
+         .backdrop = Backdrop::Bars,
+         .bg = QColor(252, 240, 190),
+         .bg_accent = QColor(244, 224, 160),
+         .earrings = Earrings::Studs,
+         .accent = QColor(210, 30, 60)},
+    // 9: afro, dark skin; coral halter; turquoise rings.
+    Look{.hair = Hair::Afro,
+         .hair_colour = QColor(34, 24, 20),
+         .skin = QColor(128, 82, 56),
+         .eyes = QColor(56, 32, 18),
+         .lips = QColor(160, 60, 70),
+         .neckline = Neckline::Halter,
+         .top = QColor(240, 96, 90),
+         .backdrop = Backdrop::Rings,
+         .bg = QColor(90, 200, 200),
+         .bg_accent = QColor(130, 220, 220),
+         .earrings = Earrings::Hoops,
+         .half_width = 19.5,
+         .open_smile = true},
+    // 10: caramel pigtails with pink bows; light blue crew neck; flowers.
+    Look{.hair = Hair::Pigtails,
+         .hair_colour = QColor(196, 120, 60),
+         .skin = QColor(252, 220, 200),
+         .eyes = QColor(90, 140, 70),
+         .lips = QColor(236, 100, 120),
+         .neckline = Neckline::Crew,
+         .top = QColor(120, 180, 240),
+         .backdrop = Backdrop::Flowers,
+         .bg = QColor(255, 236, 210),
+         .bg_accent = QColor(255, 170, 190),
+         .accent = QColor(240, 80, 150),
+         .chin = 79,
+         .eye_scale = 1.08,
+         .freckles = true},
+    // 11: dark auburn, swept to one side, glasses; green collar shirt; soft glow.
+    Look{.hair = Hair::SideSwept,
+         .hair_colour = QColor(96, 36, 30),
+         .skin = QColor(238, 200, 170),
+         .eyes = QColor(110, 70, 40),
+         .lips = QColor(180, 50, 70),
+         .neckline = Neckline::Collar,
+         .top = QColor(40, 110, 70),
+         .backdrop = Backdrop::Glow,
+         .bg = QColor(150, 170, 200),
+         .bg_accent = QColor(230, 236, 250),
+         .earrings = Earrings::Studs,
+         .glasses = true,
+         .beauty_mark = true},
+};
 
 bool ears_show(Hair h) {
     return h == Hair::Ponytail || h == Hair::Bun || h == Hair::Pixie || h == Hair::Afro ||
@@ -1516,7 +1566,7 @@ bool ears_show(Hair h) {
 } // namespace
 
 void draw_portrait(QPainter& p, int index) {
-    const Look& look = looks().at(static_cast<std::size_t>(index));
+    const Look& look = kLooks.at(static_cast<std::size_t>(index));
     Geometry g;
     g.hw = look.half_width;
     g.chin_y = look.chin;
