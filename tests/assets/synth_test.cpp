@@ -57,7 +57,7 @@ TEST(Oscillator, PlaysTheRequestedPitch) {
         const Buffer b = tone(
             1.0, w, [](double) { return 441.0; }, [](double) { return 1.0; });
         EXPECT_NEAR(zeroCrossings(b), 882, 3) << static_cast<int>(w);
-        EXPECT_LT(peakOf(b), 1.15f);
+        EXPECT_LT(peak_of(b), 1.15f);
     }
 }
 
@@ -104,7 +104,7 @@ TEST(Envelopes, InterpolateAndHold) {
 TEST(Buffers, MixIntoOffsetsAndGrows) {
     Buffer dst(10, 1.0f);
     const Buffer src(20, 0.5f);
-    mixInto(dst, src, 5.0 / kSampleRate, 2.0);
+    mix_into(dst, src, 5.0 / kSampleRate, 2.0);
     ASSERT_EQ(dst.size(), 25u);
     EXPECT_FLOAT_EQ(dst[4], 1.0f);
     EXPECT_FLOAT_EQ(dst[5], 2.0f);
@@ -119,7 +119,7 @@ TEST(Buffers, FinishNormalisesAndFades) {
         s += 0.3f;
     }
     finish(b);
-    EXPECT_NEAR(peakOf(b), kTargetPeak, 1e-4);
+    EXPECT_NEAR(peak_of(b), kTargetPeak, 1e-4);
     EXPECT_NEAR(b.front(), 0.0f, 1e-6);
     EXPECT_NEAR(b.back(), 0.0f, 1e-6);
     double mean = 0.0;
@@ -142,11 +142,11 @@ TEST(Instruments, PluckedStringIsInTune) {
 // Struck objects ring out to nothing instead of stopping with a click.
 TEST(Instruments, StruckSoundsDecayToSilence) {
     const Buffer bell = modal(880.0, {{1.0, 1.0, 5.0}}, 0.5);
-    EXPECT_GT(peakOf(bell), 0.5f);
+    EXPECT_GT(peak_of(bell), 0.5f);
     EXPECT_LT(std::fabs(bell.back()), 1e-3f);
     for (const Buffer& drum :
          {kick(), snare(1), tom(100.0, 2), timpani(98.0, 0.4, 3), crash(4, 0.5)}) {
-        EXPECT_NEAR(peakOf(drum), 1.0f, 1e-4);
+        EXPECT_NEAR(peak_of(drum), 1.0f, 1e-4);
         EXPECT_LT(std::fabs(drum.back()), 1e-3f);
     }
 }
@@ -173,7 +173,7 @@ TEST(Instruments, VoiceFollowsItsFormants) {
 
 // The encoder writes a 44-byte PCM header and rounds and clamps samples to 16 bits.
 TEST(Wav, EncodesHeaderAndSamples) {
-    const std::vector<unsigned char> bytes = encodeWav({0.0f, 0.5f, -1.0f, 2.0f});
+    const std::vector<unsigned char> bytes = encode_wav({0.0f, 0.5f, -1.0f, 2.0f});
     ASSERT_EQ(bytes.size(), 44u + 8u);
     const std::vector<unsigned char> header = {
         'R', 'I', 'F', 'F', 44, 0, 0,   0,   'W', 'A',  'V',  'E', 'f', 'm',  't',

@@ -31,31 +31,31 @@ struct SoundAsset {
     std::function<Buffer()> make;
 };
 
-std::vector<PictureAsset> pictureAssets();
-std::vector<SoundAsset> soundAssets();
+std::vector<PictureAsset> picture_assets();
+std::vector<SoundAsset> sound_assets();
 
 // An opaque picture (RGB32), ready to be saved as a 24-bit BMP; `scale` 2
 // draws it afresh at twice the size for high-density screens.
-QImage renderPicture(const PictureAsset& asset, int scale = 1);
+QImage render_picture(const PictureAsset& asset, int scale = 1);
 // The picture on a transparent background (ARGB32), for a PNG.
-QImage renderTransparent(const PictureAsset& asset, int scale = 1);
+QImage render_transparent(const PictureAsset& asset, int scale = 1);
 // The name of a picture's other version: "girl7.bmp" with "@2x" is
 // "girl7@2x.bmp", and with extension "png" "girl7@2x.png".
 QString sibling(const QString& file, const QString& suffix, const QString& extension = {});
 
 // The application icon, drawn afresh at each size rather than scaled.
 inline constexpr int kIconSizes[] = {16, 32, 48, 64, 128, 256};
-QImage renderIcon(int size);
+QImage render_icon(int size);
 
 // The girls' portraits (index 0..10) and the start-up face.
 inline constexpr int kPortraitCount = 11;
-void drawPortrait(QPainter& p, int index);
-void drawStartFace(QPainter& p);
+void draw_portrait(QPainter& p, int index);
+void draw_start_face(QPainter& p);
 
 // One PNG with every picture at twice its size, for looking them over.
-QImage contactSheet(const std::vector<PictureAsset>& pictures);
+QImage contact_sheet(const std::vector<PictureAsset>& pictures);
 
 // Writes everything into `folder`; returns the number of files that failed.
-int generateAll(const QString& folder);
+int generate_all(const QString& folder);
 
 } // namespace assetgen

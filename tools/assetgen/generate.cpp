@@ -13,7 +13,7 @@ namespace assetgen {
 
 namespace {
 
-bool saveImage(const QImage& image, const QString& path, const char* format) {
+bool save_image(const QImage& image, const QString& path, const char* format) {
     if (!QDir().mkpath(QFileInfo(path).absolutePath()) || !image.save(path, format)) {
         std::fprintf(stderr, "assetgen: cannot write %s\n", qPrintable(path));
         return false;
@@ -23,7 +23,7 @@ bool saveImage(const QImage& image, const QString& path, const char* format) {
 
 } // namespace
 
-QImage contactSheet(const std::vector<PictureAsset>& pictures) {
+QImage contact_sheet(const std::vector<PictureAsset>& pictures) {
     // Shelf packing: rows of pictures at twice their size, each with its name.
     constexpr int kWidth = 1500;
     constexpr int kGap = 12;
@@ -35,31 +35,31 @@ QImage contactSheet(const std::vector<PictureAsset>& pictures) {
     };
     std::vector<Item> items;
     for (const PictureAsset& a : pictures) {
-        const QImage big = renderPicture(a, 2);
+        const QImage big = render_picture(a, 2);
         items.push_back({big, a.file, {}});
     }
     for (int s : kIconSizes) {
-        QImage icon = renderIcon(s);
+        QImage icon = render_icon(s);
         if (s <= 64) {
             icon = icon.scaled(s * 2, s * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation);
         }
         items.push_back({icon, QString("icon %1").arg(s), {}});
     }
-    int x = kGap, y = kGap, rowHeight = 0;
+    int x = kGap, y = kGap, row_height = 0;
     for (Item& it : items) {
         if (x + it.image.width() + kGap > kWidth) {
             x = kGap;
-            y += rowHeight + kLabel + kGap;
-            rowHeight = 0;
+            y += row_height + kLabel + kGap;
+            row_height = 0;
         }
         it.at = QPoint(x, y);
         x += it.image.width() + kGap;
-        rowHeight = std::max(rowHeight, it.image.height());
+        row_height = std::max(row_height, it.image.height());
     }
-    QImage sheet(kWidth, y + rowHeight + kLabel + kGap, QImage::Format_RGB32);
+    QImage sheet(kWidth, y + row_height + kLabel + kGap, QImage::Format_RGB32);
     sheet.fill(QColor(200, 200, 206));
     QPainter p(&sheet);
-    p.setFont(sansFont(12));
+    p.setFont(sans_font(12));
     for (const Item& it : items) {
         // A checkerboard shows where the icon is transparent.
         for (int cy = 0; cy < it.image.height(); cy += 8) {
@@ -76,34 +76,34 @@ QImage contactSheet(const std::vector<PictureAsset>& pictures) {
     return sheet;
 }
 
-int generateAll(const QString& folder) {
+int generate_all(const QString& folder) {
     const QDir dir(folder);
     int failures = 0;
     // Each picture under its own name, then drawn afresh at twice the size
     // for high-density screens; button pictures also with transparency.
     const auto save = [&](const QImage& image, const QString& file, const char* format) {
-        failures += saveImage(image, dir.filePath(file), format) ? 0 : 1;
+        failures += save_image(image, dir.filePath(file), format) ? 0 : 1;
     };
-    for (const PictureAsset& a : pictureAssets()) {
-        save(renderPicture(a), a.file, "BMP");
-        save(renderPicture(a, 2), sibling(a.file, "@2x"), "BMP");
+    for (const PictureAsset& a : picture_assets()) {
+        save(render_picture(a), a.file, "BMP");
+        save(render_picture(a, 2), sibling(a.file, "@2x"), "BMP");
         if (a.transparent) {
-            save(renderTransparent(a), sibling(a.file, "", "png"), "PNG");
-            save(renderTransparent(a, 2), sibling(a.file, "@2x", "png"), "PNG");
+            save(render_transparent(a), sibling(a.file, "", "png"), "PNG");
+            save(render_transparent(a, 2), sibling(a.file, "@2x", "png"), "PNG");
         }
     }
-    failures += saveImage(renderIcon(256), dir.filePath("swoonery.png"), "PNG") ? 0 : 1;
+    failures += save_image(render_icon(256), dir.filePath("swoonery.png"), "PNG") ? 0 : 1;
     for (int s : kIconSizes) {
         const QString path = dir.filePath(QString("icons/hicolor/%1x%1/apps/swoonery.png").arg(s));
-        failures += saveImage(renderIcon(s), path, "PNG") ? 0 : 1;
+        failures += save_image(render_icon(s), path, "PNG") ? 0 : 1;
     }
     if (!QDir().mkpath(dir.filePath("sounds"))) {
         std::fprintf(stderr, "assetgen: cannot make %s\n", qPrintable(dir.filePath("sounds")));
         return failures + 1;
     }
-    for (const SoundAsset& s : soundAssets()) {
+    for (const SoundAsset& s : sound_assets()) {
         const QString path = dir.filePath("sounds/" + s.file);
-        if (!writeWav(path.toStdString(), s.make())) {
+        if (!write_wav(path.toStdString(), s.make())) {
             std::fprintf(stderr, "assetgen: cannot write %s\n", qPrintable(path));
             ++failures;
         }

@@ -7,7 +7,7 @@
 
 namespace assetgen {
 
-QImage renderIcon(int size) {
+QImage render_icon(int size) {
     QImage image(size, size, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter p(&image);
@@ -16,7 +16,7 @@ QImage renderIcon(int size) {
     const bool tiny = size <= 16;
 
     const QPointF c(32, 31);
-    const QPainterPath heart = heartPath(c, tiny ? 62 : 56);
+    const QPainterPath heart = heart_path(c, tiny ? 62 : 56);
     QRadialGradient body(c + QPointF(-10, -12), 44);
     body.setColorAt(0, QColor(255, 120, 130));
     body.setColorAt(0.5, QColor(220, 20, 50));
@@ -43,7 +43,7 @@ QImage renderIcon(int size) {
     }
     if (size >= 48) {
         p.setBrush(QColor(255, 236, 170));
-        p.drawPath(starPath(QPointF(55, 12), 6, 1.7));
+        p.drawPath(star_path(QPointF(55, 12), 6, 1.7));
     }
     p.end();
     return image;

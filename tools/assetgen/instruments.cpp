@@ -35,8 +35,8 @@ Buffer resonate(const Buffer& excitation, double hz, const std::vector<Partial>&
     return out;
 }
 
-void setLength(Buffer& b, double seconds) {
-    b.resize(static_cast<std::size_t>(sampleCount(seconds)), 0.0f);
+void set_length(Buffer& b, double seconds) {
+    b.resize(static_cast<std::size_t>(sample_count(seconds)), 0.0f);
 }
 
 namespace {
@@ -44,7 +44,7 @@ namespace {
 // Drums are cut to a fixed length: fade the last of the ring away, and
 // bring them to a common level so that mixes can be balanced by ear.
 Buffer drum(Buffer b) {
-    fadeEdges(b, 0.0, 0.03);
+    fade_edges(b, 0.0, 0.03);
     normalise(b, 1.0f);
     return b;
 }
@@ -53,13 +53,13 @@ Buffer drum(Buffer b) {
 
 // ---------------------------------------------------------------- drums
 
-Buffer kick(double startHz, double endHz, double seconds) {
+Buffer kick(double start_hz, double end_hz, double seconds) {
     Buffer b = silence(seconds);
     double phase = 0.0;
     Rng rng(99);
     for (std::size_t i = 0; i < b.size(); ++i) {
-        const double t = timeAt(i);
-        const double hz = endHz + (startHz - endHz) * std::exp(-t / 0.035);
+        const double t = time_at(i);
+        const double hz = end_hz + (start_hz - end_hz) * std::exp(-t / 0.035);
         phase += hz / kSampleRate;
         const double body = std::sin(2.0 * kPi * phase) * strike(t, 0.002, 0.16);
         const double click = rng.bipolar() * strike(t, 0.0005, 0.004) * 0.5;
@@ -74,7 +74,7 @@ Buffer snare(std::uint64_t seed, double seconds) {
     Biquad hp;
     hp.set(Biquad::Type::Highpass, 1400.0, 0.7);
     for (std::size_t i = 0; i < b.size(); ++i) {
-        const double t = timeAt(i);
+        const double t = time_at(i);
         const double tone =
             (std::sin(2 * kPi * 185 * t) * 0.6 + std::sin(2 * kPi * 330 * t) * 0.4) *
             strike(t, 0.001, 0.05);
@@ -98,7 +98,7 @@ Buffer hat(std::uint64_t seed, double tau) {
         osc.emplace_back(Wave::Square, 0.1 * static_cast<double>(k));
     }
     for (std::size_t i = 0; i < b.size(); ++i) {
-        const double t = timeAt(i);
+        const double t = time_at(i);
         double metal = 0.0;
         for (std::size_t k = 0; k < 6; ++k) {
             metal += osc[k].next(400.0 * ratios[k]);
@@ -117,7 +117,7 @@ Buffer clap(std::uint64_t seed) {
     bp.set(1300.0, 1.4);
     const double bursts[] = {0.0, 0.011, 0.021, 0.032};
     for (std::size_t i = 0; i < b.size(); ++i) {
-        const double t = timeAt(i);
+        const double t = time_at(i);
         double env = strike(t - 0.032, 0.001, 0.11);
         for (double at : bursts) {
             env += strike(t - at, 0.0005, 0.006);
@@ -138,7 +138,7 @@ Buffer crash(std::uint64_t seed, double seconds) {
         osc.emplace_back(Wave::Square, 0.13 * static_cast<double>(k));
     }
     for (std::size_t i = 0; i < b.size(); ++i) {
-        const double t = timeAt(i);
+        const double t = time_at(i);
         double metal = 0.0;
         for (std::size_t k = 0; k < 7; ++k) {
             metal += osc[k].next(freqs[k] * (1.0 + 0.002 * std::sin(7.0 * t + k)));
@@ -158,7 +158,7 @@ Buffer tom(double hz, std::uint64_t seed) {
     OnePole lp;
     lp.lowpass(1500.0);
     for (std::size_t i = 0; i < b.size(); ++i) {
-        const double t = timeAt(i);
+        const double t = time_at(i);
         const double f = hz * (1.0 + 0.6 * std::exp(-t / 0.04));
         phase += f / kSampleRate;
         const double body = std::sin(2 * kPi * phase) * strike(t, 0.002, 0.22);
@@ -174,7 +174,8 @@ Buffer timpani(double hz, double seconds, std::uint64_t seed) {
     OnePole lp;
     lp.lowpass(600.0);
     for (std::size_t i = 0; i < excite.size(); ++i) {
-        excite[i] = lp.process(static_cast<float>(rng.bipolar() * strike(timeAt(i), 0.001, 0.008)));
+        excite[i] =
+            lp.process(static_cast<float>(rng.bipolar() * strike(time_at(i), 0.001, 0.008)));
     }
     Buffer b = resonate(
         excite, hz,
@@ -191,7 +192,7 @@ Buffer timpani(double hz, double seconds, std::uint64_t seed) {
 Buffer piano(double hz, double seconds, double velocity) {
     Buffer b = silence(seconds);
     const double inharm = 0.0004;
-    const double baseTau = 1.6 * std::pow(261.6 / hz, 0.4);
+    const double base_tau = 1.6 * std::pow(261.6 / hz, 0.4);
     for (int n = 1; n <= 12; ++n) {
         const double f = hz * n * std::sqrt(1.0 + inharm * n * n);
         if (f > 0.45 * kSampleRate) {
@@ -199,12 +200,12 @@ Buffer piano(double hz, double seconds, double velocity) {
         }
         const double amp =
             std::pow(static_cast<double>(n), -1.1 - 0.5 * (1.0 - velocity)) * (n == 1 ? 1.0 : 0.8);
-        const double tau = baseTau / (1.0 + 0.35 * (n - 1));
+        const double tau = base_tau / (1.0 + 0.35 * (n - 1));
         for (int string = 0; string < 2; ++string) {
             const double detune = string == 0 ? 1.0 : 1.0008;
             const double w = 2 * kPi * f * detune / kSampleRate;
             for (std::size_t i = 0; i < b.size(); ++i) {
-                const double t = timeAt(i);
+                const double t = time_at(i);
                 // Damper falls in the last tenth.
                 const double damp = t > seconds * 0.9 ? std::exp(-(t - seconds * 0.9) / 0.03) : 1.0;
                 b[i] += static_cast<float>(0.5 * amp * std::sin(w * static_cast<double>(i) + n) *
@@ -218,7 +219,7 @@ Buffer piano(double hz, double seconds, double velocity) {
     lp.lowpass(hz * 4);
     for (std::size_t i = 0; i < b.size() && i < 400; ++i) {
         b[i] += static_cast<float>(lp.process(static_cast<float>(rng.bipolar())) *
-                                   strike(timeAt(i), 0.0005, 0.004) * 0.3 * velocity);
+                                   strike(time_at(i), 0.0005, 0.004) * 0.3 * velocity);
     }
     return b;
 }
@@ -230,12 +231,12 @@ Buffer organ(double hz, double seconds) {
     Svf breath;
     breath.set(hz * 2, 3.0);
     Oscillator reed(Wave::Square, 0.0, 0.3);
-    OnePole reedTone;
-    reedTone.lowpass(hz * 3);
+    OnePole reed_tone;
+    reed_tone.lowpass(hz * 3);
     const double harm[] = {1.0, 0.55, 0.3, 0.22, 0.1};
     double phase = 0.0;
     for (std::size_t i = 0; i < b.size(); ++i) {
-        const double t = timeAt(i);
+        const double t = time_at(i);
         const double f = hz * (1.0 + 0.006 * std::sin(2 * kPi * 6.2 * t));
         phase += f / kSampleRate;
         double v = 0.0;
@@ -244,7 +245,7 @@ Buffer organ(double hz, double seconds) {
                 v += harm[n] * std::sin(2 * kPi * phase * (n + 1));
             }
         }
-        v += 0.25 * reedTone.process(reed.next(f * 0.5));
+        v += 0.25 * reed_tone.process(reed.next(f * 0.5));
         v += 0.5 * breath.bandpass(static_cast<float>(rng.bipolar() * 0.25));
         const double env = adsr(t, 0.012, 0.05, 0.85, seconds - 0.04, 0.04);
         b[i] = static_cast<float>(v * env * (1.0 + 0.15 * std::sin(2 * kPi * 5.0 * t)));
@@ -257,11 +258,11 @@ Buffer strings(double hz, double seconds, double attack, double release, std::ui
     Rng rng(seed);
     constexpr int kVoices = 5;
     std::vector<Oscillator> osc;
-    std::vector<double> detune, vibPhase;
+    std::vector<double> detune, vib_phase;
     for (int k = 0; k < kVoices; ++k) {
         osc.emplace_back(Wave::Saw, rng.uniform());
         detune.push_back(1.0 + 0.004 * (k - 2) + 0.001 * rng.bipolar());
-        vibPhase.push_back(rng.uniform() * 2 * kPi);
+        vib_phase.push_back(rng.uniform() * 2 * kPi);
     }
     Biquad lp, body;
     lp.set(Biquad::Type::Lowpass, std::min(4500.0, hz * 7), 0.6);
@@ -269,11 +270,11 @@ Buffer strings(double hz, double seconds, double attack, double release, std::ui
     OnePole hp;
     hp.highpass(120.0);
     for (std::size_t i = 0; i < b.size(); ++i) {
-        const double t = timeAt(i);
+        const double t = time_at(i);
         double v = 0.0;
         for (int k = 0; k < kVoices; ++k) {
             const double vib = 1.0 + 0.004 * std::sin(2 * kPi * (5.2 + 0.2 * k) * t +
-                                                      vibPhase[static_cast<std::size_t>(k)]);
+                                                      vib_phase[static_cast<std::size_t>(k)]);
             v += osc[static_cast<std::size_t>(k)].next(hz * detune[static_cast<std::size_t>(k)] *
                                                        vib);
         }
@@ -291,9 +292,9 @@ Buffer violin(double hz, double seconds, double attack, double release) {
     f1.set(Biquad::Type::Peak, 550.0, 2.0, 6.0);
     f2.set(Biquad::Type::Peak, 2800.0, 1.5, 5.0);
     for (std::size_t i = 0; i < b.size(); ++i) {
-        const double t = timeAt(i);
-        const double vibDepth = 0.007 * smoothstep(0.15, 0.5, t);
-        const double f = hz * (1.0 + vibDepth * std::sin(2 * kPi * 5.6 * t));
+        const double t = time_at(i);
+        const double vib_depth = 0.007 * smoothstep(0.15, 0.5, t);
+        const double f = hz * (1.0 + vib_depth * std::sin(2 * kPi * 5.6 * t));
         const double env = adsr(t, attack, 0.1, 0.85, seconds - release, release);
         b[i] = f2.process(f1.process(lp.process(static_cast<float>(osc.next(f) * env))));
     }
@@ -305,7 +306,7 @@ Buffer brass(double hz, double seconds) {
     Oscillator a(Wave::Saw), c(Wave::Saw, 0.3);
     Svf lp;
     for (std::size_t i = 0; i < b.size(); ++i) {
-        const double t = timeAt(i);
+        const double t = time_at(i);
         // Brassy: the tone opens up with the breath and the pitch scoops in.
         const double env = adsr(t, 0.03, 0.12, 0.75, seconds - 0.06, 0.06);
         const double bite = env + 0.6 * strike(t, 0.02, 0.08);
@@ -336,13 +337,13 @@ Buffer pluck(double hz, double seconds, double brightness, double damping, std::
         s = prev;
     }
     std::size_t idx = 0;
-    double apIn = 0.0, apOut = 0.0;
+    double ap_in = 0.0, ap_out = 0.0;
     for (float& out : b) {
         const double cur = line[idx];
         const double avg = 0.5 * (cur + line[(idx + 1) % len]) * damping;
-        const double ap = c * avg + apIn - c * apOut;
-        apIn = avg;
-        apOut = ap;
+        const double ap = c * avg + ap_in - c * ap_out;
+        ap_in = avg;
+        ap_out = ap;
         line[idx] = ap;
         out = static_cast<float>(cur);
         idx = (idx + 1) % len;
@@ -355,26 +356,26 @@ Buffer glockenspiel(double hz, double seconds) {
                  seconds, 0.0008);
 }
 
-Buffer toneBar(double hz, double seconds) {
+Buffer tone_bar(double hz, double seconds) {
     Buffer b = modal(hz, {{1.0, 1.0, 1.3}, {2.0, 0.12, 0.8}, {2.76, 0.3, 0.35}, {5.40, 0.12, 0.1}},
                      seconds, 0.001);
     Rng rng(static_cast<std::uint64_t>(hz));
     for (std::size_t i = 0; i < b.size() && i < 300; ++i) {
-        b[i] += static_cast<float>(rng.bipolar() * strike(timeAt(i), 0.0003, 0.002) * 0.3);
+        b[i] += static_cast<float>(rng.bipolar() * strike(time_at(i), 0.0003, 0.002) * 0.3);
     }
     return b;
 }
 
-Buffer glassClink(double hz, std::uint64_t seed) {
+Buffer glass_clink(double hz, std::uint64_t seed) {
     Rng rng(seed);
     Buffer b =
         modal(hz, {{1.0, 1.0, 0.35}, {2.32, 0.6, 0.22}, {4.25, 0.35, 0.12}, {6.63, 0.2, 0.06}}, 1.2,
               0.0005);
     Buffer other =
         modal(hz * 1.13, {{1.0, 0.8, 0.3}, {2.41, 0.5, 0.18}, {4.4, 0.3, 0.1}}, 1.2, 0.0005);
-    mixInto(b, other, 0.004, 0.8);
+    mix_into(b, other, 0.004, 0.8);
     for (std::size_t i = 0; i < 200; ++i) {
-        b[i] += static_cast<float>(rng.bipolar() * strike(timeAt(i), 0.0002, 0.0015) * 0.5);
+        b[i] += static_cast<float>(rng.bipolar() * strike(time_at(i), 0.0002, 0.0015) * 0.5);
     }
     normalise(b, 1.0f);
     return b;
@@ -421,7 +422,7 @@ struct Talker {
     std::vector<Formants> shape;
 };
 
-Talker talk(double seconds, double baseHz, double scale, Rng& rng) {
+Talker talk(double seconds, double base_hz, double scale, Rng& rng) {
     Talker t;
     const Vowel vowels[] = {Vowel::A, Vowel::E,     Vowel::I, Vowel::O,
                             Vowel::U, Vowel::Schwa, Vowel::M};
@@ -433,7 +434,7 @@ Talker talk(double seconds, double baseHz, double scale, Rng& rng) {
             t.start.push_back(at);
             t.length.push_back(len);
             const double declination = 1.0 + 0.12 * (1.0 - static_cast<double>(s) / syllables);
-            t.pitch.push_back(baseHz * declination * rng.range(0.92, 1.1));
+            t.pitch.push_back(base_hz * declination * rng.range(0.92, 1.1));
             t.shape.push_back(vowel(vowels[rng.below(7)], scale));
             at += len + rng.range(0.0, 0.04);
         }
@@ -444,11 +445,11 @@ Talker talk(double seconds, double baseHz, double scale, Rng& rng) {
 
 } // namespace
 
-Buffer crowd(double seconds, int voices, double lowHz, double highHz, std::uint64_t seed) {
+Buffer crowd(double seconds, int voices, double low_hz, double high_hz, std::uint64_t seed) {
     Rng rng(seed);
     Buffer mix = silence(seconds);
     for (int v = 0; v < voices; ++v) {
-        const double base = rng.range(lowHz, highHz);
+        const double base = rng.range(low_hz, high_hz);
         const double scale = base > 160 ? 1.15 : 1.0;
         auto t = std::make_shared<Talker>(talk(seconds, base, scale, rng));
         auto find = [t](double time) {
@@ -490,7 +491,7 @@ Buffer crowd(double seconds, int voices, double lowHz, double highHz, std::uint6
             continue;
         }
         Buffer one = voice(shape, seconds, rng.next());
-        mixInto(mix, one, 0.0, rng.range(0.4, 1.0));
+        mix_into(mix, one, 0.0, rng.range(0.4, 1.0));
     }
     return mix;
 }

@@ -24,10 +24,10 @@ class Resonator {
 Buffer resonate(const Buffer& excitation, double hz, const std::vector<Partial>& partials);
 
 // Cuts or pads to an exact length.
-void setLength(Buffer& b, double seconds);
+void set_length(Buffer& b, double seconds);
 
 // Drums.
-Buffer kick(double startHz = 150.0, double endHz = 45.0, double seconds = 0.45);
+Buffer kick(double start_hz = 150.0, double end_hz = 45.0, double seconds = 0.45);
 Buffer snare(std::uint64_t seed, double seconds = 0.3);
 Buffer hat(std::uint64_t seed, double tau = 0.03);
 Buffer clap(std::uint64_t seed);
@@ -44,14 +44,14 @@ Buffer brass(double hz, double seconds);
 // Karplus-Strong plucked string; `damping` near 1 rings long.
 Buffer pluck(double hz, double seconds, double brightness, double damping, std::uint64_t seed);
 Buffer glockenspiel(double hz, double seconds);
-Buffer toneBar(double hz, double seconds);
-Buffer glassClink(double hz, std::uint64_t seed);
+Buffer tone_bar(double hz, double seconds);
+Buffer glass_clink(double hz, std::uint64_t seed);
 
 // Speech-like sounds.
 enum class Vowel { A, E, I, O, U, Schwa, M };
 // Formants of a vowel, `scale` > 1 for smaller voices.
 Formants vowel(Vowel v, double scale = 1.0);
 // Murmur of `voices` people talking at once.
-Buffer crowd(double seconds, int voices, double lowHz, double highHz, std::uint64_t seed);
+Buffer crowd(double seconds, int voices, double low_hz, double high_hz, std::uint64_t seed);
 
 } // namespace assetgen

@@ -39,9 +39,10 @@ int main(int argc, char** argv) {
     }
     int failures = 0;
     if (!folder.isEmpty()) {
-        failures += assetgen::generateAll(folder);
+        failures += assetgen::generate_all(folder);
     }
-    if (!sheet.isEmpty() && !assetgen::contactSheet(assetgen::pictureAssets()).save(sheet, "PNG")) {
+    if (!sheet.isEmpty() &&
+        !assetgen::contact_sheet(assetgen::picture_assets()).save(sheet, "PNG")) {
         std::fprintf(stderr, "assetgen: cannot write %s\n", qPrintable(sheet));
         ++failures;
     }

@@ -7,22 +7,22 @@
 
 namespace assetgen {
 
-QColor mixColour(const QColor& a, const QColor& b, double t) {
+QColor mix_colour(const QColor& a, const QColor& b, double t) {
     auto lerp = [t](int x, int y) { return static_cast<int>(std::lround(x + (y - x) * t)); };
     return QColor(lerp(a.red(), b.red()), lerp(a.green(), b.green()), lerp(a.blue(), b.blue()),
                   lerp(a.alpha(), b.alpha()));
 }
 
-QColor withAlpha(const QColor& c, int alpha) {
+QColor with_alpha(const QColor& c, int alpha) {
     QColor out = c;
     out.setAlpha(alpha);
     return out;
 }
 
-QFont pixelFont(const QStringList& families, int pixelSize, int weight, bool italic) {
+QFont pixel_font(const QStringList& families, int pixel_size, int weight, bool italic) {
     QFont f;
     f.setFamilies(families);
-    f.setPixelSize(pixelSize);
+    f.setPixelSize(pixel_size);
     f.setWeight(static_cast<QFont::Weight>(weight));
     f.setItalic(italic);
     f.setHintingPreference(QFont::PreferNoHinting);
@@ -30,21 +30,21 @@ QFont pixelFont(const QStringList& families, int pixelSize, int weight, bool ita
     return f;
 }
 
-QFont sansFont(int pixelSize, int weight, bool italic) {
-    QFont f = pixelFont({"DejaVu Sans", "Nimbus Sans", "Liberation Sans", "Arial"}, pixelSize,
-                        weight, italic);
+QFont sans_font(int pixel_size, int weight, bool italic) {
+    QFont f = pixel_font({"DejaVu Sans", "Nimbus Sans", "Liberation Sans", "Arial"}, pixel_size,
+                         weight, italic);
     f.setStyleHint(QFont::SansSerif);
     return f;
 }
 
-QFont serifFont(int pixelSize, int weight, bool italic) {
-    QFont f = pixelFont({"DejaVu Serif", "Nimbus Roman", "Liberation Serif", "Times New Roman"},
-                        pixelSize, weight, italic);
+QFont serif_font(int pixel_size, int weight, bool italic) {
+    QFont f = pixel_font({"DejaVu Serif", "Nimbus Roman", "Liberation Serif", "Times New Roman"},
+                         pixel_size, weight, italic);
     f.setStyleHint(QFont::Serif);
     return f;
 }
 
-QPainterPath textPath(const QString& text, const QFont& font, QPointF centre) {
+QPainterPath text_path(const QString& text, const QFont& font, QPointF centre) {
     QPainterPath path;
     path.addText(0, 0, font, text);
     const QRectF box = path.boundingRect();
@@ -52,7 +52,7 @@ QPainterPath textPath(const QString& text, const QFont& font, QPointF centre) {
     return path;
 }
 
-QPainterPath heartPath(QPointF c, double size) {
+QPainterPath heart_path(QPointF c, double size) {
     const double s = size / 2.0;
     QPainterPath p;
     p.moveTo(c.x(), c.y() + s * 0.95);
@@ -68,7 +68,7 @@ QPainterPath heartPath(QPointF c, double size) {
     return p;
 }
 
-QPainterPath starPath(QPointF c, double outer, double inner) {
+QPainterPath star_path(QPointF c, double outer, double inner) {
     QPainterPath p;
     for (int i = 0; i < 10; ++i) {
         const double r = i % 2 == 0 ? outer : inner;

@@ -26,8 +26,8 @@ QPainterPath cubic(QPointF a, QPointF c1, QPointF c2, QPointF b) {
 }
 
 // A glossy red heart: gradient body, darker rim, a highlight on the left lobe.
-void glossyHeart(QPainter& p, QPointF c, double size, const QColor& base, bool rim = true) {
-    const QPainterPath heart = heartPath(c, size);
+void glossy_heart(QPainter& p, QPointF c, double size, const QColor& base, bool rim = true) {
+    const QPainterPath heart = heart_path(c, size);
     QRadialGradient g(c + QPointF(-size * 0.18, -size * 0.22), size * 0.75);
     g.setColorAt(0, base.lighter(135));
     g.setColorAt(0.55, base);
@@ -45,15 +45,15 @@ void glossyHeart(QPainter& p, QPointF c, double size, const QColor& base, bool r
 
 // ---------------------------------------------------------------- heart
 
-void drawHeart(QPainter& p) {
+void draw_heart(QPainter& p) {
     smooth(p);
     p.fillRect(QRectF(0, 0, 17, 17), Qt::white);
-    glossyHeart(p, QPointF(8.5, 8.9), 15.6, QColor(222, 20, 40));
+    glossy_heart(p, QPointF(8.5, 8.9), 15.6, QColor(222, 20, 40));
 }
 
 // ---------------------------------------------------------------- banner
 
-void drawBanner(QPainter& p) {
+void draw_banner(QPainter& p) {
     smooth(p);
     const QRectF all(0, 0, 275, 80);
     QLinearGradient bg(0, 0, 0, 80);
@@ -66,7 +66,8 @@ void drawBanner(QPainter& p) {
     p.setBrush(QColor(255, 255, 255, 22));
     for (int row = 0; row < 4; ++row) {
         for (int col = 0; col < 14; ++col) {
-            p.drawPath(heartPath(QPointF(col * 21.0 + (row % 2 ? 10.0 : 0.0), row * 22.0 + 6), 11));
+            p.drawPath(
+                heart_path(QPointF(col * 21.0 + (row % 2 ? 10.0 : 0.0), row * 22.0 + 6), 11));
         }
     }
     // A gold rule near the edges.
@@ -74,9 +75,9 @@ void drawBanner(QPainter& p) {
     p.setPen(QPen(QColor(255, 214, 120, 200), 1.2));
     p.drawRoundedRect(all.adjusted(3, 3, -3, -3), 6, 6);
 
-    QFont display = pixelFont({"Z003", "URW Chancery L", "DejaVu Serif", "Nimbus Roman"}, 56,
-                              QFont::Bold, true);
-    QPainterPath title = textPath("Swoonery", display, QPointF(137.5, 33));
+    QFont display = pixel_font({"Z003", "URW Chancery L", "DejaVu Serif", "Nimbus Roman"}, 56,
+                               QFont::Bold, true);
+    QPainterPath title = text_path("Swoonery", display, QPointF(137.5, 33));
     const QRectF box = title.boundingRect();
     if (box.width() > 240) {
         // Squeeze a wide fallback font to fit.
@@ -98,13 +99,13 @@ void drawBanner(QPainter& p) {
     p.drawPath(title);
 
     const QPainterPath tag =
-        textPath("The dating game", serifFont(15, QFont::Normal, true), QPointF(137.5, 67));
+        text_path("The dating game", serif_font(15, QFont::Normal, true), QPointF(137.5, 67));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 240, 240));
     p.drawPath(tag);
     const QRectF tb = tag.boundingRect();
-    glossyHeart(p, QPointF(tb.left() - 11, 67), 10, QColor(255, 120, 150), false);
-    glossyHeart(p, QPointF(tb.right() + 11, 67), 10, QColor(255, 120, 150), false);
+    glossy_heart(p, QPointF(tb.left() - 11, 67), 10, QColor(255, 120, 150), false);
+    glossy_heart(p, QPointF(tb.right() + 11, 67), 10, QColor(255, 120, 150), false);
     p.setPen(QPen(QColor(255, 220, 160, 160), 0.8));
     p.drawLine(QPointF(14, 67), QPointF(tb.left() - 19, 67));
     p.drawLine(QPointF(tb.right() + 19, 67), QPointF(261, 67));
@@ -113,7 +114,7 @@ void drawBanner(QPainter& p) {
     p.setBrush(QColor(255, 250, 220));
     for (const QPointF& s :
          {QPointF(24, 18), QPointF(252, 14), QPointF(242, 48), QPointF(34, 50)}) {
-        p.drawPath(starPath(s, 4.0, 1.0));
+        p.drawPath(star_path(s, 4.0, 1.0));
     }
 }
 
@@ -138,8 +139,8 @@ void fur(QPainter& p, const QPainterPath& shape, QPointF from, int count, double
         dir = len > 0 ? dir / len : QPointF(0, 1);
         dir = QPointF(dir.x() * 0.7, dir.y() * 0.7 + 0.5);
         const double l = length * rng.range(0.6, 1.2);
-        const QColor c = mixColour(dark, light, rng.uniform());
-        p.setPen(QPen(withAlpha(c, 200), rng.range(0.5, 1.0), Qt::SolidLine, Qt::RoundCap));
+        const QColor c = mix_colour(dark, light, rng.uniform());
+        p.setPen(QPen(with_alpha(c, 200), rng.range(0.5, 1.0), Qt::SolidLine, Qt::RoundCap));
         const QPointF end = pt + dir * l + QPointF(rng.range(-1, 1), 0);
         p.drawPath(cubic(pt, pt + dir * (l * 0.5), end - QPointF(dir.y(), -dir.x()) * 0.8, end));
     }
@@ -167,8 +168,12 @@ QPainterPath fluffy(const QPainterPath& shape, QPointF centre, double tuft, std:
     return out.united(shape);
 }
 
-void drawCat(QPainter& p) {
-    smooth(p);
+const QColor kCatGrey(138, 142, 150);
+const QColor kCatDark(86, 88, 96);
+const QColor kCatLight(206, 208, 214);
+
+// A pale wall, a wooden floor and the cat's shadow.
+void draw_cat_room(QPainter& p) {
     QLinearGradient bg(0, 0, 0, 75);
     bg.setColorAt(0, QColor(236, 244, 252));
     bg.setColorAt(1, QColor(214, 226, 240));
@@ -178,23 +183,23 @@ void drawCat(QPainter& p) {
     p.drawRect(QRectF(0, 62, 96, 13));
     p.setBrush(QColor(0, 0, 0, 40));
     p.drawEllipse(QPointF(50, 66), 34, 5);
+}
 
-    const QColor grey(138, 142, 150);
-    const QColor dark(86, 88, 96);
-    const QColor light(206, 208, 214);
-
+void draw_cat_tail(QPainter& p) {
     // The tail curls round the front.
-    QPainterPath tailSpine = cubic({70, 60}, {92, 56}, {90, 34}, {82, 26});
+    QPainterPath tail_spine = cubic({70, 60}, {92, 56}, {90, 34}, {82, 26});
     QPainterPath tail;
     for (int i = 0; i <= 20; ++i) {
         const double t = i / 20.0;
-        tail.addEllipse(tailSpine.pointAtPercent(t), 6.0 - 1.5 * t, 6.0 - 1.5 * t);
+        tail.addEllipse(tail_spine.pointAtPercent(t), 6.0 - 1.5 * t, 6.0 - 1.5 * t);
     }
     tail = fluffy(tail.simplified(), QPointF(82, 44), 3, 31);
-    p.setBrush(grey.darker(110));
+    p.setBrush(kCatGrey.darker(110));
     p.drawPath(tail);
-    fur(p, tail, QPointF(80, 44), 90, 4, dark, light, 32);
+    fur(p, tail, QPointF(80, 44), 90, 4, kCatDark, kCatLight, 32);
+}
 
+void draw_cat_body(QPainter& p) {
     // Body: a fluffy pear, sitting.
     QPainterPath body(QPointF(48, 24));
     body.cubicTo(64, 24, 74, 44, 72, 58);
@@ -202,23 +207,26 @@ void drawCat(QPainter& p) {
     body.cubicTo(38, 67, 25, 66, 24, 58);
     body.cubicTo(22, 44, 32, 24, 48, 24);
     body = fluffy(body, QPointF(48, 46), 4.5, 33);
-    QRadialGradient bodyShade(QPointF(44, 40), 34);
-    bodyShade.setColorAt(0, grey.lighter(115));
-    bodyShade.setColorAt(1, grey.darker(135));
-    p.setBrush(bodyShade);
+    QRadialGradient body_shade(QPointF(44, 40), 34);
+    body_shade.setColorAt(0, kCatGrey.lighter(115));
+    body_shade.setColorAt(1, kCatGrey.darker(135));
+    p.setBrush(body_shade);
     p.drawPath(body);
-    fur(p, body, QPointF(48, 30), 260, 5.5, dark, light, 34);
+    fur(p, body, QPointF(48, 30), 260, 5.5, kCatDark, kCatLight, 34);
     // Paws.
     for (double x : {40.0, 56.0}) {
         QPainterPath paw;
         paw.addEllipse(QPointF(x, 64), 6, 3.6);
-        p.setBrush(light.darker(105));
-        p.setPen(QPen(dark, 0.5));
+        p.setBrush(kCatLight.darker(105));
+        p.setPen(QPen(kCatDark, 0.5));
         p.drawPath(paw);
-        p.setPen(QPen(dark, 0.5));
+        p.setPen(QPen(kCatDark, 0.5));
         p.drawLine(QPointF(x - 2, 62.5), QPointF(x - 2, 66));
         p.drawLine(QPointF(x + 2, 62.5), QPointF(x + 2, 66));
     }
+}
+
+void draw_cat_ruff(QPainter& p) {
     // The ruff: a pale bib.
     QPainterPath ruff(QPointF(36, 30));
     ruff.cubicTo(40, 48, 56, 48, 60, 30);
@@ -226,11 +234,13 @@ void drawCat(QPainter& p) {
     ruff.cubicTo(42, 54, 36, 40, 36, 30);
     ruff = fluffy(ruff, QPointF(48, 40), 3, 35);
     p.setPen(Qt::NoPen);
-    p.setBrush(light);
+    p.setBrush(kCatLight);
     p.drawPath(ruff);
-    fur(p, ruff, QPointF(48, 30), 90, 4, grey, QColor(246, 246, 248), 36);
+    fur(p, ruff, QPointF(48, 30), 90, 4, kCatGrey, QColor(246, 246, 248), 36);
+}
 
-    // Head.
+// Ears, a fluffy round head and tabby marks.
+void draw_cat_head(QPainter& p) {
     const QPointF hc(48, 22);
     QPainterPath ears;
     QPolygonF left, right;
@@ -238,8 +248,8 @@ void drawCat(QPainter& p) {
     right << QPointF(63, 18) << QPointF(64, 1) << QPointF(51, 11);
     ears.addPolygon(left);
     ears.addPolygon(right);
-    p.setBrush(grey.darker(105));
-    p.setPen(QPen(dark, 0.6));
+    p.setBrush(kCatGrey.darker(105));
+    p.setPen(QPen(kCatDark, 0.6));
     p.drawPath(ears);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(232, 170, 176));
@@ -248,7 +258,7 @@ void drawCat(QPainter& p) {
     ri << QPointF(61, 15) << QPointF(62, 5) << QPointF(54, 11);
     p.drawPolygon(li);
     p.drawPolygon(ri);
-    p.setPen(QPen(light, 0.6));
+    p.setPen(QPen(kCatLight, 0.6));
     for (int i = 0; i < 4; ++i) {
         p.drawLine(QPointF(36, 13), QPointF(35 + i, 6 + i));
         p.drawLine(QPointF(60, 13), QPointF(61 - i, 6 + i));
@@ -257,20 +267,24 @@ void drawCat(QPainter& p) {
     QPainterPath head;
     head.addEllipse(hc, 16, 13);
     head = fluffy(head, hc, 3.5, 37);
-    QRadialGradient headShade(hc + QPointF(-3, -4), 20);
-    headShade.setColorAt(0, grey.lighter(125));
-    headShade.setColorAt(1, grey.darker(120));
-    p.setBrush(headShade);
+    QRadialGradient head_shade(hc + QPointF(-3, -4), 20);
+    head_shade.setColorAt(0, kCatGrey.lighter(125));
+    head_shade.setColorAt(1, kCatGrey.darker(120));
+    p.setBrush(head_shade);
     p.drawPath(head);
-    fur(p, head, hc + QPointF(0, -4), 120, 3.2, dark, light, 38);
+    fur(p, head, hc + QPointF(0, -4), 120, 3.2, kCatDark, kCatLight, 38);
     // Tabby marks on the forehead.
-    p.setPen(QPen(withAlpha(dark, 200), 1.0, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(with_alpha(kCatDark, 200), 1.0, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(48, 11), QPointF(48, 16));
     p.drawLine(QPointF(45, 12), QPointF(46, 16));
     p.drawLine(QPointF(51, 12), QPointF(50, 16));
+}
+
+// Muzzle, green eyes, nose, mouth and whiskers.
+void draw_cat_face(QPainter& p) {
     // Muzzle.
     p.setPen(Qt::NoPen);
-    p.setBrush(light.lighter(105));
+    p.setBrush(kCatLight.lighter(105));
     p.drawEllipse(QPointF(44.5, 27.5), 4.6, 3.6);
     p.drawEllipse(QPointF(51.5, 27.5), 4.6, 3.6);
     // Eyes: green with slit pupils.
@@ -293,7 +307,7 @@ void drawCat(QPainter& p) {
     p.setBrush(QColor(220, 130, 140));
     p.drawPolygon(nose);
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(dark, 0.7, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(kCatDark, 0.7, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(48, 27.2), QPointF(48, 28.6));
     p.drawPath(cubic({48, 28.6}, {47, 30.4}, {45, 30.2}, {44.2, 29}));
     p.drawPath(cubic({48, 28.6}, {49, 30.4}, {51, 30.2}, {51.8, 29}));
@@ -306,18 +320,29 @@ void drawCat(QPainter& p) {
     }
 }
 
+void draw_cat(QPainter& p) {
+    smooth(p);
+    draw_cat_room(p);
+    draw_cat_tail(p);
+    draw_cat_body(p);
+    draw_cat_ruff(p);
+    draw_cat_head(p);
+    draw_cat_face(p);
+}
+
 // ---------------------------------------------------------------- bill
 
-void drawBill(QPainter& p) {
-    smooth(p);
-    const QRectF all(0, 0, 252, 106);
-    const QColor ink(24, 84, 48);
-    const QColor inkLight(90, 150, 100);
+constexpr QRectF kBillFrame(0, 0, 252, 106);
+const QColor kBillInk(24, 84, 48);
+const QColor kBillInkLight(90, 150, 100);
+
+// Green paper crossed by guilloche rosette lines.
+void draw_bill_paper(QPainter& p) {
     QLinearGradient paper(0, 0, 252, 106);
     paper.setColorAt(0, QColor(206, 226, 196));
     paper.setColorAt(0.5, QColor(224, 236, 210));
     paper.setColorAt(1, QColor(196, 218, 186));
-    p.fillRect(all, paper);
+    p.fillRect(kBillFrame, paper);
 
     // Guilloche rosette lines across the paper.
     p.setBrush(Qt::NoBrush);
@@ -332,17 +357,19 @@ void drawBill(QPainter& p) {
                 wave.lineTo(x, y);
             }
         }
-        p.setPen(QPen(withAlpha(inkLight, 60), 0.6));
+        p.setPen(QPen(with_alpha(kBillInkLight, 60), 0.6));
         p.drawPath(wave);
     }
+}
 
+void draw_bill_border(QPainter& p) {
     // Frame: two rules with a looped border between them.
-    p.setPen(QPen(ink, 2.0));
-    p.drawRect(all.adjusted(4, 4, -4, -4));
-    p.setPen(QPen(ink, 0.8));
-    p.drawRect(all.adjusted(10, 10, -10, -10));
+    p.setPen(QPen(kBillInk, 2.0));
+    p.drawRect(kBillFrame.adjusted(4, 4, -4, -4));
+    p.setPen(QPen(kBillInk, 0.8));
+    p.drawRect(kBillFrame.adjusted(10, 10, -10, -10));
     QPainterPath loops;
-    auto loopsAlong = [&](QPointF a, QPointF b, int n) {
+    auto loops_along = [&](QPointF a, QPointF b, int n) {
         const QPointF d = (b - a) / n;
         const QPointF nrm = QPointF(-d.y(), d.x()) / std::hypot(d.x(), d.y()) * 2.3;
         for (int i = 0; i < n; ++i) {
@@ -353,15 +380,17 @@ void drawBill(QPainter& p) {
             loops.cubicTo(s - nrm + d * 0.1, s - nrm + d * 0.9, s + d);
         }
     };
-    loopsAlong({7, 7}, {245, 7}, 60);
-    loopsAlong({7, 99}, {245, 99}, 60);
-    loopsAlong({7, 7}, {7, 99}, 24);
-    loopsAlong({245, 7}, {245, 99}, 24);
-    p.setPen(QPen(ink, 0.5));
+    loops_along({7, 7}, {245, 7}, 60);
+    loops_along({7, 99}, {245, 99}, 60);
+    loops_along({7, 7}, {7, 99}, 24);
+    loops_along({245, 7}, {245, 99}, 24);
+    p.setPen(QPen(kBillInk, 0.5));
     p.drawPath(loops);
+}
 
+void draw_bill_numerals(QPainter& p) {
     // Corner numerals in rosettes.
-    const QFont numeral = serifFont(17, QFont::Bold);
+    const QFont numeral = serif_font(17, QFont::Bold);
     for (const QPointF& c :
          {QPointF(30, 25), QPointF(222, 25), QPointF(30, 81), QPointF(222, 81)}) {
         QRadialGradient rosette(c, 16);
@@ -371,7 +400,7 @@ void drawBill(QPainter& p) {
         p.setBrush(rosette);
         p.drawEllipse(c, 17, 13);
         p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(withAlpha(ink, 150), 0.5));
+        p.setPen(QPen(with_alpha(kBillInk, 150), 0.5));
         for (int i = 0; i < 12; ++i) {
             p.save();
             p.translate(c);
@@ -380,22 +409,24 @@ void drawBill(QPainter& p) {
             p.restore();
         }
         p.setPen(QPen(QColor(236, 244, 226), 2.2));
-        p.setBrush(ink);
-        p.drawPath(textPath("100", numeral, c));
+        p.setBrush(kBillInk);
+        p.drawPath(text_path("100", numeral, c));
         p.setPen(Qt::NoPen);
-        p.drawPath(textPath("100", numeral, c));
+        p.drawPath(text_path("100", numeral, c));
     }
+}
 
+void draw_bill_portrait(QPainter& p) {
     // The portrait oval: a lady in profile, engraved with fine lines.
     const QPointF oc(126, 53);
     QPainterPath oval;
     oval.addEllipse(oc, 27, 33);
-    p.setPen(QPen(ink, 1.6));
+    p.setPen(QPen(kBillInk, 1.6));
     p.setBrush(QColor(230, 240, 220));
     p.drawPath(oval);
     p.save();
     p.setClipPath(oval);
-    p.setPen(QPen(withAlpha(ink, 90), 0.5));
+    p.setPen(QPen(with_alpha(kBillInk, 90), 0.5));
     for (int y = 18; y < 90; y += 2) {
         p.drawLine(QPointF(96, y), QPointF(156, y));
     }
@@ -414,16 +445,16 @@ void drawBill(QPainter& p) {
     bust.lineTo(137, 64);
     bust.cubicTo(142, 68, 150, 74, 152, 90);
     bust.closeSubpath();
-    p.setPen(QPen(ink, 0.8));
+    p.setPen(QPen(kBillInk, 0.8));
     p.setBrush(QColor(120, 170, 120));
     p.drawPath(bust);
-    p.setPen(QPen(withAlpha(QColor(236, 244, 226), 150), 0.5));
+    p.setPen(QPen(with_alpha(QColor(236, 244, 226), 150), 0.5));
     for (int y = 30; y < 90; y += 2) {
         p.drawLine(QPointF(100, y + 0.5), QPointF(156, y + 0.5));
     }
     // Her hair, swept back into a bun; an eye and a necklace.
     p.setPen(Qt::NoPen);
-    p.setBrush(ink);
+    p.setBrush(kBillInk);
     QPainterPath hair(QPointF(143, 38));
     hair.cubicTo(142, 30, 136, 26, 130, 27);
     hair.cubicTo(122, 27, 115, 33, 115, 44);
@@ -434,21 +465,25 @@ void drawBill(QPainter& p) {
     p.drawEllipse(QPointF(115, 36), 6, 5.5);
     p.drawEllipse(QPointF(139.5, 43.5), 1.6, 0.8);
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(ink, 1.0, Qt::DotLine));
+    p.setPen(QPen(kBillInk, 1.0, Qt::DotLine));
     p.drawPath(cubic({124, 67}, {128, 74}, {136, 74}, {139, 66}));
     p.restore();
+}
 
-    // Lettering.
+void draw_bill_lettering(QPainter& p) {
     p.setPen(Qt::NoPen);
-    p.setBrush(ink);
-    p.drawPath(textPath("THE SWOONERY RESERVE", serifFont(10, QFont::Bold), QPointF(126, 15.5)));
-    p.drawPath(textPath("ONE HUNDRED", serifFont(11, QFont::Bold), QPointF(126, 93)));
-    p.drawPath(textPath("LOVE", serifFont(9, QFont::Bold), QPointF(73, 48)));
-    p.drawPath(textPath("BONDS", serifFont(9, QFont::Bold), QPointF(73, 59)));
+    p.setBrush(kBillInk);
+    p.drawPath(text_path("THE SWOONERY RESERVE", serif_font(10, QFont::Bold), QPointF(126, 15.5)));
+    p.drawPath(text_path("ONE HUNDRED", serif_font(11, QFont::Bold), QPointF(126, 93)));
+    p.drawPath(text_path("LOVE", serif_font(9, QFont::Bold), QPointF(73, 48)));
+    p.drawPath(text_path("BONDS", serif_font(9, QFont::Bold), QPointF(73, 59)));
     p.setBrush(QColor(150, 40, 40));
-    p.drawPath(textPath("SW 1402 2000 A", sansFont(7), QPointF(186, 40)));
+    p.drawPath(text_path("SW 1402 2000 A", sans_font(7), QPointF(186, 40)));
+}
+
+void draw_bill_seal(QPainter& p) {
     // A seal with a heart.
-    p.setPen(QPen(ink, 0.8));
+    p.setPen(QPen(kBillInk, 0.8));
     p.setBrush(QColor(210, 230, 200));
     p.drawEllipse(QPointF(186, 62), 11, 11);
     p.setBrush(Qt::NoBrush);
@@ -458,8 +493,18 @@ void drawBill(QPainter& p) {
                    QPointF(186 + 11 * std::cos(a), 62 + 11 * std::sin(a)));
     }
     p.setPen(Qt::NoPen);
-    p.setBrush(ink);
-    p.drawPath(heartPath(QPointF(186, 62.5), 10));
+    p.setBrush(kBillInk);
+    p.drawPath(heart_path(QPointF(186, 62.5), 10));
+}
+
+void draw_bill(QPainter& p) {
+    smooth(p);
+    draw_bill_paper(p);
+    draw_bill_border(p);
+    draw_bill_numerals(p);
+    draw_bill_portrait(p);
+    draw_bill_lettering(p);
+    draw_bill_seal(p);
 }
 
 // ---------------------------------------------------------------- police car
@@ -486,8 +531,8 @@ void wheel(QPainter& p, QPointF c, double r) {
     p.drawEllipse(c, r * 0.14, r * 0.14);
 }
 
-void drawPolice(QPainter& p) {
-    smooth(p);
+// Sky over a road with its centre line, and the car's shadow.
+void draw_street(QPainter& p) {
     QLinearGradient sky(0, 0, 0, 126);
     sky.setColorAt(0, QColor(200, 226, 250));
     sky.setColorAt(0.75, QColor(236, 244, 252));
@@ -501,7 +546,9 @@ void drawPolice(QPainter& p) {
     }
     p.setBrush(QColor(0, 0, 0, 70));
     p.drawEllipse(QPointF(125, 103), 112, 6);
+}
 
+void draw_police_body(QPainter& p) {
     // Body: facing left; black bonnet and boot, white doors.
     QPainterPath body(QPointF(10, 78));
     body.cubicTo(10, 68, 14, 62, 26, 60);
@@ -540,7 +587,10 @@ void drawPolice(QPainter& p) {
     p.setBrush(QColor(20, 60, 160));
     p.drawRect(QRectF(70, 80, 126, 4));
     p.restore();
+}
 
+// Windows, doors and what is painted on them.
+void draw_police_cabin(QPainter& p) {
     // Windows.
     QPainterPath glass(QPointF(92, 55));
     glass.cubicTo(98, 45, 104, 39, 116, 39);
@@ -569,12 +619,14 @@ void drawPolice(QPainter& p) {
     // The lettering on the doors.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(20, 50, 150));
-    p.drawPath(textPath("POLICE", sansFont(17, QFont::Black), QPointF(139, 71)));
+    p.drawPath(text_path("POLICE", sans_font(17, QFont::Black), QPointF(139, 71)));
     // A star on the front wing.
     p.setBrush(QColor(230, 180, 40));
     p.setPen(QPen(QColor(150, 100, 10), 0.8));
-    p.drawPath(starPath(QPointF(78, 68), 6.5, 2.8));
+    p.drawPath(star_path(QPointF(78, 68), 6.5, 2.8));
+}
 
+void draw_light_bar(QPainter& p) {
     // Light bar: red and blue with a glow.
     p.setPen(QPen(QColor(40, 40, 40), 1.0));
     p.setBrush(QColor(60, 60, 66));
@@ -583,8 +635,8 @@ void drawPolice(QPainter& p) {
         const QColor c = side == 0 ? QColor(230, 30, 30) : QColor(30, 80, 240);
         const QRectF lamp(119 + side * 21, 22, 21, 9);
         QRadialGradient glow(lamp.center(), 22);
-        glow.setColorAt(0, withAlpha(c.lighter(140), 130));
-        glow.setColorAt(1, withAlpha(c, 0));
+        glow.setColorAt(0, with_alpha(c.lighter(140), 130));
+        glow.setColorAt(1, with_alpha(c, 0));
         p.setPen(Qt::NoPen);
         p.setBrush(glow);
         p.drawEllipse(lamp.center(), 24, 14);
@@ -595,6 +647,9 @@ void drawPolice(QPainter& p) {
         p.setBrush(shine);
         p.drawRoundedRect(lamp, 3, 3);
     }
+}
+
+void draw_police_lamps_and_wheels(QPainter& p) {
     // Lamps and bumpers.
     p.setPen(QPen(QColor(120, 110, 60), 0.8));
     p.setBrush(QColor(255, 246, 190));
@@ -614,9 +669,18 @@ void drawPolice(QPainter& p) {
     wheel(p, QPointF(196, 100), 14);
 }
 
+void draw_police(QPainter& p) {
+    smooth(p);
+    draw_street(p);
+    draw_police_body(p);
+    draw_police_cabin(p);
+    draw_light_bar(p);
+    draw_police_lamps_and_wheels(p);
+}
+
 // ---------------------------------------------------------------- logo
 
-void drawLogo(QPainter& p) {
+void draw_logo(QPainter& p) {
     smooth(p);
     p.fillRect(QRectF(0, 0, 293, 272), Qt::white);
     const QPointF c(146.5, 100);
@@ -628,7 +692,7 @@ void drawLogo(QPainter& p) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(250, 150, 170));
     p.drawPath(back);
-    glossyHeart(p, c, 150, QColor(214, 18, 48));
+    glossy_heart(p, c, 150, QColor(214, 18, 48));
     // Swoosh in front: a tapered ribbon sweeping under the heart.
     QPainterPath front(QPointF(30, 150));
     front.cubicTo(90, 196, 210, 180, 268, 66);
@@ -641,10 +705,10 @@ void drawLogo(QPainter& p) {
     p.setBrush(g);
     p.drawPath(front);
     p.setBrush(QColor(255, 240, 200));
-    p.drawPath(starPath(QPointF(252, 44), 9, 2.5));
-    p.drawPath(starPath(QPointF(236, 30), 5, 1.4));
+    p.drawPath(star_path(QPointF(252, 44), 9, 2.5));
+    p.drawPath(star_path(QPointF(236, 30), 5, 1.4));
 
-    QPainterPath name = textPath("Swoonery", serifFont(50, QFont::Bold), QPointF(146.5, 214));
+    QPainterPath name = text_path("Swoonery", serif_font(50, QFont::Bold), QPointF(146.5, 214));
     const double w = name.boundingRect().width();
     if (w > 270) {
         QTransform t;
@@ -654,9 +718,9 @@ void drawLogo(QPainter& p) {
     p.setBrush(QColor(60, 20, 40));
     p.drawPath(name);
     // "TEAM", letter-spaced, between two rules.
-    QFont small = sansFont(17, QFont::Bold);
+    QFont small = sans_font(17, QFont::Bold);
     small.setLetterSpacing(QFont::AbsoluteSpacing, 7);
-    const QPainterPath team = textPath("TEAM", small, QPointF(150, 252));
+    const QPainterPath team = text_path("TEAM", small, QPointF(150, 252));
     p.setBrush(QColor(214, 18, 48));
     p.drawPath(team);
     const QRectF tb = team.boundingRect();
@@ -669,10 +733,12 @@ void drawLogo(QPainter& p) {
 
 // Button pictures draw no background of their own: the renderer gives the
 // bitmap the button face colour and leaves the PNG transparent.
-void buttonBackground(QPainter& p) { smooth(p); }
+void button_background(QPainter& p) {
+    smooth(p);
+}
 
-void drawPhone(QPainter& p) {
-    buttonBackground(p);
+void draw_phone(QPainter& p) {
+    button_background(p);
     // A classic handset, tilted, with ringing arcs.
     QPainterPath handset(QPointF(7, 6));
     handset.cubicTo(4, 8, 3, 12, 5, 17);
@@ -697,8 +763,8 @@ void drawPhone(QPainter& p) {
     p.drawArc(QRectF(16, 2, 10, 10), -10 * 16, 90 * 16);
 }
 
-void drawGift(QPainter& p) {
-    buttonBackground(p);
+void draw_gift(QPainter& p) {
+    button_background(p);
     const QColor box(210, 30, 60);
     const QColor ribbon(250, 206, 40);
     QLinearGradient g(0, 12, 0, 30);
@@ -717,23 +783,23 @@ void drawGift(QPainter& p) {
     // Bow.
     p.setPen(QPen(ribbon.darker(150), 0.7));
     p.setBrush(ribbon);
-    QPainterPath loopL(QPointF(16, 10.5));
-    loopL.cubicTo(11, 2, 5, 5, 8, 9);
-    loopL.cubicTo(9.5, 10.5, 13, 10.5, 16, 10.5);
-    p.drawPath(loopL);
-    p.drawPath(QTransform(-1, 0, 0, 1, 32, 0).map(loopL));
+    QPainterPath loop_l(QPointF(16, 10.5));
+    loop_l.cubicTo(11, 2, 5, 5, 8, 9);
+    loop_l.cubicTo(9.5, 10.5, 13, 10.5, 16, 10.5);
+    p.drawPath(loop_l);
+    p.drawPath(QTransform(-1, 0, 0, 1, 32, 0).map(loop_l));
     p.drawEllipse(QPointF(16, 10), 1.8, 1.5);
 }
 
-void drawDate(QPainter& p) {
-    buttonBackground(p);
+void draw_date(QPainter& p) {
+    button_background(p);
     // Two hearts side by side: a couple.
-    glossyHeart(p, QPointF(12, 15), 17, QColor(255, 110, 160));
-    glossyHeart(p, QPointF(20, 17.5), 19, QColor(220, 16, 40));
+    glossy_heart(p, QPointF(12, 15), 17, QColor(255, 110, 160));
+    glossy_heart(p, QPointF(20, 17.5), 19, QColor(220, 16, 40));
 }
 
-void drawWork(QPainter& p) {
-    buttonBackground(p);
+void draw_work(QPainter& p) {
+    button_background(p);
     const QColor leather(140, 80, 36);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(leather.darker(150), 2.2));
@@ -754,8 +820,8 @@ void drawWork(QPainter& p) {
     p.drawRect(QRectF(20.5, 15.5, 3.5, 4));
 }
 
-void drawShop(QPainter& p) {
-    buttonBackground(p);
+void draw_shop(QPainter& p) {
+    button_background(p);
     const QColor bag(240, 120, 170);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(bag.darker(160), 1.6));
@@ -773,29 +839,29 @@ void drawShop(QPainter& p) {
     p.drawEllipse(QPointF(11, 13), 1.1, 1.1);
     p.drawEllipse(QPointF(21, 13), 1.1, 1.1);
     p.setBrush(Qt::white);
-    p.drawPath(heartPath(QPointF(16, 21), 8));
+    p.drawPath(heart_path(QPointF(16, 21), 8));
 }
 
 } // namespace
 
-std::vector<PictureAsset> pictureAssets() {
+std::vector<PictureAsset> picture_assets() {
     std::vector<PictureAsset> all;
     for (int i = 0; i < kPortraitCount; ++i) {
-        all.push_back(
-            {QString("girl%1.bmp").arg(i + 1), 102, 116, [i](QPainter& p) { drawPortrait(p, i); }});
+        all.push_back({QString("girl%1.bmp").arg(i + 1), 102, 116,
+                       [i](QPainter& p) { draw_portrait(p, i); }});
     }
-    all.push_back({"face.bmp", 102, 116, drawStartFace});
-    all.push_back({"heart.bmp", 17, 17, drawHeart});
-    all.push_back({"banner.bmp", 275, 80, drawBanner});
-    all.push_back({"cat.bmp", 96, 75, drawCat});
-    all.push_back({"bill.bmp", 252, 106, drawBill});
-    all.push_back({"police.bmp", 250, 126, drawPolice});
-    all.push_back({"logo.bmp", 293, 272, drawLogo});
-    for (PictureAsset button : {PictureAsset{"phone.bmp", 32, 32, drawPhone},
-                                PictureAsset{"gift.bmp", 32, 32, drawGift},
-                                PictureAsset{"date.bmp", 32, 32, drawDate},
-                                PictureAsset{"work.bmp", 32, 32, drawWork},
-                                PictureAsset{"shop.bmp", 32, 32, drawShop}}) {
+    all.push_back({"face.bmp", 102, 116, draw_start_face});
+    all.push_back({"heart.bmp", 17, 17, draw_heart});
+    all.push_back({"banner.bmp", 275, 80, draw_banner});
+    all.push_back({"cat.bmp", 96, 75, draw_cat});
+    all.push_back({"bill.bmp", 252, 106, draw_bill});
+    all.push_back({"police.bmp", 250, 126, draw_police});
+    all.push_back({"logo.bmp", 293, 272, draw_logo});
+    for (PictureAsset button :
+         {PictureAsset{"phone.bmp", 32, 32, draw_phone},
+          PictureAsset{"gift.bmp", 32, 32, draw_gift}, PictureAsset{"date.bmp", 32, 32, draw_date},
+          PictureAsset{"work.bmp", 32, 32, draw_work},
+          PictureAsset{"shop.bmp", 32, 32, draw_shop}}) {
         button.background = kButtonFace;
         button.transparent = true;
         all.push_back(std::move(button));
@@ -803,7 +869,7 @@ std::vector<PictureAsset> pictureAssets() {
     return all;
 }
 
-QImage renderPicture(const PictureAsset& asset, int scale) {
+QImage render_picture(const PictureAsset& asset, int scale) {
     QImage image(asset.width * scale, asset.height * scale, QImage::Format_RGB32);
     image.fill(asset.background);
     QPainter p(&image);
@@ -813,7 +879,7 @@ QImage renderPicture(const PictureAsset& asset, int scale) {
     return image;
 }
 
-QImage renderTransparent(const PictureAsset& asset, int scale) {
+QImage render_transparent(const PictureAsset& asset, int scale) {
     QImage image(asset.width * scale, asset.height * scale, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter p(&image);

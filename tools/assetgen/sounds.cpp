@@ -3,7 +3,7 @@
 
 namespace assetgen {
 
-std::vector<SoundAsset> soundAssets() {
+std::vector<SoundAsset> sound_assets() {
     using namespace sounds;
     return {
         {"dinner.wav", dinner},
@@ -15,19 +15,19 @@ std::vector<SoundAsset> soundAssets() {
         {"pub.wav", pub},
         {"rock.wav", rock},
         {"birds.wav", birds},
-        {"movie1.wav", movieSuspense},
-        {"movie2.wav", movieRomance},
-        {"movie3.wav", movieAction},
-        {"movie4.wav", movieHorror},
-        {"movie5.wav", movieComedy},
-        {"movie6.wav", movieSciFi},
-        {"movie7.wav", movieFanfare},
+        {"movie1.wav", movie_suspense},
+        {"movie2.wav", movie_romance},
+        {"movie3.wav", movie_action},
+        {"movie4.wav", movie_horror},
+        {"movie5.wav", movie_comedy},
+        {"movie6.wav", movie_sci_fi},
+        {"movie7.wav", movie_fanfare},
         {"laff.wav", laugh},
         {"money.wav", money},
-        {"phoned.wav", hangUp},
-        {"cashrg.wav", cashRegister},
+        {"phoned.wav", hang_up},
+        {"cashrg.wav", cash_register},
         {"humpf.wav", humpf},
-        {"phonet.wav", phoneRing},
+        {"phonet.wav", phone_ring},
         {"doorbell.wav", doorbell},
         {"car.wav", car},
         {"sigh.wav", [] { return sigh(false); }},

@@ -21,9 +21,9 @@ struct Note {
 
 // Cuts to length (after a musical fade over `tail` seconds, if any) and finishes.
 Buffer finished(Buffer b, double seconds, double tail = 0.0) {
-    setLength(b, seconds);
+    set_length(b, seconds);
     if (tail > 0.0) {
-        applyGain(
+        apply_gain(
             b, [seconds, tail](double t) { return 1.0 - smoothstep(seconds - tail, seconds, t); });
     }
     finish(b);
@@ -33,7 +33,7 @@ Buffer finished(Buffer b, double seconds, double tail = 0.0) {
 // Ducks `b` after every beat, the way a club mix pumps around its kick drum.
 void pump(Buffer& b, double beat, double depth) {
     for (std::size_t i = 0; i < b.size(); ++i) {
-        const double since = std::fmod(timeAt(i), beat);
+        const double since = std::fmod(time_at(i), beat);
         b[i] *= static_cast<float>(1.0 - depth * std::exp(-since / 0.09));
     }
 }
@@ -49,12 +49,12 @@ Buffer applause(double seconds, int clappers, std::uint64_t seed) {
         while (at < seconds - 0.05) {
             Svf bp;
             bp.set(centre * rng.range(0.9, 1.1), 1.6);
-            Buffer clapOne = silence(0.05);
-            for (std::size_t i = 0; i < clapOne.size(); ++i) {
-                clapOne[i] = bp.bandpass(
-                    static_cast<float>(rng.bipolar() * strike(timeAt(i), 0.0008, 0.009)));
+            Buffer clap_one = silence(0.05);
+            for (std::size_t i = 0; i < clap_one.size(); ++i) {
+                clap_one[i] = bp.bandpass(
+                    static_cast<float>(rng.bipolar() * strike(time_at(i), 0.0008, 0.009)));
             }
-            mixInto(out, clapOne, at, rng.range(0.5, 1.0));
+            mix_into(out, clap_one, at, rng.range(0.5, 1.0));
             at += (1.0 / rate) * rng.range(0.85, 1.15);
         }
     }
@@ -62,15 +62,15 @@ Buffer applause(double seconds, int clappers, std::uint64_t seed) {
 }
 
 // A distorted power chord: root, fifth and octave plucked together.
-Buffer powerChord(double rootMidi, double seconds, bool muted, std::uint64_t seed) {
+Buffer power_chord(double root_midi, double seconds, bool muted, std::uint64_t seed) {
     Buffer chord = silence(seconds);
     int k = 0;
     for (double interval : {0.0, 7.0, 12.0}) {
         const double damping = muted ? 0.975 : 0.9985;
-        mixInto(chord,
-                pluck(noteHz(rootMidi + interval), seconds, muted ? 0.35 : 0.6, damping,
-                      seed + static_cast<std::uint64_t>(k)),
-                0.002 * k, 0.45);
+        mix_into(chord,
+                 pluck(note_hz(root_midi + interval), seconds, muted ? 0.35 : 0.6, damping,
+                       seed + static_cast<std::uint64_t>(k)),
+                 0.002 * k, 0.45);
         ++k;
     }
     if (muted) {
@@ -84,17 +84,17 @@ Buffer powerChord(double rootMidi, double seconds, bool muted, std::uint64_t see
     for (float& s : chord) {
         s = mid.process(cab.process(s));
     }
-    applyGain(chord,
-              [seconds](double t) { return t > seconds - 0.02 ? (seconds - t) / 0.02 : 1.0; });
+    apply_gain(chord,
+               [seconds](double t) { return t > seconds - 0.02 ? (seconds - t) / 0.02 : 1.0; });
     return chord;
 }
 
 // A sustained chord of string ensembles.
-Buffer stringChord(std::initializer_list<double> midis, double seconds, double attack,
-                   double release, std::uint64_t seed) {
+Buffer string_chord(std::initializer_list<double> midis, double seconds, double attack,
+                    double release, std::uint64_t seed) {
     Buffer out = silence(seconds);
     for (double m : midis) {
-        mixInto(out, strings(noteHz(m), seconds, attack, release, seed++), 0.0, 0.3);
+        mix_into(out, strings(note_hz(m), seconds, attack, release, seed++), 0.0, 0.3);
     }
     return out;
 }
@@ -107,7 +107,7 @@ Buffer dinner() {
     // Other tables talking softly.
     Buffer murmur = crowd(len, 6, 105, 230, 101);
     lowpass(murmur, 2200.0);
-    mixInto(out, murmur, 0.0, 0.3);
+    mix_into(out, murmur, 0.0, 0.3);
     // A little piano phrase in F.
     const Note notes[] = {
         {0.15, 1.0, 53, 0.6},  {0.15, 0.45, 72, 0.8},  {0.55, 0.45, 69, 0.7},
@@ -117,12 +117,12 @@ Buffer dinner() {
         {2.55, 1.0, 65, 0.45}, {2.55, 1.0, 69, 0.45},
     };
     for (const Note& n : notes) {
-        mixInto(out, piano(noteHz(n.midi), n.dur, n.vel), n.at, 0.35);
+        mix_into(out, piano(note_hz(n.midi), n.dur, n.vel), n.at, 0.35);
     }
     // Glasses touched together, and cutlery on a plate.
-    mixInto(out, glassClink(1870.0, 5), 1.2, 0.3);
+    mix_into(out, glass_clink(1870.0, 5), 1.2, 0.3);
     for (double at : {0.62, 2.0, 2.95}) {
-        mixInto(
+        mix_into(
             out,
             modal(3350.0 + at * 200.0, {{1.0, 1.0, 0.05}, {2.7, 0.5, 0.03}, {5.1, 0.3, 0.02}}, 0.3),
             at, 0.1);
@@ -146,27 +146,27 @@ Buffer carnival() {
     for (const Note& n : melody) {
         const double at = n.at * beat;
         const double dur = n.dur * beat * 0.92;
-        mixInto(out, organ(noteHz(n.midi), dur), at, 0.32);
-        mixInto(out, glockenspiel(noteHz(n.midi + 12), 0.6), at, 0.12);
+        mix_into(out, organ(note_hz(n.midi), dur), at, 0.32);
+        mix_into(out, glockenspiel(note_hz(n.midi + 12), 0.6), at, 0.12);
     }
     // Bars of C, G7, G7, C.
     const double roots[] = {48, 43, 43, 48};
     const double chords[][3] = {{64, 67, 72}, {65, 67, 71}, {65, 67, 71}, {64, 67, 72}};
     for (int bar = 0; bar < 4; ++bar) {
         const double at = bar * 3 * beat;
-        mixInto(out, organ(noteHz(roots[bar]), beat * 0.8), at, 0.3);
-        mixInto(out, kick(110, 60, 0.25), at, 0.25);
+        mix_into(out, organ(note_hz(roots[bar]), beat * 0.8), at, 0.3);
+        mix_into(out, kick(110, 60, 0.25), at, 0.25);
         for (int b = 1; b < 3; ++b) {
             for (double m : chords[bar]) {
-                mixInto(out, organ(noteHz(m - 12), beat * 0.45), at + b * beat, 0.1);
+                mix_into(out, organ(note_hz(m - 12), beat * 0.45), at + b * beat, 0.1);
             }
-            mixInto(out, hat(40 + static_cast<std::uint64_t>(bar * 3 + b), 0.04), at + b * beat,
-                    0.08);
+            mix_into(out, hat(40 + static_cast<std::uint64_t>(bar * 3 + b), 0.04), at + b * beat,
+                     0.08);
         }
     }
-    mixInto(out, organ(noteHz(36), 1.3), 12 * beat, 0.3);
+    mix_into(out, organ(note_hz(36), 1.3), 12 * beat, 0.3);
     for (double m : {60.0, 64.0, 67.0}) {
-        mixInto(out, organ(noteHz(m), 1.3), 12 * beat, 0.12);
+        mix_into(out, organ(note_hz(m), 1.3), 12 * beat, 0.12);
     }
     reverb(out, 0.4, 0.5, 0.2, 0.0);
     return finished(out, len);
@@ -179,23 +179,23 @@ Buffer play() {
     const double scale[] = {62, 64, 66, 67, 69, 71, 73, 74, 76, 78, 79, 81, 83, 85, 86};
     for (int i = 0; i < 15; ++i) {
         const double at = 0.05 + i * 0.055;
-        mixInto(out, violin(noteHz(scale[i]), 0.12, 0.01, 0.04), at, 0.35);
-        mixInto(out, violin(noteHz(scale[i] - 12), 0.12, 0.01, 0.04), at, 0.2);
+        mix_into(out, violin(note_hz(scale[i]), 0.12, 0.01, 0.04), at, 0.35);
+        mix_into(out, violin(note_hz(scale[i] - 12), 0.12, 0.01, 0.04), at, 0.2);
     }
     const double hit = 0.9;
-    mixInto(out, stringChord({50, 57, 62, 66, 69, 74, 78, 86}, 1.5, 0.02, 0.6, 300), hit, 1.0);
-    mixInto(out, brass(noteHz(62), 1.2), hit, 0.2);
-    mixInto(out, brass(noteHz(66), 1.2), hit, 0.15);
-    mixInto(out, brass(noteHz(69), 1.2), hit, 0.15);
+    mix_into(out, string_chord({50, 57, 62, 66, 69, 74, 78, 86}, 1.5, 0.02, 0.6, 300), hit, 1.0);
+    mix_into(out, brass(note_hz(62), 1.2), hit, 0.2);
+    mix_into(out, brass(note_hz(66), 1.2), hit, 0.15);
+    mix_into(out, brass(note_hz(69), 1.2), hit, 0.15);
     for (int r = 0; r < 8; ++r) {
-        mixInto(out, timpani(noteHz(38), 0.6, 60 + static_cast<std::uint64_t>(r)), 0.45 + r * 0.055,
-                0.05 + r * 0.02);
+        mix_into(out, timpani(note_hz(38), 0.6, 60 + static_cast<std::uint64_t>(r)),
+                 0.45 + r * 0.055, 0.05 + r * 0.02);
     }
-    mixInto(out, timpani(noteHz(38), 1.2, 70), hit, 0.5);
-    mixInto(out, crash(71, 1.6), hit, 0.2);
+    mix_into(out, timpani(note_hz(38), 1.2, 70), hit, 0.5);
+    mix_into(out, crash(71, 1.6), hit, 0.2);
     Buffer clapping = applause(len - 1.9, 30, 72);
-    applyGain(clapping, [](double t) { return smoothstep(0.0, 0.5, t); });
-    mixInto(out, clapping, 1.9, 0.9);
+    apply_gain(clapping, [](double t) { return smoothstep(0.0, 0.5, t); });
+    mix_into(out, clapping, 1.9, 0.9);
     reverb(out, 0.7, 0.3, 0.3, 0.0);
     return finished(out, len);
 }
@@ -207,12 +207,12 @@ Buffer club() {
     Buffer drums = silence(len);
     for (int b = 0; b < 8; ++b) {
         const double at = b * beat;
-        mixInto(drums, kick(), at, 0.9);
-        mixInto(drums, hat(static_cast<std::uint64_t>(b), 0.09), at + beat * 0.5, 0.3);
-        mixInto(drums, hat(static_cast<std::uint64_t>(b) + 20, 0.02), at + beat * 0.25, 0.12);
-        mixInto(drums, hat(static_cast<std::uint64_t>(b) + 40, 0.02), at + beat * 0.75, 0.12);
+        mix_into(drums, kick(), at, 0.9);
+        mix_into(drums, hat(static_cast<std::uint64_t>(b), 0.09), at + beat * 0.5, 0.3);
+        mix_into(drums, hat(static_cast<std::uint64_t>(b) + 20, 0.02), at + beat * 0.25, 0.12);
+        mix_into(drums, hat(static_cast<std::uint64_t>(b) + 40, 0.02), at + beat * 0.75, 0.12);
         if (b % 2 == 1) {
-            mixInto(drums, clap(static_cast<std::uint64_t>(b) + 60), at, 0.45);
+            mix_into(drums, clap(static_cast<std::uint64_t>(b) + 60), at, 0.45);
         }
     }
     // Off-beat bass: A minor with a lift to C and G.
@@ -223,14 +223,14 @@ Buffer club() {
         Buffer note = silence(dur);
         Oscillator saw(Wave::Saw), sub(Wave::Sine);
         Svf f;
-        const double hz = noteHz(line[b]);
+        const double hz = note_hz(line[b]);
         for (std::size_t i = 0; i < note.size(); ++i) {
-            const double t = timeAt(i);
+            const double t = time_at(i);
             f.set(180.0 + 1400.0 * std::exp(-t / 0.06), 2.5);
             const double v = f.process(saw.next(hz)).low + 0.6 * sub.next(hz);
             note[i] = static_cast<float>(v * adsr(t, 0.004, 0.08, 0.7, dur - 0.02, 0.02));
         }
-        mixInto(bass, note, b * beat + beat * 0.5, 0.5);
+        mix_into(bass, note, b * beat + beat * 0.5, 0.5);
     }
     // A filtered chord stab.
     Buffer stabs = silence(len);
@@ -240,22 +240,22 @@ Buffer club() {
             Oscillator a(Wave::Saw), c(Wave::Saw, 0.5);
             Svf f;
             for (std::size_t i = 0; i < stab.size(); ++i) {
-                const double t = timeAt(i);
+                const double t = time_at(i);
                 f.set(600.0 + 3000.0 * std::exp(-t / 0.07), 1.5);
-                const double v = a.next(noteHz(m)) + c.next(noteHz(m) * 1.006);
+                const double v = a.next(note_hz(m)) + c.next(note_hz(m) * 1.006);
                 stab[i] += static_cast<float>(f.process(static_cast<float>(v)).low *
                                               strike(t, 0.003, 0.09) * 0.25);
             }
         }
-        mixInto(stabs, stab, at, 0.5);
+        mix_into(stabs, stab, at, 0.5);
     }
     pump(bass, beat, 0.6);
     pump(stabs, beat, 0.5);
-    mixInto(out, drums, 0.0, 1.0);
-    mixInto(out, bass, 0.0, 0.8);
+    mix_into(out, drums, 0.0, 1.0);
+    mix_into(out, bass, 0.0, 0.8);
     Buffer wet = stabs;
     reverb(wet, 0.6, 0.3, 0.6, 0.0);
-    mixInto(out, wet, 0.0, 0.6);
+    mix_into(out, wet, 0.0, 0.6);
     return finished(out, len);
 }
 
@@ -279,29 +279,29 @@ Buffer rock() {
     std::uint64_t seed = 500;
     for (const Hit& h : riff) {
         const double dur = h.at == 14 ? len - 14 * eighth : h.length * eighth;
-        mixInto(out, powerChord(h.root, dur, h.muted, seed += 3), h.at * eighth,
-                h.muted ? 0.45 : 0.5);
+        mix_into(out, power_chord(h.root, dur, h.muted, seed += 3), h.at * eighth,
+                 h.muted ? 0.45 : 0.5);
     }
     Buffer drums = silence(len);
     for (int e = 0; e < 14; ++e) {
         if (e == 0 || e == 3 || e == 4 || e == 8 || e == 11 || e == 12) {
-            mixInto(drums, kick(120, 50, 0.35), e * eighth, 0.8);
+            mix_into(drums, kick(120, 50, 0.35), e * eighth, 0.8);
         }
         if (e % 4 == 2) {
-            mixInto(drums, snare(static_cast<std::uint64_t>(e) + 600), e * eighth, 0.7);
+            mix_into(drums, snare(static_cast<std::uint64_t>(e) + 600), e * eighth, 0.7);
         }
-        mixInto(drums, hat(static_cast<std::uint64_t>(e) + 640, 0.035), e * eighth, 0.25);
+        mix_into(drums, hat(static_cast<std::uint64_t>(e) + 640, 0.035), e * eighth, 0.25);
     }
-    mixInto(drums, crash(680, 2.0), 0.0, 0.35);
-    mixInto(drums, crash(681, 2.0), 14 * eighth, 0.4);
-    mixInto(drums, kick(120, 50, 0.5), 14 * eighth, 0.9);
-    mixInto(drums, snare(682), 14 * eighth, 0.6);
+    mix_into(drums, crash(680, 2.0), 0.0, 0.35);
+    mix_into(drums, crash(681, 2.0), 14 * eighth, 0.4);
+    mix_into(drums, kick(120, 50, 0.5), 14 * eighth, 0.9);
+    mix_into(drums, snare(682), 14 * eighth, 0.6);
     reverb(drums, 0.35, 0.5, 0.2, 0.0);
-    mixInto(out, drums, 0.0, 0.8);
+    mix_into(out, drums, 0.0, 0.8);
     return finished(out, len);
 }
 
-Buffer movieSuspense() {
+Buffer movie_suspense() {
     // A tense rising cluster, then a sharp orchestral stab.
     const double len = 3.2;
     const double hit = 1.7;
@@ -311,51 +311,52 @@ Buffer movieSuspense() {
     Biquad dlp;
     dlp.set(Biquad::Type::Lowpass, 300.0, 0.8);
     for (std::size_t i = 0; i < drone.size(); ++i) {
-        const double t = timeAt(i);
-        const double v = lo1.next(noteHz(36)) + lo2.next(noteHz(37));
+        const double t = time_at(i);
+        const double v = lo1.next(note_hz(36)) + lo2.next(note_hz(37));
         drone[i] = static_cast<float>(dlp.process(static_cast<float>(v)) * smoothstep(0.0, hit, t));
     }
-    mixInto(out, drone, 0.0, 0.5);
+    mix_into(out, drone, 0.0, 0.5);
     // Tremolo strings creeping upwards a semitone apart.
     Buffer trem = silence(hit);
     Oscillator v1(Wave::Saw), v2(Wave::Saw, 0.5);
     Biquad tlp;
     tlp.set(Biquad::Type::Lowpass, 4000.0, 0.7);
     for (std::size_t i = 0; i < trem.size(); ++i) {
-        const double t = timeAt(i);
+        const double t = time_at(i);
         const double rise = std::pow(2.0, t / hit * 3.0 / 12.0);
-        const double v = v1.next(noteHz(71) * rise) + v2.next(noteHz(72) * rise);
+        const double v = v1.next(note_hz(71) * rise) + v2.next(note_hz(72) * rise);
         const double tremolo = 0.6 + 0.4 * std::sin(2 * kPi * 13.0 * t);
         trem[i] = static_cast<float>(tlp.process(static_cast<float>(v)) * tremolo *
                                      smoothstep(0.0, hit, t) * smoothstep(0.0, hit, t));
     }
-    mixInto(out, trem, 0.0, 0.25);
+    mix_into(out, trem, 0.0, 0.25);
     // The stab: a dissonant chord, a low boom and a cymbal.
-    mixInto(out, stringChord({48, 54, 59, 60, 66, 71, 72, 78}, 1.2, 0.005, 1.0, 700), hit, 1.2);
+    mix_into(out, string_chord({48, 54, 59, 60, 66, 71, 72, 78}, 1.2, 0.005, 1.0, 700), hit, 1.2);
     for (double m : {48.0, 54.0, 61.0}) {
-        mixInto(out, brass(noteHz(m), 0.6), hit, 0.3);
+        mix_into(out, brass(note_hz(m), 0.6), hit, 0.3);
     }
-    mixInto(out, kick(80, 32, 1.2), hit, 0.5);
-    mixInto(out, timpani(noteHz(36), 1.4, 701), hit, 0.4);
-    mixInto(out, crash(702, 1.5), hit, 0.3);
+    mix_into(out, kick(80, 32, 1.2), hit, 0.5);
+    mix_into(out, timpani(note_hz(36), 1.4, 701), hit, 0.4);
+    mix_into(out, crash(702, 1.5), hit, 0.3);
     reverb(out, 0.8, 0.3, 0.35, 0.0);
     return finished(out, len);
 }
 
-Buffer movieRomance() {
+Buffer movie_romance() {
     // Lush strings: F, D minor, B flat, C to F, with a violin melody and a harp.
     const double len = 3.95;
     Buffer out = silence(len);
-    const double chordLen = 1.05;
+    const double chord_len = 1.05;
     const double chords[][4] = {
         {41, 57, 60, 65}, {38, 57, 62, 65}, {46, 58, 62, 65}, {48, 55, 60, 64}};
     for (int c = 0; c < 4; ++c) {
         const double at = c * 0.95;
-        const double dur = c == 3 ? len - at : chordLen + 0.2;
+        const double dur = c == 3 ? len - at : chord_len + 0.2;
         for (double m : chords[c]) {
-            mixInto(out,
-                    strings(noteHz(m), dur, 0.35, 0.4, 800 + static_cast<std::uint64_t>(c * 4 + m)),
-                    at, 0.22);
+            mix_into(
+                out,
+                strings(note_hz(m), dur, 0.35, 0.4, 800 + static_cast<std::uint64_t>(c * 4 + m)),
+                at, 0.22);
         }
     }
     const Note tune[] = {{0.1, 0.85, 69, 1},
@@ -364,18 +365,18 @@ Buffer movieRomance() {
                          {1.9, 1.0, 77, 1},
                          {2.85, 1.1, 76, 1}};
     for (const Note& n : tune) {
-        mixInto(out, violin(noteHz(n.midi), n.dur + 0.1, 0.12, 0.2), n.at, 0.3);
+        mix_into(out, violin(note_hz(n.midi), n.dur + 0.1, 0.12, 0.2), n.at, 0.3);
     }
     const double harp[] = {53, 57, 60, 65, 69, 72, 77};
     for (int i = 0; i < 7; ++i) {
-        mixInto(out, pluck(noteHz(harp[i]), 1.6, 0.5, 0.997, 850 + static_cast<std::uint64_t>(i)),
-                0.02 + i * 0.07, 0.25);
+        mix_into(out, pluck(note_hz(harp[i]), 1.6, 0.5, 0.997, 850 + static_cast<std::uint64_t>(i)),
+                 0.02 + i * 0.07, 0.25);
     }
     reverb(out, 0.85, 0.4, 0.4, 0.0);
     return finished(out, len, 0.35);
 }
 
-Buffer movieAction() {
+Buffer movie_action() {
     // Pounding toms, low brass stabs and a big hit at the end.
     const double beat = 60.0 / 150.0;
     const double len = 3.4;
@@ -385,39 +386,39 @@ Buffer movieAction() {
     int k = 0;
     for (double b : pattern) {
         const double hz = (k % 3 == 0) ? 70.0 : (k % 3 == 1 ? 95.0 : 120.0);
-        mixInto(out, tom(hz, 900 + static_cast<std::uint64_t>(k)), b * beat,
-                b >= 7.0 ? 0.5 + (b - 7.0) : 0.6);
+        mix_into(out, tom(hz, 900 + static_cast<std::uint64_t>(k)), b * beat,
+                 b >= 7.0 ? 0.5 + (b - 7.0) : 0.6);
         ++k;
     }
     for (double b : {0.0, 2.0, 4.0, 6.0}) {
-        mixInto(out, kick(100, 40, 0.6), b * beat, 0.9);
-        mixInto(out, snare(950 + static_cast<std::uint64_t>(b)), (b + 1) * beat, 0.3);
+        mix_into(out, kick(100, 40, 0.6), b * beat, 0.9);
+        mix_into(out, snare(950 + static_cast<std::uint64_t>(b)), (b + 1) * beat, 0.3);
     }
     for (double b : {0.0, 1.5, 4.0, 5.5}) {
         for (double m : {38.0, 45.0, 50.0}) {
-            mixInto(out, brass(noteHz(m + (b >= 4 ? 3 : 0)), 0.35), b * beat, 0.4);
+            mix_into(out, brass(note_hz(m + (b >= 4 ? 3 : 0)), 0.35), b * beat, 0.4);
         }
     }
     const double end = 7.5 * beat;
-    mixInto(out, kick(90, 30, 0.9), end, 1.0);
-    mixInto(out, timpani(noteHz(38), 0.8, 980), end, 0.6);
-    mixInto(out, crash(981, 0.9), end, 0.35);
+    mix_into(out, kick(90, 30, 0.9), end, 1.0);
+    mix_into(out, timpani(note_hz(38), 0.8, 980), end, 0.6);
+    mix_into(out, crash(981, 0.9), end, 0.35);
     for (double m : {38.0, 45.0, 50.0, 53.0}) {
-        mixInto(out, brass(noteHz(m), 0.3), end, 0.22);
+        mix_into(out, brass(note_hz(m), 0.3), end, 0.22);
     }
     Buffer wet = out;
     reverb(wet, 0.5, 0.4, 0.2, 0.0);
     return finished(wet, len);
 }
 
-Buffer movieHorror() {
+Buffer movie_horror() {
     // Screeching violins stabbing a semitone apart, over a low rumble.
     const double len = 3.2;
     Buffer out = silence(len);
-    Buffer rumble = pinkNoise(
+    Buffer rumble = pink_noise(
         len, [](double t) { return 0.6 * smoothstep(0.0, 0.4, t); }, 1000);
     lowpass(rumble, 120.0);
-    mixInto(out, rumble, 0.0, 1.0);
+    mix_into(out, rumble, 0.0, 1.0);
     auto screech = [](double hz, double seconds, double fall, std::uint64_t seed) {
         Buffer b = silence(seconds);
         Oscillator a(Wave::Saw), c(Wave::Saw, 0.4);
@@ -426,7 +427,7 @@ Buffer movieHorror() {
         body.set(Biquad::Type::Peak, 2600.0, 1.2, 9.0);
         bite.set(Biquad::Type::Highpass, 700.0, 0.7);
         for (std::size_t i = 0; i < b.size(); ++i) {
-            const double t = timeAt(i);
+            const double t = time_at(i);
             const double f = hz * std::pow(2.0, -fall * t / seconds) *
                              (1.0 + 0.01 * std::sin(2 * kPi * 7.0 * t));
             const double scrape = rng.bipolar() * 0.35;
@@ -437,17 +438,17 @@ Buffer movieHorror() {
         return b;
     };
     for (int i = 0; i < 4; ++i) {
-        mixInto(out, screech(1500.0 + 90.0 * i, 0.22, 0.3, 1010 + static_cast<std::uint64_t>(i)),
-                0.1 + i * 0.26, 0.4);
+        mix_into(out, screech(1500.0 + 90.0 * i, 0.22, 0.3, 1010 + static_cast<std::uint64_t>(i)),
+                 0.1 + i * 0.26, 0.4);
     }
-    mixInto(out, screech(1900.0, 1.7, 1.6, 1020), 1.25, 0.45);
-    mixInto(out, kick(70, 28, 1.2), 1.25, 0.8);
-    mixInto(out, stringChord({36, 37, 43}, 1.9, 0.01, 1.2, 1030), 1.25, 1.0);
+    mix_into(out, screech(1900.0, 1.7, 1.6, 1020), 1.25, 0.45);
+    mix_into(out, kick(70, 28, 1.2), 1.25, 0.8);
+    mix_into(out, string_chord({36, 37, 43}, 1.9, 0.01, 1.2, 1030), 1.25, 1.0);
     reverb(out, 0.85, 0.3, 0.4, 0.0);
     return finished(out, len);
 }
 
-Buffer movieComedy() {
+Buffer movie_comedy() {
     // A slide whistle up and down, then a springy boing.
     const double len = 2.6;
     Buffer out = silence(len);
@@ -458,7 +459,7 @@ Buffer movieComedy() {
     Rng rng(1100);
     Svf air;
     for (std::size_t i = 0; i < whistle.size(); ++i) {
-        const double t = timeAt(i);
+        const double t = time_at(i);
         const double f = pitch(t) * (1.0 + 0.012 * std::sin(2 * kPi * 9.0 * t));
         air.set(f, 8.0);
         const double dip =
@@ -467,21 +468,21 @@ Buffer movieComedy() {
         const double v = osc.next(f) + 0.3 * air.bandpass(static_cast<float>(rng.bipolar()));
         whistle[i] = static_cast<float>(v * env);
     }
-    mixInto(out, whistle, 0.0, 0.6);
+    mix_into(out, whistle, 0.0, 0.6);
     Buffer boing = silence(0.95);
     Oscillator spring(Wave::Triangle);
     for (std::size_t i = 0; i < boing.size(); ++i) {
-        const double t = timeAt(i);
+        const double t = time_at(i);
         const double f = 180.0 + 140.0 * std::sin(2 * kPi * 14.0 * t) * std::exp(-t / 0.35) +
                          60.0 * std::exp(-t / 0.1);
         boing[i] = static_cast<float>(spring.next(f) * strike(t, 0.002, 0.3));
     }
-    mixInto(out, boing, 1.6, 0.7);
-    mixInto(out, tom(110, 1101), 1.6, 0.3);
+    mix_into(out, boing, 1.6, 0.7);
+    mix_into(out, tom(110, 1101), 1.6, 0.3);
     return finished(out, len);
 }
 
-Buffer movieSciFi() {
+Buffer movie_sci_fi() {
     // A resonant filter and FM sweep rising over a sub drone, then echoing zaps.
     const double len = 3.3;
     Buffer out = silence(len);
@@ -490,11 +491,11 @@ Buffer movieSciFi() {
     Svf f;
     double carrier = 0.0, mod = 0.0;
     for (std::size_t i = 0; i < sweep.size(); ++i) {
-        const double t = timeAt(i);
+        const double t = time_at(i);
         const double x = t / 2.3;
         f.set(150.0 * std::pow(40.0, x), 7.0);
         const double pad =
-            s1.next(noteHz(45)) + s2.next(noteHz(52) * 1.003) + s3.next(noteHz(57) * 0.997);
+            s1.next(note_hz(45)) + s2.next(note_hz(52) * 1.003) + s3.next(note_hz(57) * 0.997);
         const double hz = 200.0 * std::pow(12.0, x);
         mod += hz * 1.41 / kSampleRate;
         carrier += hz * (1.0 + 2.0 * (1.0 - x) * std::sin(2 * kPi * mod)) / kSampleRate;
@@ -503,12 +504,12 @@ Buffer movieSciFi() {
         sweep[i] = static_cast<float>(
             (f.process(static_cast<float>(pad * 0.3)).low + fm + 0.4 * sub.next(41.2)) * env);
     }
-    mixInto(out, sweep, 0.0, 0.6);
+    mix_into(out, sweep, 0.0, 0.6);
     auto zap = [](double seconds) {
         Buffer b = silence(seconds);
         Oscillator o(Wave::Square, 0.0, 0.3);
         for (std::size_t i = 0; i < b.size(); ++i) {
-            const double t = timeAt(i);
+            const double t = time_at(i);
             b[i] = static_cast<float>(o.next(2600.0 * std::exp(-t / 0.07) + 180.0) *
                                       strike(t, 0.001, seconds * 0.4));
         }
@@ -516,13 +517,13 @@ Buffer movieSciFi() {
         return b;
     };
     for (int e = 0; e < 5; ++e) {
-        mixInto(out, zap(0.3), 2.2 + e * 0.2, 0.35 * std::pow(0.55, e));
+        mix_into(out, zap(0.3), 2.2 + e * 0.2, 0.35 * std::pow(0.55, e));
     }
     reverb(out, 0.75, 0.2, 0.3, 0.0);
     return finished(out, len);
 }
 
-Buffer movieFanfare() {
+Buffer movie_fanfare() {
     // Ta-ta-ta-taaa: trumpets in thirds, timpani and a cymbal on the last chord.
     const double len = 3.6;
     Buffer out = silence(len);
@@ -537,16 +538,16 @@ Buffer movieFanfare() {
     };
     for (const Call& c : calls) {
         for (double m : c.notes) {
-            mixInto(out, brass(noteHz(m), c.dur), c.at, 0.22);
+            mix_into(out, brass(note_hz(m), c.dur), c.at, 0.22);
         }
     }
-    mixInto(out, timpani(noteHz(43), 0.6, 1200), 0.54, 0.5);
+    mix_into(out, timpani(note_hz(43), 0.6, 1200), 0.54, 0.5);
     for (int r = 0; r < 6; ++r) {
-        mixInto(out, timpani(noteHz(36), 0.5, 1210 + static_cast<std::uint64_t>(r)),
-                1.64 + r * 0.05, 0.12 + r * 0.05);
+        mix_into(out, timpani(note_hz(36), 0.5, 1210 + static_cast<std::uint64_t>(r)),
+                 1.64 + r * 0.05, 0.12 + r * 0.05);
     }
-    mixInto(out, timpani(noteHz(36), 1.5, 1220), 1.94, 0.7);
-    mixInto(out, crash(1221, 1.6), 1.94, 0.3);
+    mix_into(out, timpani(note_hz(36), 1.5, 1220), 1.94, 0.7);
+    mix_into(out, crash(1221, 1.6), 1.94, 0.3);
     reverb(out, 0.7, 0.4, 0.3, 0.0);
     return finished(out, len);
 }

@@ -11,7 +11,7 @@ namespace assetgen::sounds {
 namespace {
 
 Buffer finished(Buffer b, double seconds) {
-    setLength(b, seconds);
+    set_length(b, seconds);
     finish(b);
     return b;
 }
@@ -21,7 +21,7 @@ Buffer chirp(double seconds, const Curve& hz, double attack = 0.008) {
     Buffer b = silence(seconds);
     Oscillator o(Wave::Sine);
     for (std::size_t i = 0; i < b.size(); ++i) {
-        const double t = timeAt(i);
+        const double t = time_at(i);
         const double env =
             smoothstep(0.0, attack, t) * (1.0 - smoothstep(seconds * 0.6, seconds, t));
         b[i] = static_cast<float>((o.next(hz(t)) + 0.08 * std::sin(4 * kPi * o.phase())) * env);
@@ -70,10 +70,10 @@ Buffer coin(double hz, double tau) {
 }
 
 // A short click: a burst of high noise.
-Buffer click(double seconds, double highpassHz, std::uint64_t seed) {
+Buffer click(double seconds, double highpass_hz, std::uint64_t seed) {
     Buffer b = noise(
         seconds, [seconds](double t) { return strike(t, 0.0002, seconds * 0.25); }, seed);
-    highpass(b, highpassHz);
+    highpass(b, highpass_hz);
     return b;
 }
 
@@ -83,39 +83,39 @@ Buffer beach() {
     const double len = 4.0;
     Buffer out = silence(len);
     // Each wave swells, breaks into foam and hisses back down the sand.
-    auto wave = [](double seconds, double breakAt, std::uint64_t seed) {
+    auto wave = [](double seconds, double break_at, std::uint64_t seed) {
         Buffer b = silence(seconds);
         PinkNoise pink(seed);
         Rng rng(seed + 1);
         Svf body;
-        Biquad foamLp, foamHp, hissHp;
-        foamLp.set(Biquad::Type::Lowpass, 6000.0, 0.7);
-        foamHp.set(Biquad::Type::Highpass, 500.0, 0.7);
-        hissHp.set(Biquad::Type::Highpass, 2500.0, 0.7);
+        Biquad foam_lp, foam_hp, hiss_hp;
+        foam_lp.set(Biquad::Type::Lowpass, 6000.0, 0.7);
+        foam_hp.set(Biquad::Type::Highpass, 500.0, 0.7);
+        hiss_hp.set(Biquad::Type::Highpass, 2500.0, 0.7);
         for (std::size_t i = 0; i < b.size(); ++i) {
-            const double t = timeAt(i);
-            const double swell = smoothstep(0.0, breakAt, t);
-            const double crest = t < breakAt ? smoothstep(breakAt - 0.25, breakAt, t)
-                                             : std::exp(-(t - breakAt) / 0.5);
-            const double retreat = smoothstep(breakAt + 0.2, breakAt + 0.7, t) *
-                                   (1.0 - smoothstep(breakAt + 0.7, seconds, t));
+            const double t = time_at(i);
+            const double swell = smoothstep(0.0, break_at, t);
+            const double crest = t < break_at ? smoothstep(break_at - 0.25, break_at, t)
+                                              : std::exp(-(t - break_at) / 0.5);
+            const double retreat = smoothstep(break_at + 0.2, break_at + 0.7, t) *
+                                   (1.0 - smoothstep(break_at + 0.7, seconds, t));
             const double fade = 1.0 - smoothstep(seconds - 0.6, seconds, t);
             body.set(250.0 + 500.0 * swell + 1500.0 * crest, 0.6);
             const double rumble = body.process(pink.next()).low * (0.3 + 0.7 * swell) *
-                                  (1.0 - 0.6 * smoothstep(breakAt, seconds, t));
+                                  (1.0 - 0.6 * smoothstep(break_at, seconds, t));
             const double white = rng.bipolar();
-            const double foam = foamHp.process(foamLp.process(static_cast<float>(white))) * crest;
-            const double hiss = hissHp.process(static_cast<float>(white)) * retreat;
+            const double foam = foam_hp.process(foam_lp.process(static_cast<float>(white))) * crest;
+            const double hiss = hiss_hp.process(static_cast<float>(white)) * retreat;
             b[i] = static_cast<float>((rumble * 2.0 + foam * 0.3 + hiss * 0.1) * fade);
         }
         return b;
     };
-    mixInto(out, wave(2.7, 1.0, 2100), 0.0, 1.0);
-    mixInto(out, wave(2.5, 0.95, 2110), 1.5, 0.9);
-    Buffer surf = pinkNoise(
+    mix_into(out, wave(2.7, 1.0, 2100), 0.0, 1.0);
+    mix_into(out, wave(2.5, 0.95, 2110), 1.5, 0.9);
+    Buffer surf = pink_noise(
         len, [](double) { return 0.5; }, 2120);
     lowpass(surf, 350.0);
-    mixInto(out, surf, 0.0, 0.4);
+    mix_into(out, surf, 0.0, 0.4);
     // Gulls: a harsh "kee-ow" that rises and falls.
     auto gull = [](double seconds, double base) {
         const Envelope pitch(
@@ -126,7 +126,7 @@ Buffer beach() {
         f1.set(base * 1.6, 4.0);
         f2.set(base * 2.6, 4.0);
         for (std::size_t i = 0; i < b.size(); ++i) {
-            const double t = timeAt(i);
+            const double t = time_at(i);
             const double env =
                 smoothstep(0.0, 0.02, t) * (1.0 - smoothstep(seconds * 0.55, seconds, t));
             const double rough = 1.0 + 0.35 * std::sin(2 * kPi * 75.0 * t);
@@ -135,9 +135,9 @@ Buffer beach() {
         }
         return b;
     };
-    mixInto(out, gull(0.34, 1300.0), 0.55, 0.25);
-    mixInto(out, gull(0.28, 1380.0), 0.93, 0.2);
-    mixInto(out, gull(0.4, 1250.0), 2.95, 0.22);
+    mix_into(out, gull(0.34, 1300.0), 0.55, 0.25);
+    mix_into(out, gull(0.28, 1380.0), 0.93, 0.2);
+    mix_into(out, gull(0.4, 1250.0), 2.95, 0.22);
     return finished(out, len);
 }
 
@@ -155,7 +155,7 @@ Buffer bowling() {
     lp.set(Biquad::Type::Lowpass, 180.0, 0.8);
     double turn = 0.0;
     for (std::size_t i = 0; i < roll.size(); ++i) {
-        const double t = timeAt(i);
+        const double t = time_at(i);
         turn += (5.0 + 2.5 * t / impact) / kSampleRate;
         const double rumble = lp.process(pink.next()) * 2.5;
         const double thump = std::sin(2 * kPi * 55.0 * t) * (0.6 + 0.4 * std::sin(2 * kPi * turn));
@@ -164,13 +164,13 @@ Buffer bowling() {
         const double env = (0.35 + 0.65 * smoothstep(0.0, impact, t)) * smoothstep(0.0, 0.15, t);
         roll[i] = static_cast<float>((rumble * 0.6 + thump * 0.25 + hum) * env);
     }
-    mixInto(out, roll, 0.0, 0.5);
+    mix_into(out, roll, 0.0, 0.5);
     // The strike: a heavy thud, then the pins clattering and falling.
-    mixInto(out, kick(130, 50, 0.4), impact, 0.35);
+    mix_into(out, kick(130, 50, 0.4), impact, 0.35);
     Buffer burst = noise(
         0.2, [](double t) { return strike(t, 0.001, 0.03); }, 2202);
     lowpass(burst, 3500.0);
-    mixInto(out, burst, impact, 0.6);
+    mix_into(out, burst, impact, 0.6);
     double at = impact + 0.005;
     for (int k = 0; k < 22; ++k) {
         const double hz = rng.range(480.0, 950.0);
@@ -182,8 +182,8 @@ Buffer bowling() {
                                   {5.6, 0.2, tau * 0.3}},
                                  0.4, 0.0005);
         const double level = (k < 12 ? 0.7 : 0.35) * rng.range(0.6, 1.0);
-        mixInto(out, pin, at, level);
-        mixInto(out, click(0.01, 2500.0, 2300 + static_cast<std::uint64_t>(k)), at, level * 0.5);
+        mix_into(out, pin, at, level);
+        mix_into(out, click(0.01, 2500.0, 2300 + static_cast<std::uint64_t>(k)), at, level * 0.5);
         at += k < 12 ? rng.range(0.008, 0.045) : rng.range(0.04, 0.12);
     }
     reverb(out, 0.6, 0.4, 0.25, 0.0);
@@ -195,14 +195,14 @@ Buffer pub() {
     Buffer out = silence(len);
     Buffer talk = crowd(len, 10, 95, 240, 2400);
     lowpass(talk, 3000.0);
-    mixInto(out, talk, 0.0, 0.8);
-    Buffer room = pinkNoise(
+    mix_into(out, talk, 0.0, 0.8);
+    Buffer room = pink_noise(
         len, [](double) { return 0.6; }, 2401);
     lowpass(room, 500.0);
-    mixInto(out, room, 0.0, 0.25);
+    mix_into(out, room, 0.0, 0.25);
     // Two pint glasses knocked together, and somebody laughing.
-    mixInto(out, glassClink(1150.0, 2402), 1.3, 0.35);
-    mixInto(out, laughter(4, 140.0, 0.95, 0.17, 2403), 2.3, 0.35);
+    mix_into(out, glass_clink(1150.0, 2402), 1.3, 0.35);
+    mix_into(out, laughter(4, 140.0, 0.95, 0.17, 2403), 2.3, 0.35);
     reverb(out, 0.55, 0.45, 0.3, 0.0);
     return finished(out, len);
 }
@@ -210,31 +210,31 @@ Buffer pub() {
 Buffer birds() {
     const double len = 3.2;
     Buffer out = silence(len);
-    Buffer leaves = pinkNoise(
+    Buffer leaves = pink_noise(
         len, [](double t) { return 0.5 + 0.3 * std::sin(2 * kPi * 0.7 * t); }, 2500);
     lowpass(leaves, 900.0);
-    mixInto(out, leaves, 0.0, 0.06);
+    mix_into(out, leaves, 0.0, 0.06);
     // A warbler: falling whistles in a run.
     Rng rng(2501);
     for (double phrase : {0.1, 1.75}) {
         for (int k = 0; k < 5; ++k) {
             const double top = rng.range(3600, 4200) - k * 120.0;
-            mixInto(out, chirp(0.075, [top](double t) { return top - 9000.0 * t; }),
-                    phrase + k * 0.105, 0.5);
+            mix_into(out, chirp(0.075, [top](double t) { return top - 9000.0 * t; }),
+                     phrase + k * 0.105, 0.5);
         }
     }
     // A trill.
-    mixInto(out,
-            chirp(
-                0.45,
-                [](double t) { return 4600.0 + 650.0 * std::sin(2 * kPi * 27.0 * t) - 800.0 * t; },
-                0.02),
-            0.85, 0.35);
+    mix_into(out,
+             chirp(
+                 0.45,
+                 [](double t) { return 4600.0 + 650.0 * std::sin(2 * kPi * 27.0 * t) - 800.0 * t; },
+                 0.02),
+             0.85, 0.35);
     // Rising "tweet"s from another bird.
     for (double at : {1.45, 2.55, 2.72, 2.89}) {
-        mixInto(out,
-                chirp(0.09, [](double t) { return 2300.0 + 2200.0 * std::pow(t / 0.09, 0.7); }), at,
-                0.45);
+        mix_into(out,
+                 chirp(0.09, [](double t) { return 2300.0 + 2200.0 * std::pow(t / 0.09, 0.7); }),
+                 at, 0.45);
     }
     reverb(out, 0.3, 0.5, 0.15, 0.0);
     return finished(out, len);
@@ -251,40 +251,40 @@ Buffer money() {
     // Three shakes of a handful of coins, then a few settling.
     for (double shake : {0.02, 0.5, 0.98}) {
         for (int k = 0; k < 9; ++k) {
-            mixInto(out, coin(rng.range(2600, 5200), rng.range(0.08, 0.22)),
-                    shake + rng.range(0.0, 0.16), rng.range(0.3, 0.7));
+            mix_into(out, coin(rng.range(2600, 5200), rng.range(0.08, 0.22)),
+                     shake + rng.range(0.0, 0.16), rng.range(0.3, 0.7));
         }
         Buffer rub = noise(
             0.18, [](double t) { return std::sin(kPi * t / 0.18); }, rng.next());
         highpass(rub, 5000.0);
-        mixInto(out, rub, shake, 0.08);
+        mix_into(out, rub, shake, 0.08);
     }
     for (int k = 0; k < 3; ++k) {
-        mixInto(out, coin(rng.range(3000, 4800), 0.25), 1.35 + k * 0.08, 0.3);
+        mix_into(out, coin(rng.range(3000, 4800), 0.25), 1.35 + k * 0.08, 0.3);
     }
     return finished(out, len);
 }
 
-Buffer hangUp() {
+Buffer hang_up() {
     const double len = 3.0;
     Buffer out = silence(len);
     // The receiver lands in its cradle: a plastic clunk and the switch.
     Buffer thump = silence(0.2);
     for (std::size_t i = 0; i < thump.size(); ++i) {
-        const double t = timeAt(i);
+        const double t = time_at(i);
         thump[i] = static_cast<float>(std::sin(2 * kPi * 140.0 * t) * strike(t, 0.001, 0.03));
     }
-    mixInto(out, thump, 0.03, 0.9);
+    mix_into(out, thump, 0.03, 0.9);
     Buffer knock = noise(
         0.05, [](double t) { return strike(t, 0.0005, 0.012); }, 2800);
     lowpass(knock, 1200.0);
-    mixInto(out, knock, 0.03, 0.9);
-    mixInto(out, click(0.008, 2500.0, 2801), 0.03, 0.6);
-    mixInto(out, click(0.006, 3000.0, 2802), 0.085, 0.35);
+    mix_into(out, knock, 0.03, 0.9);
+    mix_into(out, click(0.008, 2500.0, 2801), 0.03, 0.6);
+    mix_into(out, click(0.006, 3000.0, 2802), 0.085, 0.35);
     // Then the busy tone, as heard down a telephone line.
     Buffer busy = silence(len);
     for (std::size_t i = 0; i < busy.size(); ++i) {
-        const double t = timeAt(i);
+        const double t = time_at(i);
         const double cycle = std::fmod(t - 0.45, 1.0);
         const double gate =
             t < 0.45 ? 0.0 : smoothstep(0.0, 0.008, cycle) * (1.0 - smoothstep(0.492, 0.5, cycle));
@@ -293,53 +293,53 @@ Buffer hangUp() {
     }
     highpass(busy, 300.0);
     lowpass(busy, 3400.0);
-    mixInto(out, busy, 0.0, 0.4);
+    mix_into(out, busy, 0.0, 0.4);
     return finished(out, len);
 }
 
-Buffer cashRegister() {
+Buffer cash_register() {
     const double len = 2.0;
     Buffer out = silence(len);
     Rng rng(2900);
     // Keys and the crank's ratchet: "ka".
     for (double at : {0.0, 0.05, 0.1}) {
-        mixInto(out, click(0.012, 1500.0, rng.next()), at, 0.5);
-        mixInto(out, modal(1800.0, {{1.0, 1.0, 0.01}, {2.7, 0.5, 0.006}}, 0.05), at, 0.3);
+        mix_into(out, click(0.012, 1500.0, rng.next()), at, 0.5);
+        mix_into(out, modal(1800.0, {{1.0, 1.0, 0.01}, {2.7, 0.5, 0.006}}, 0.05), at, 0.3);
     }
     for (int k = 0; k < 6; ++k) {
-        mixInto(out, click(0.006, 3000.0, rng.next()), 0.16 + k * 0.022, 0.35);
+        mix_into(out, click(0.006, 3000.0, rng.next()), 0.16 + k * 0.022, 0.35);
     }
     // The bell: "ching".
     const double ching = 0.32;
-    mixInto(out,
-            modal(2350.0,
-                  {{1.0, 1.0, 0.9},
-                   {1.19, 0.3, 0.6},
-                   {1.5, 0.35, 0.5},
-                   {2.0, 0.45, 0.4},
-                   {2.51, 0.3, 0.3},
-                   {2.66, 0.25, 0.25},
-                   {3.0, 0.15, 0.2}},
-                  1.6),
-            ching, 0.6);
-    mixInto(out, click(0.02, 4000.0, rng.next()), ching, 0.4);
+    mix_into(out,
+             modal(2350.0,
+                   {{1.0, 1.0, 0.9},
+                    {1.19, 0.3, 0.6},
+                    {1.5, 0.35, 0.5},
+                    {2.0, 0.45, 0.4},
+                    {2.51, 0.3, 0.3},
+                    {2.66, 0.25, 0.25},
+                    {3.0, 0.15, 0.2}},
+                   1.6),
+             ching, 0.6);
+    mix_into(out, click(0.02, 4000.0, rng.next()), ching, 0.4);
     // The drawer slides out on its runners and hits the stop.
     Buffer slide = silence(0.38);
     Svf runner;
     runner.set(520.0, 1.2);
     for (std::size_t i = 0; i < slide.size(); ++i) {
-        const double t = timeAt(i);
+        const double t = time_at(i);
         const double rattle = 0.6 + 0.4 * std::sin(2 * kPi * 42.0 * t);
         slide[i] = static_cast<float>(runner.bandpass(static_cast<float>(rng.bipolar())) * rattle *
                                       smoothstep(0.0, 0.3, t));
     }
-    mixInto(out, slide, 0.42, 0.7);
+    mix_into(out, slide, 0.42, 0.7);
     const double stop = 0.8;
-    mixInto(out, kick(160, 70, 0.25), stop, 0.7);
-    mixInto(out, click(0.02, 800.0, rng.next()), stop, 0.5);
+    mix_into(out, kick(160, 70, 0.25), stop, 0.7);
+    mix_into(out, click(0.02, 800.0, rng.next()), stop, 0.5);
     for (int k = 0; k < 4; ++k) {
-        mixInto(out, coin(rng.range(3000, 4500), 0.1), stop + 0.01 + k * rng.range(0.02, 0.05),
-                0.15);
+        mix_into(out, coin(rng.range(3000, 4500), 0.1), stop + 0.01 + k * rng.range(0.02, 0.05),
+                 0.15);
     }
     return finished(out, len);
 }
@@ -362,15 +362,15 @@ Buffer humpf() {
     return finished(voice(shape, len, 3000), len);
 }
 
-Buffer phoneRing() {
+Buffer phone_ring() {
     // A clapper trilling between two bells, two rings with a pause between.
     const double len = 3.4;
-    Buffer strikesA = silence(len), strikesB = silence(len);
+    Buffer strikes_a = silence(len), strikes_b = silence(len);
     Rng rng(3100);
     for (double start : {0.02, 1.72}) {
         for (double t = 0.0; t < 1.2; t += 0.025) {
-            Buffer& target = static_cast<int>(std::lround(t / 0.025)) % 2 ? strikesB : strikesA;
-            const auto at = static_cast<std::size_t>(sampleCount(start + t));
+            Buffer& target = static_cast<int>(std::lround(t / 0.025)) % 2 ? strikes_b : strikes_a;
+            const auto at = static_cast<std::size_t>(sample_count(start + t));
             for (std::size_t i = 0; i < 12 && at + i < target.size(); ++i) {
                 target[at + i] +=
                     static_cast<float>(rng.bipolar() * (1.0 - static_cast<double>(i) / 12.0));
@@ -378,21 +378,21 @@ Buffer phoneRing() {
         }
     }
     Buffer out =
-        resonate(strikesA, 1080.0,
+        resonate(strikes_a, 1080.0,
                  {{1.0, 1.0, 0.16}, {2.41, 0.5, 0.1}, {3.9, 0.35, 0.07}, {5.3, 0.2, 0.05}});
-    mixInto(out,
-            resonate(strikesB, 1340.0,
-                     {{1.0, 1.0, 0.16}, {2.38, 0.5, 0.1}, {3.85, 0.35, 0.07}, {5.2, 0.2, 0.05}}),
-            0.0, 0.9);
-    mixInto(out, strikesA, 0.0, 0.02);
+    mix_into(out,
+             resonate(strikes_b, 1340.0,
+                      {{1.0, 1.0, 0.16}, {2.38, 0.5, 0.1}, {3.85, 0.35, 0.07}, {5.2, 0.2, 0.05}}),
+             0.0, 0.9);
+    mix_into(out, strikes_a, 0.0, 0.02);
     return finished(out, len);
 }
 
 Buffer doorbell() {
     const double len = 2.7;
     Buffer out = silence(len);
-    mixInto(out, toneBar(noteHz(76), 2.0), 0.02, 1.0);
-    mixInto(out, toneBar(noteHz(72), 2.05), 0.62, 1.0);
+    mix_into(out, tone_bar(note_hz(76), 2.0), 0.02, 1.0);
+    mix_into(out, tone_bar(note_hz(72), 2.05), 0.62, 1.0);
     reverb(out, 0.4, 0.5, 0.15, 0.0);
     return finished(out, len);
 }
@@ -408,14 +408,14 @@ Buffer car() {
     Svf whine;
     whine.set(700.0, 1.5);
     for (std::size_t i = 0; i < crank.size(); ++i) {
-        const double t = timeAt(i);
+        const double t = time_at(i);
         const double cycle = std::fabs(std::sin(kPi * 6.5 * t));
         const double hz = 150.0 * (0.85 + 0.15 * cycle);
         const double v = whine.bandpass(motor.next(hz)) + 0.4 * rng.bipolar() * cycle;
         crank[i] = static_cast<float>(v * (0.45 + 0.55 * cycle) * smoothstep(0.0, 0.03, t));
     }
     lowpass(crank, 2500.0);
-    mixInto(out, crank, 0.0, 0.35);
+    mix_into(out, crank, 0.0, 0.35);
     // The engine: firing pulses at a rate set by the revs, through exhaust resonances.
     const Envelope rpm({{fires, 350},
                         {fires + 0.2, 2500},
@@ -433,14 +433,14 @@ Buffer car() {
                           {3.8, 0.25}});
     Buffer engine = silence(len - fires);
     std::array<Svf, 3> pipes;
-    const double pipeHz[] = {110.0, 340.0, 900.0};
+    const double pipe_hz[] = {110.0, 340.0, 900.0};
     for (std::size_t k = 0; k < 3; ++k) {
-        pipes[k].set(pipeHz[k], 2.0);
+        pipes[k].set(pipe_hz[k], 2.0);
     }
     Svf distance;
     double phase = 0.0, amp = 1.0;
     for (std::size_t i = 0; i < engine.size(); ++i) {
-        const double t = timeAt(i) + fires;
+        const double t = time_at(i) + fires;
         const double firing = rpm(t) / 60.0 * 2.0;
         phase += firing / kSampleRate;
         if (phase >= 1.0) {
@@ -457,7 +457,7 @@ Buffer car() {
         engine[i] = static_cast<float>(
             distance.process(static_cast<float>(std::tanh(v * 2.0))).low * level(t));
     }
-    mixInto(out, engine, fires, 0.8);
+    mix_into(out, engine, fires, 0.8);
     return finished(out, len);
 }
 
@@ -500,7 +500,7 @@ Buffer siren() {
     horn.set(Biquad::Type::Peak, 1300.0, 1.0, 6.0);
     double phase = 0.0;
     for (std::size_t i = 0; i < out.size(); ++i) {
-        const double t = timeAt(i);
+        const double t = time_at(i);
         const double c = std::fmod(t, 1.9);
         const double x = c < 1.15 ? std::sin(0.5 * kPi * c / 1.15) : 1.0 - smoothstep(1.15, 1.9, c);
         const double hz = 650.0 + 800.0 * x;
@@ -523,10 +523,10 @@ Buffer found() {
     Buffer out = silence(len);
     const double notes[] = {84, 88, 91, 96};
     for (int k = 0; k < 4; ++k) {
-        mixInto(out, glockenspiel(noteHz(notes[k]), 1.2), 0.01 + k * 0.07, 0.5);
+        mix_into(out, glockenspiel(note_hz(notes[k]), 1.2), 0.01 + k * 0.07, 0.5);
     }
     for (double m : {100.0, 103.0}) {
-        mixInto(out, glockenspiel(noteHz(m), 0.6), 0.3 + (m - 100.0) * 0.025, 0.15);
+        mix_into(out, glockenspiel(note_hz(m), 0.6), 0.3 + (m - 100.0) * 0.025, 0.15);
     }
     reverb(out, 0.6, 0.3, 0.3, 0.0);
     return finished(out, len);
@@ -570,25 +570,25 @@ Buffer kiss() {
     Buffer mm = noise(
         0.12, [](double t) { return std::sin(kPi * t / 0.12); }, 3501);
     lowpass(mm, 500.0);
-    mixInto(out, mm, 0.0, 0.15);
+    mix_into(out, mm, 0.0, 0.15);
     for (double at : {0.12, 0.134}) {
         Buffer smack = silence(0.04);
         Svf lips;
         for (std::size_t i = 0; i < smack.size(); ++i) {
-            const double t = timeAt(i);
+            const double t = time_at(i);
             lips.set(600.0 + 1800.0 * smoothstep(0.0, 0.012, t), 5.0);
             smack[i] = lips.bandpass(static_cast<float>(rng.bipolar() * strike(t, 0.0004, 0.006)));
         }
-        mixInto(out, smack, at, at < 0.13 ? 1.0 : 0.6);
+        mix_into(out, smack, at, at < 0.13 ? 1.0 : 0.6);
     }
     Buffer wet = noise(
         0.04, [](double t) { return strike(t, 0.001, 0.01); }, 3502);
     highpass(wet, 1500.0);
-    mixInto(out, wet, 0.13, 0.2);
+    mix_into(out, wet, 0.13, 0.2);
     // A little romantic chime.
     const double chime[] = {79, 83, 86, 91};
     for (int k = 0; k < 4; ++k) {
-        mixInto(out, glockenspiel(noteHz(chime[k]), 1.2), 0.32 + k * 0.09, 0.18);
+        mix_into(out, glockenspiel(note_hz(chime[k]), 1.2), 0.32 + k * 0.09, 0.18);
     }
     reverb(out, 0.6, 0.3, 0.25, 0.0);
     return finished(out, len);

@@ -5,11 +5,11 @@
 
 namespace assetgen {
 
-int sampleCount(double seconds) {
+int sample_count(double seconds) {
     return std::max(0, static_cast<int>(std::lround(seconds * kSampleRate)));
 }
 
-double noteHz(double midi) {
+double note_hz(double midi) {
     return 440.0 * std::pow(2.0, (midi - 69.0) / 12.0);
 }
 
@@ -32,7 +32,7 @@ double Rng::bipolar() {
 namespace {
 
 // The polyBLEP correction around a discontinuity at phase 0.
-double polyBlep(double t, double dt) {
+double poly_blep(double t, double dt) {
     if (t < dt) {
         t /= dt;
         return t + t - t * t - 1.0;
@@ -57,12 +57,12 @@ float Oscillator::next(double hz) {
         v = phase_ < 0.5 ? 4.0 * phase_ - 1.0 : 3.0 - 4.0 * phase_;
         break;
     case Wave::Saw:
-        v = 2.0 * phase_ - 1.0 - polyBlep(phase_, dt);
+        v = 2.0 * phase_ - 1.0 - poly_blep(phase_, dt);
         break;
     case Wave::Square: {
         v = phase_ < width_ ? 1.0 : -1.0;
-        v += polyBlep(phase_, dt);
-        v -= polyBlep(std::fmod(phase_ + 1.0 - width_, 1.0), dt);
+        v += poly_blep(phase_, dt);
+        v -= poly_blep(std::fmod(phase_ + 1.0 - width_, 1.0), dt);
         break;
     }
     }
@@ -172,7 +172,7 @@ Svf::Out Svf::process(float x) {
     return {static_cast<float>(v2), static_cast<float>(v1), static_cast<float>(x - k_ * v1 - v2)};
 }
 
-void Biquad::set(Type type, double hz, double q, double gainDb) {
+void Biquad::set(Type type, double hz, double q, double gain_db) {
     const double w0 = 2.0 * kPi * std::clamp(hz, 5.0, 0.45 * kSampleRate) / kSampleRate;
     const double cw = std::cos(w0);
     const double alpha = std::sin(w0) / (2.0 * q);
@@ -191,7 +191,7 @@ void Biquad::set(Type type, double hz, double q, double gainDb) {
         a0 = 1 + alpha, a1 = -2 * cw, a2 = 1 - alpha;
         break;
     case Type::Peak: {
-        const double a = std::pow(10.0, gainDb / 40.0);
+        const double a = std::pow(10.0, gain_db / 40.0);
         b0 = 1 + alpha * a, b1 = -2 * cw, b2 = 1 - alpha * a;
         a0 = 1 + alpha / a, a1 = -2 * cw, a2 = 1 - alpha / a;
         break;
@@ -208,14 +208,14 @@ float Biquad::process(float x) {
 }
 
 Buffer silence(double seconds) {
-    return Buffer(static_cast<std::size_t>(sampleCount(seconds)), 0.0f);
+    return Buffer(static_cast<std::size_t>(sample_count(seconds)), 0.0f);
 }
 
 double duration(const Buffer& b) {
     return static_cast<double>(b.size()) / kSampleRate;
 }
 
-float peakOf(const Buffer& b) {
+float peak_of(const Buffer& b) {
     float p = 0.0f;
     for (float s : b) {
         p = std::max(p, std::fabs(s));
@@ -223,8 +223,8 @@ float peakOf(const Buffer& b) {
     return p;
 }
 
-void mixInto(Buffer& dst, const Buffer& src, double atSeconds, double gain) {
-    const auto start = static_cast<std::size_t>(sampleCount(std::max(0.0, atSeconds)));
+void mix_into(Buffer& dst, const Buffer& src, double at_seconds, double gain) {
+    const auto start = static_cast<std::size_t>(sample_count(std::max(0.0, at_seconds)));
     if (dst.size() < start + src.size()) {
         dst.resize(start + src.size(), 0.0f);
     }
@@ -233,9 +233,9 @@ void mixInto(Buffer& dst, const Buffer& src, double atSeconds, double gain) {
     }
 }
 
-void applyGain(Buffer& b, const Curve& gain) {
+void apply_gain(Buffer& b, const Curve& gain) {
     for (std::size_t i = 0; i < b.size(); ++i) {
-        b[i] *= static_cast<float>(gain(timeAt(i)));
+        b[i] *= static_cast<float>(gain(time_at(i)));
     }
 }
 
@@ -298,8 +298,8 @@ class Allpass {
 
 } // namespace
 
-void reverb(Buffer& b, double size, double damping, double wet, double tailSeconds) {
-    b.resize(b.size() + static_cast<std::size_t>(sampleCount(tailSeconds)), 0.0f);
+void reverb(Buffer& b, double size, double damping, double wet, double tail_seconds) {
+    b.resize(b.size() + static_cast<std::size_t>(sample_count(tail_seconds)), 0.0f);
     std::vector<Comb> combs;
     for (std::size_t len : {558u, 594u, 638u, 678u, 711u, 745u}) {
         combs.emplace_back(len);
@@ -322,10 +322,10 @@ void reverb(Buffer& b, double size, double damping, double wet, double tailSecon
     }
 }
 
-void fadeEdges(Buffer& b, double inSeconds, double outSeconds) {
+void fade_edges(Buffer& b, double in_seconds, double out_seconds) {
     const auto n = b.size();
-    const auto fin = std::min<std::size_t>(n, static_cast<std::size_t>(sampleCount(inSeconds)));
-    const auto fout = std::min<std::size_t>(n, static_cast<std::size_t>(sampleCount(outSeconds)));
+    const auto fin = std::min<std::size_t>(n, static_cast<std::size_t>(sample_count(in_seconds)));
+    const auto fout = std::min<std::size_t>(n, static_cast<std::size_t>(sample_count(out_seconds)));
     for (std::size_t i = 0; i < fin; ++i) {
         b[i] *= static_cast<float>(0.5 - 0.5 * std::cos(kPi * static_cast<double>(i) / fin));
     }
@@ -336,7 +336,7 @@ void fadeEdges(Buffer& b, double inSeconds, double outSeconds) {
 }
 
 void normalise(Buffer& b, float peak) {
-    const float p = peakOf(b);
+    const float p = peak_of(b);
     if (p <= 0.0f) {
         return;
     }
@@ -346,7 +346,7 @@ void normalise(Buffer& b, float peak) {
     }
 }
 
-void finish(Buffer& b, double fadeIn, double fadeOut) {
+void finish(Buffer& b, double fade_in, double fade_out) {
     // A gentle DC blocker at about 10 Hz.
     double x1 = 0.0, y1 = 0.0;
     const double r = 1.0 - 2.0 * kPi * 10.0 / kSampleRate;
@@ -356,7 +356,7 @@ void finish(Buffer& b, double fadeIn, double fadeOut) {
         y1 = y;
         s = static_cast<float>(y);
     }
-    fadeEdges(b, fadeIn, fadeOut);
+    fade_edges(b, fade_in, fade_out);
     normalise(b, kTargetPeak);
 }
 
@@ -364,7 +364,7 @@ Buffer tone(double seconds, Wave wave, const Curve& hz, const Curve& amp) {
     Buffer b = silence(seconds);
     Oscillator osc(wave);
     for (std::size_t i = 0; i < b.size(); ++i) {
-        const double t = timeAt(i);
+        const double t = time_at(i);
         b[i] = static_cast<float>(osc.next(hz(t)) * amp(t));
     }
     return b;
@@ -374,16 +374,16 @@ Buffer noise(double seconds, const Curve& amp, std::uint64_t seed) {
     Buffer b = silence(seconds);
     Rng rng(seed);
     for (std::size_t i = 0; i < b.size(); ++i) {
-        b[i] = static_cast<float>(rng.bipolar() * amp(timeAt(i)));
+        b[i] = static_cast<float>(rng.bipolar() * amp(time_at(i)));
     }
     return b;
 }
 
-Buffer pinkNoise(double seconds, const Curve& amp, std::uint64_t seed) {
+Buffer pink_noise(double seconds, const Curve& amp, std::uint64_t seed) {
     Buffer b = silence(seconds);
     PinkNoise pink(seed);
     for (std::size_t i = 0; i < b.size(); ++i) {
-        b[i] = static_cast<float>(pink.next() * amp(timeAt(i)));
+        b[i] = static_cast<float>(pink.next() * amp(time_at(i)));
     }
     return b;
 }
@@ -397,13 +397,13 @@ Buffer modal(double hz, const std::vector<Partial>& partials, double seconds, do
         }
         const double w = 2.0 * kPi * f / kSampleRate;
         for (std::size_t i = 0; i < b.size(); ++i) {
-            const double t = timeAt(i);
+            const double t = time_at(i);
             b[i] += static_cast<float>(p.amp * std::sin(w * static_cast<double>(i)) *
                                        strike(t, attack, p.tau));
         }
     }
     // Whatever still rings at the end is faded out rather than cut.
-    fadeEdges(b, 0.0, seconds * 0.25);
+    fade_edges(b, 0.0, seconds * 0.25);
     return b;
 }
 
@@ -423,17 +423,17 @@ Buffer voice(const VoiceShape& shape, double seconds, std::uint64_t seed) {
     Oscillator glottis(Wave::Saw);
     OnePole tilt;
     tilt.lowpass(1800.0);
-    OnePole breathTilt;
-    breathTilt.highpass(400.0);
+    OnePole breath_tilt;
+    breath_tilt.highpass(400.0);
     std::array<Svf, 3> res;
     double wobble = 0.0;
     for (std::size_t i = 0; i < b.size(); ++i) {
-        const double t = timeAt(i);
+        const double t = time_at(i);
         wobble += 0.002 * (rng.bipolar() - wobble * 0.5);
         const double f0 = shape.pitch(t) * (1.0 + shape.jitter * wobble * 10.0);
         const double buzz = tilt.process(glottis.next(f0)) * shape.voiced(t);
         const double breath =
-            breathTilt.process(static_cast<float>(rng.bipolar())) * shape.breath(t);
+            breath_tilt.process(static_cast<float>(rng.bipolar())) * shape.breath(t);
         const float src = static_cast<float>(buzz + breath);
         const Formants fm = shape.formants(t);
         double out = 0.0;

@@ -18,12 +18,12 @@ inline constexpr double kPi = 3.14159265358979323846;
 using Buffer = std::vector<float>;
 using Curve = std::function<double(double)>; // a value as a function of time in seconds
 
-int sampleCount(double seconds);
-inline double timeAt(std::size_t index) {
+int sample_count(double seconds);
+inline double time_at(std::size_t index) {
     return static_cast<double>(index) / kSampleRate;
 }
 // The frequency of a MIDI note number (69 = A4 = 440 Hz).
-double noteHz(double midi);
+double note_hz(double midi);
 
 // splitmix64: small, fast and the same on every machine.
 class Rng {
@@ -117,7 +117,7 @@ class Svf {
 class Biquad {
   public:
     enum class Type { Lowpass, Highpass, Bandpass, Peak };
-    void set(Type type, double hz, double q, double gainDb = 0.0);
+    void set(Type type, double hz, double q, double gain_db = 0.0);
     float process(float x);
 
   private:
@@ -128,27 +128,27 @@ class Biquad {
 // Buffer helpers.
 Buffer silence(double seconds);
 double duration(const Buffer& b);
-float peakOf(const Buffer& b);
-// Adds `src` into `dst` starting at `atSeconds`, growing `dst` if needed.
-void mixInto(Buffer& dst, const Buffer& src, double atSeconds, double gain = 1.0);
-void applyGain(Buffer& b, const Curve& gain);
+float peak_of(const Buffer& b);
+// Adds `src` into `dst` starting at `at_seconds`, growing `dst` if needed.
+void mix_into(Buffer& dst, const Buffer& src, double at_seconds, double gain = 1.0);
+void apply_gain(Buffer& b, const Curve& gain);
 void lowpass(Buffer& b, double hz);
 void highpass(Buffer& b, double hz);
 // Soft clipping: tanh(drive * x) scaled back so that full scale stays full scale.
 void saturate(Buffer& b, double drive);
 // A small Schroeder/Freeverb-style room; `size` 0..1, `wet` 0..1.
-void reverb(Buffer& b, double size, double damping, double wet, double tailSeconds);
+void reverb(Buffer& b, double size, double damping, double wet, double tail_seconds);
 // Raised-cosine fades at both ends.
-void fadeEdges(Buffer& b, double inSeconds, double outSeconds);
+void fade_edges(Buffer& b, double in_seconds, double out_seconds);
 void normalise(Buffer& b, float peak);
 // Removes DC, fades the ends and normalises to about -1 dBFS: every sound goes through this.
 inline constexpr float kTargetPeak = 0.891f;
-void finish(Buffer& b, double fadeIn = 0.01, double fadeOut = 0.015);
+void finish(Buffer& b, double fade_in = 0.01, double fade_out = 0.015);
 
 // Generators.
 Buffer tone(double seconds, Wave wave, const Curve& hz, const Curve& amp);
 Buffer noise(double seconds, const Curve& amp, std::uint64_t seed);
-Buffer pinkNoise(double seconds, const Curve& amp, std::uint64_t seed);
+Buffer pink_noise(double seconds, const Curve& amp, std::uint64_t seed);
 
 // Modal synthesis: a struck object as a sum of decaying partials.
 struct Partial {

@@ -20,7 +20,7 @@ void put16(std::vector<unsigned char>& out, std::uint16_t v) {
     out.push_back(static_cast<unsigned char>(v >> 8));
 }
 
-void putTag(std::vector<unsigned char>& out, const char (&tag)[5]) {
+void put_tag(std::vector<unsigned char>& out, const char (&tag)[5]) {
     for (int i = 0; i < 4; ++i) {
         out.push_back(static_cast<unsigned char>(tag[i]));
     }
@@ -28,18 +28,18 @@ void putTag(std::vector<unsigned char>& out, const char (&tag)[5]) {
 
 } // namespace
 
-std::vector<unsigned char> encodeWav(const Buffer& samples) {
+std::vector<unsigned char> encode_wav(const Buffer& samples) {
     constexpr std::uint16_t kChannels = 1;
     constexpr std::uint16_t kBits = 16;
     constexpr std::uint16_t kBlockAlign = kChannels * kBits / 8;
-    const auto dataBytes = static_cast<std::uint32_t>(samples.size() * kBlockAlign);
+    const auto data_bytes = static_cast<std::uint32_t>(samples.size() * kBlockAlign);
 
     std::vector<unsigned char> out;
-    out.reserve(44 + dataBytes);
-    putTag(out, "RIFF");
-    put32(out, 36 + dataBytes);
-    putTag(out, "WAVE");
-    putTag(out, "fmt ");
+    out.reserve(44 + data_bytes);
+    put_tag(out, "RIFF");
+    put32(out, 36 + data_bytes);
+    put_tag(out, "WAVE");
+    put_tag(out, "fmt ");
     put32(out, 16);
     put16(out, 1); // PCM
     put16(out, kChannels);
@@ -47,8 +47,8 @@ std::vector<unsigned char> encodeWav(const Buffer& samples) {
     put32(out, kSampleRate * kBlockAlign);
     put16(out, kBlockAlign);
     put16(out, kBits);
-    putTag(out, "data");
-    put32(out, dataBytes);
+    put_tag(out, "data");
+    put32(out, data_bytes);
     for (float s : samples) {
         const long v = std::lround(std::clamp(static_cast<double>(s), -1.0, 1.0) * 32767.0);
         put16(out, static_cast<std::uint16_t>(static_cast<std::int16_t>(v)));
@@ -56,8 +56,8 @@ std::vector<unsigned char> encodeWav(const Buffer& samples) {
     return out;
 }
 
-bool writeWav(const std::string& path, const Buffer& samples) {
-    const std::vector<unsigned char> bytes = encodeWav(samples);
+bool write_wav(const std::string& path, const Buffer& samples) {
+    const std::vector<unsigned char> bytes = encode_wav(samples);
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     file.write(reinterpret_cast<const char*>(bytes.data()),
                static_cast<std::streamsize>(bytes.size()));

@@ -9,8 +9,8 @@
 namespace assetgen {
 
 // The bytes of a complete WAV file holding `samples` (full scale is +-1.0).
-std::vector<unsigned char> encodeWav(const Buffer& samples);
+std::vector<unsigned char> encode_wav(const Buffer& samples);
 // Writes the file; false if it could not be written.
-bool writeWav(const std::string& path, const Buffer& samples);
+bool write_wav(const std::string& path, const Buffer& samples);
 
 } // namespace assetgen
