@@ -1,5 +1,7 @@
 // Taking her out: pay, a day passes, the place's sound, the repetition
 // complaint, and her reaction by a roll that luck narrows.
+#include "actions/resolvers.h"
+
 #include "core/game.h"
 
 #include <array>
@@ -91,87 +93,88 @@ constexpr std::array<Reaction, 11> kReactions = {{
        {1, " Yah it was OK...."}}}},
 }};
 
-constexpr int kMovie = 2;
-
-} // namespace
-
-void Game::resolve_date() {
-    speeding_event();
-    s_.work_streak = 0;
-    const int place = selected_row() + 1;
-    if (place >= 1 && place <= static_cast<int>(s_.place_catalogue.size())) {
-        const long long price = price_value(s_.place_catalogue[place - 1].price);
-        if (price > s_.cash) {
-            show_message("Hey...BUDDY are you expecting her to pay for this !!!!");
-        } else {
-            change_cash(-price);
-            s_.money_spent = sat16(s_.money_spent + price);
-            next_day(1);
-            if (place == kMovie) {
-                movie_reaction();
-            } else {
-                place_reaction(place);
-            }
-        }
-    }
-    Control& list = form1()->Do_List;
-    list.items.clear();
-    list.selected = -1;
-}
-
-namespace {
+// The movie, the second place, has its own rules.
+constexpr std::size_t kMovie = 1;
 
 // A date at a place visited within the repeat window bores her; either way the
 // visit is recorded.
-bool repeated(GameState& s, int place) {
-    int16& last = s.last_visit_day[static_cast<std::size_t>(place - 1)];
+bool repeated(GameState& s, std::size_t at) {
+    int16& last = s.last_visit_day[at];
     const bool boring = s.day - s.repeat_window < last;
     last = s.day;
     return boring;
 }
 
-} // namespace
-
-void Game::apply_gain(int gain) {
-    const int16 sum = sat16(s_.heart_value + gain);
-    s_.heart_value = round16(sum + s_.looks * (gain / 100.0));
+void apply_gain(Game& g, int gain) {
+    GameState& s = g.state();
+    const int16 sum = sat16(s.heart_value + gain);
+    s.heart_value = round16(sum + s.looks * (gain / 100.0));
 }
 
-void Game::place_reaction(int place) {
-    const Reaction& rec = kReactions[static_cast<std::size_t>(place - 1)];
+void place_reaction(Game& g, std::size_t at) {
+    GameState& s = g.state();
+    const Reaction& rec = kReactions[at];
     if (rec.sound) {
-        play(*rec.sound);
+        g.play(*rec.sound);
     }
-    if (repeated(s_, place)) {
-        complain("b");
+    if (repeated(s, at)) {
+        g.complain("b");
     }
-    const auto n = static_cast<long long>(std::floor(sat16(100 - s_.luck) / 10.0)) + 3;
-    const long long r = draw(svc_.rng, n);
+    const auto n = static_cast<long long>(std::floor(sat16(100 - s.luck) / 10.0)) + 3;
+    const long long r = draw(g.services().rng, n);
     const Outcome& out = (r >= 1 && r <= 3) ? rec.outcomes[static_cast<std::size_t>(r - 1)]
                                             : rec.outcomes[3];
-    apply_gain(out.gain);
-    display_heart(s_.heart_value);
-    set_talk(s_.player_name + ":" + std::string(rec.question) + "\r\n" + s_.Gname + ":" +
+    apply_gain(g, out.gain);
+    g.display_heart(s.heart_value);
+    set_talk(g, s.player_name + ":" + std::string(rec.question) + "\r\n" + s.Gname + ":" +
              std::string(out.reply));
 }
 
-void Game::movie_reaction() {
-    const Reaction& rec = kReactions[kMovie - 1];
-    if (repeated(s_, kMovie)) {
-        complain("b");
+void movie_reaction(Game& g) {
+    GameState& s = g.state();
+    const Reaction& rec = kReactions[kMovie];
+    if (repeated(s, kMovie)) {
+        g.complain("b");
     }
-    play_chosen([this] { return movie_sound(draw(svc_.rng, 7)); });
-    const long long r = draw(svc_.rng, 4);
+    g.play_chosen([&g] { return movie_sound(draw(g.services().rng, 7)); });
+    const long long r = draw(g.services().rng, 4);
     const std::size_t k = static_cast<std::size_t>(r >= 1 && r <= 4 ? r - 1 : 3);
     const Outcome& out = rec.outcomes[k];
     if (out.gain > 0) {
-        apply_gain(out.gain);
+        apply_gain(g, out.gain);
     } else {
-        s_.heart_value = sat16(s_.heart_value + out.gain);
+        s.heart_value = sat16(s.heart_value + out.gain);
     }
-    display_heart(s_.heart_value);
-    set_talk(s_.player_name + ":" + std::string(rec.question) + "\r\n" + s_.Gname + ":" +
+    g.display_heart(s.heart_value);
+    set_talk(g, s.player_name + ":" + std::string(rec.question) + "\r\n" + s.Gname + ":" +
              std::string(out.reply));
+}
+
+} // namespace
+
+void resolve_date(Game& g, int place) {
+    GameState& s = g.state();
+    g.speeding_event();
+    s.work_streak = 0;
+    if (place >= 1 && place <= static_cast<int>(s.place_catalogue.size())) {
+        const auto at = static_cast<std::size_t>(place - 1);
+        const long long price = price_value(s.place_catalogue[at].price);
+        if (price > s.cash) {
+            g.show_message("Hey...BUDDY are you expecting her to pay for this !!!!");
+        } else {
+            g.change_cash(-price);
+            s.money_spent = sat16(s.money_spent + price);
+            g.next_day(1);
+            if (at == kMovie) {
+                movie_reaction(g);
+            } else {
+                place_reaction(g, at);
+            }
+        }
+    }
+    Control& list = g.form1()->Do_List;
+    list.items.clear();
+    list.selected = -1;
 }
 
 } // namespace swoonery

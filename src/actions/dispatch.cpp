@@ -1,36 +1,48 @@
 // The action button: it resolves the chosen entry of the open category.
+#include "actions/resolvers.h"
+
 #include "core/game.h"
+#include "core/handlers.h"
+
+#include <array>
+#include <string_view>
+#include <utility>
 
 namespace swoonery {
 
-int Game::selected_row() const { return form1()->Do_List.selected; }
+namespace {
 
-void Game::set_talk(std::string text) { form1()->Talk.text = std::move(text); }
+// The list's frame is titled after its category; the title tells the
+// button which resolver the chosen row goes to.
+constexpr std::array<std::pair<std::string_view, void (*)(Game&, int)>, 5> kResolvers = {{
+    {category::kPlaces, resolve_date},
+    {category::kJobs, resolve_job},
+    {category::kTalk, resolve_talk},
+    {category::kShopping, resolve_purchase},
+    {category::kGifts, resolve_gift},
+}};
 
-void Game::action_button() {
-    MainWindow& f = *form1();
+} // namespace
+
+void set_talk(Game& g, std::string text) { g.form1()->Talk.text = std::move(text); }
+
+void action_button(Game& g) {
+    GameState& s = g.state();
+    MainWindow& f = *g.form1();
     f.cmd_ok.visible = false;
     // The button can still be visible after a category button refilled the
     // list; with nothing chosen there is nothing to resolve or to count.
-    if (selected_row() < 0) {
+    const int chosen = f.Do_List.selected + 1;
+    if (chosen < 1) {
         return;
     }
-    s_.action_count = sat16(s_.action_count + 1);
-    const std::string& title = f.Frame1.text;
-    if (title == category::kPlaces) {
-        resolve_date();
-    }
-    if (title == category::kJobs) {
-        resolve_job();
-    }
-    if (title == category::kTalk) {
-        resolve_talk();
-    }
-    if (title == category::kShopping) {
-        resolve_purchase();
-    }
-    if (title == category::kGifts) {
-        resolve_gift();
+    s.action_count = sat16(s.action_count + 1);
+    const std::string_view title = f.Frame1.text;
+    for (const auto& [category_title, resolve] : kResolvers) {
+        if (title == category_title) {
+            resolve(g, chosen);
+            return;
+        }
     }
 }
 

@@ -1,4 +1,6 @@
 // Taking a job from today's noticeboard.
+#include "actions/resolvers.h"
+
 #include "core/game.h"
 
 #include <array>
@@ -10,25 +12,24 @@ namespace {
 constexpr std::array<double, 6> kThresholds = {-1e300, -1e300, 45, 65, 75, 85};
 } // namespace
 
-void Game::resolve_job() {
-    const int job = selected_row() + 1;
-    if (job < 1 || job > static_cast<int>(s_.job_catalogue.size()) ||
-        job > static_cast<int>(s_.job_available.size())) {
+void resolve_job(Game& g, int job) {
+    if (job < 1 || job > static_cast<int>(g.state().job_catalogue.size()) ||
+        job > static_cast<int>(g.state().job_available.size())) {
         return;
     }
     const std::size_t row = static_cast<std::size_t>(job - 1);
-    if (!s_.job_available[row]) {
-        show_message("Can't you see that this job is NOT available today!!");
+    if (!g.state().job_available[row]) {
+        g.show_message("Can't you see that this job is NOT available today!!");
         return;
     }
-    if (row >= 2 && !(s_.smart > kThresholds[row])) {
-        play(Sound::Laugh);
-        show_message("I think my grandma's more qualified!!!");
+    if (row >= 2 && !(g.state().smart > kThresholds[row])) {
+        g.play(Sound::Laugh);
+        g.show_message("I think my grandma's more qualified!!!");
         return;
     }
-    change_cash(price_value(s_.job_catalogue[row].price));
-    play(Sound::Money);
-    Control& list = form1()->Do_List;
+    g.change_cash(price_value(g.state().job_catalogue[row].price));
+    g.play(Sound::Money);
+    Control& list = g.form1()->Do_List;
     list.items.clear();
     list.selected = -1;
 }

@@ -1,32 +1,34 @@
 // Buying things for himself: each item closes a share of the gap to 100 in
 // one of his ratings.
+#include "actions/resolvers.h"
+
 #include "core/game.h"
 
 namespace swoonery {
 
-void Game::resolve_purchase() {
-    const int i = selected_row() + 1;
-    if (i < 1 || i > static_cast<int>(s_.self_item_catalogue.size())) {
+void resolve_purchase(Game& g, int item_row) {
+    GameState& s = g.state();
+    if (item_row < 1 || item_row > static_cast<int>(s.self_item_catalogue.size())) {
         return;
     }
-    const Row& item = s_.self_item_catalogue[static_cast<std::size_t>(i - 1)];
+    const Row& item = s.self_item_catalogue[static_cast<std::size_t>(item_row - 1)];
     const auto price = static_cast<double>(price_value(item.price));
-    const bool affordable = price <= s_.cash;
+    const bool affordable = price <= s.cash;
     const double share = price / 10.0 / 100.0;
     if (item.attribute == "looks" && affordable) {
-        s_.looks = s_.looks + (100.0 - s_.looks) * share;
+        s.looks = s.looks + (100.0 - s.looks) * share;
     } else if (item.attribute == "smart" && affordable) {
-        s_.smart = s_.smart + (100.0 - s_.smart) * share;
+        s.smart = s.smart + (100.0 - s.smart) * share;
     } else if (item.attribute == "luck" && affordable) {
-        s_.luck = round16(share * (100.0 - s_.luck) + s_.luck);
+        s.luck = round16(share * (100.0 - s.luck) + s.luck);
     } else {
-        play(Sound::Humpf);
-        show_message("Are you expecting your mother to pay for this!!");
+        g.play(Sound::Humpf);
+        g.show_message("Are you expecting your mother to pay for this!!");
         return;
     }
-    change_cash(-round16(price));
-    s_.money_spent = round16(price + s_.money_spent);
-    play(Sound::CashRegister);
+    g.change_cash(-round16(price));
+    s.money_spent = round16(price + s.money_spent);
+    g.play(Sound::CashRegister);
 }
 
 } // namespace swoonery

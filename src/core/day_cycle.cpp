@@ -15,7 +15,7 @@ void Game::next_day(int16 days) {
         lost.Label1.text =
             " Hey Pal! you've been at it for a month. I think you should give up!!!";
         show(WindowId::Form8);
-        disable_main_window();
+        forms_.disable_main_window();
         s_.game_over = true;
     }
 }
@@ -24,18 +24,18 @@ void Game::complain(std::string_view kind) {
     play(Sound::Sigh);
     if (kind == "b" && !s_.game_over) {
         show(WindowId::Form10);
-        disable_main_window();
+        forms_.disable_main_window();
     }
     if (kind == "w" && !s_.game_over) {
         show(WindowId::Form9);
-        disable_main_window();
+        forms_.disable_main_window();
     }
 }
 
 void Game::speeding_event() {
     const long long r = draw(svc_.rng, s_.luck + 10LL);
     if (r == 3 && s_.cash > 60 && !s_.game_over) {
-        disable_main_window();
+        forms_.disable_main_window();
         change_cash(-60);
         play(Sound::Police);
         show(WindowId::Form7);
@@ -45,7 +45,7 @@ void Game::speeding_event() {
 void Game::found_money_event() {
     const long long r = draw(svc_.rng, 110LL - s_.luck);
     if (r == 9 && !s_.game_over) {
-        disable_main_window();
+        forms_.disable_main_window();
         play(Sound::FoundMoney);
         change_cash(100);
         show(WindowId::Form6);
@@ -56,7 +56,7 @@ void Game::cat_event() {
     const long long r = draw(svc_.rng, s_.luck + 10LL);
     if (r == 3 && !s_.game_over) {
         play_to_end(Sound::Cat);
-        disable_main_window();
+        forms_.disable_main_window();
         show(WindowId::Form4);
     }
 }

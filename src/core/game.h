@@ -1,17 +1,15 @@
-// The game: its state, its windows and every rule, driven by the player's
-// input. It knows nothing of Qt; sound, browser, desktop and chance come in
-// through the services it is given.
+// The game: its state, its windows and the procedures the rules share, driven
+// by the player's input. It knows nothing of Qt; sound, browser, desktop and
+// chance come in through the services it is given. Each window's handlers
+// live in that window's own file.
 #pragma once
 
+#include "core/forms.h"
 #include "core/game_state.h"
 #include "core/input.h"
 #include "core/services.h"
-#include "base/random.h"
 #include "core/window_model.h"
 
-#include <array>
-#include <filesystem>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -61,14 +59,16 @@ public:
     bool running() const { return running_; }
     GameState& state() { return s_; }
     const GameState& state() const { return s_; }
+    Forms& forms() { return forms_; }
+    const Forms& forms() const { return forms_; }
     // Loaded windows, in the order they were loaded (a message box included).
-    const std::vector<WindowId>& load_order() const { return load_order_; }
-    Window* window(WindowId id) const { return windows_[static_cast<std::size_t>(id)].get(); }
-    MainWindow* form1() const;
-    SetupWindow* form2() const;
+    const std::vector<WindowId>& load_order() const { return forms_.load_order(); }
+    Window* window(WindowId id) const { return forms_.window(id); }
+    MainWindow* form1() const { return forms_.main_window(); }
+    SetupWindow* form2() const { return forms_.setup_form(); }
     const Services& services() const { return svc_; }
 
-    // ---- Procedures of the main window --------------------------------------
+    // ---- Procedures the rules share ---------------------------------------
     void Restart(bool new_girl);
     void display_heart(int16 value);
     void change_cash(long long delta);
@@ -90,77 +90,21 @@ public:
     void play(Sound sound) { play_chosen([sound] { return sound; }); }
     void play_to_end(Sound sound) { play_chosen([sound] { return sound; }, true); }
 
-private:
-    enum class AfterBox { Nothing, EndProgram, FocusName };
-
-    // Windows
+    // ---- Windows as the rules open them -------------------------------------
+    // Loads a fresh window and runs what its loading does.
     Window& load(WindowId id);
     Window* ensure_loaded(WindowId id);
-    void unload(WindowId id);
+    // Loads the window when needed and makes it visible.
     void show(WindowId id);
-    void show_main_window();
-    void reenable_main_window();
-    void disable_main_window();
-    bool alone() const;
     void message_box(std::string title, std::string text, bool warning, AfterBox after);
-    void show_message(std::string text); // Form11
+    // Her remarks and the game's own, in Form11 over the main window.
+    void show_message(std::string text);
     void end_program();
-    template <class W> W& win(WindowId id) const { return static_cast<W&>(*window(id)); }
 
-    // Input routing
-    InputResult check_input(WindowId id, std::optional<ControlId> control, Control*& c) const;
-    void on_click(WindowId id, ControlId control);
-    void on_close(WindowId id);
-
-    // Set-up form
-    void load_setup_form();
-    void activate_setup_form();
-    void setup_slider_moved(ControlId control);
-    void setup_ok();
-    bool desktop_too_small();
-
-    // Main window
-    void load_main_window();
-    void close_main_window(bool end_when_alone);
-    void main_menu(ControlId control);
-    void desktop_check();
-    void open_web_page(const std::string& url);
-
-    // Category buttons and the list
-    bool game_over_opening();
-    void buy_a_gift();
-    void call_her();
-    void take_her_out();
-    void go_to_work();
-    void go_shopping();
-    void list_clicked();
-    void fill_list(const std::vector<Row>& rows, std::string_view tabs);
-
-    // The action button and its resolvers
-    void action_button();
-    int selected_row() const;
-    void resolve_date();
-    void place_reaction(int place);
-    void movie_reaction();
-    void apply_gain(int gain);
-    void resolve_job();
-    void resolve_talk();
-    void resolve_purchase();
-    void resolve_gift();
-    void set_talk(std::string text);
-
-    // Outcome and message windows
-    void outcome_ok(WindowId id);
-    void game_over_play_again();
-    void load_high_scores();
-    void scores_ok();
-    void scores_play_again();
-
+private:
     Services svc_;
     GameState s_;
-    std::array<std::unique_ptr<Window>, kWindowCount> windows_;
-    std::vector<WindowId> load_order_;
-    AfterBox after_box_ = AfterBox::Nothing;
+    Forms forms_;
     bool started_ = false;
     bool running_ = true;
 };

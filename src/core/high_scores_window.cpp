@@ -1,36 +1,58 @@
 // The high-score window: the table is read, entered, sorted, shown and saved
 // by the scores module; this is the window around it.
 #include "core/game.h"
+#include "core/handlers.h"
 #include "scores/high_scores.h"
+
+#include <array>
+#include <optional>
 
 namespace swoonery {
 
-void Game::load_high_scores() {
-    auto& w = win<ScoresWindow>(WindowId::Form5);
+namespace {
+
+void load_high_scores(Game& g) {
+    GameState& s = g.state();
+    auto& w = g.forms().get<ScoresWindow>(WindowId::Form5);
     std::optional<scores::Result> result;
-    if (s_.score_pending) {
-        result = scores::Result{s_.winner_name, s_.winner_score, s_.winner_days, s_.winner_money};
+    if (s.score_pending) {
+        result = scores::Result{s.winner_name, s.winner_score, s.winner_days, s.winner_money};
     }
     // The result is handed over once, whatever becomes of the file.
-    s_.score_pending = false;
-    scores::HighScoreView view = scores::open_high_scores(svc_.data_dir / "Scores", result);
+    s.score_pending = false;
+    scores::HighScoreView view = scores::open_high_scores(g.services().data_dir / "Scores", result);
     w.Score_list.cells = std::move(view.cells);
     w.Score_list.red_rows = std::move(view.red_rows);
     if (!view.error.empty()) {
-        message_box("Swoonery", std::move(view.error), true, AfterBox::Nothing);
+        g.message_box("Swoonery", std::move(view.error), true, AfterBox::Nothing);
     }
 }
 
-void Game::scores_ok() {
-    reenable_main_window();
-    unload(WindowId::Form5);
+void scores_ok(Game& g) {
+    g.forms().reenable_main_window();
+    g.forms().unload(WindowId::Form5);
 }
 
-void Game::scores_play_again() {
+void scores_play_again(Game& g) {
     // The set-up form comes up over the table; confirming it only brings the
     // main window back, and the new name and ratings count from Play Again.
-    show(WindowId::Form2);
-    activate_setup_form();
+    g.show(WindowId::Form2);
+    activate_setup_form(g);
 }
+
+constexpr std::array<ClickRoute, 2> kClicks = {{
+    {ControlId::Command1, scores_ok},
+    {ControlId::Command2, scores_play_again},
+}};
+
+const WindowRoutes kRoutes{
+    .clicks = kClicks,
+    .on_load = load_high_scores,
+    .on_close = scores_ok,
+};
+
+} // namespace
+
+const WindowRoutes& scores_routes() { return kRoutes; }
 
 } // namespace swoonery

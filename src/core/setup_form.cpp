@@ -1,10 +1,12 @@
 // The set-up form: the player's name, remembered in the file `last`, and
 // three ratings shared out of a pool of 150 points.
 #include "core/game.h"
+#include "core/handlers.h"
 #include "core/last_file.h"
 #include "base/text.h"
 
 #include <algorithm>
+#include <array>
 
 namespace swoonery {
 
@@ -26,41 +28,23 @@ void select_all(Control& box) {
     box.sel_length = static_cast<int>(utf8_length(box.text));
 }
 
-} // namespace
-
-bool Game::desktop_too_small() {
-    const DesktopSize d = svc_.desktop.size();
-    return d.width < 800 || d.height < 600;
-}
-
-void Game::load_setup_form() {
-    SetupWindow& f = *form2();
+void load_setup_form(Game& g) {
+    SetupWindow& f = *g.form2();
     f.points_left = 0;
-    if (desktop_too_small()) {
-        message_box("Swoonery",
-                    "The desktop size has to be at least 800x600 for Swoonery to work properly",
-                    false, AfterBox::EndProgram);
+    if (desktop_too_small(g)) {
+        g.message_box("Swoonery",
+                      "The desktop size has to be at least 800x600 for Swoonery to work properly",
+                      false, AfterBox::EndProgram);
         return;
     }
-    f.saved_record = read_last_record(svc_.data_dir / "last");
+    f.saved_record = read_last_record(g.services().data_dir / "last");
     f.saved_name = name_of_record(f.saved_record);
     f.name_txt.text = trim_trailing_blanks(f.saved_name);
     select_all(f.name_txt);
 }
 
-void Game::activate_setup_form() {
-    SetupWindow* f = form2();
-    if (f == nullptr) {
-        return;
-    }
-    f->name_txt.text = trim_trailing_blanks(f->saved_name);
-    select_all(f->name_txt);
-    f->focus_control = ControlId::name_txt;
-    ++f->focus_serial;
-}
-
-void Game::setup_slider_moved(ControlId control) {
-    SetupWindow& f = *form2();
+void setup_slider_moved(Game& g, ControlId control) {
+    SetupWindow& f = *g.form2();
     const int total = f.looks_sld.value + f.smart_sld.value + f.luck_sld.value;
     f.points_left = sat16(150 - total);
     if (f.points_left >= 0) {
@@ -85,31 +69,70 @@ void Game::setup_slider_moved(ControlId control) {
     second->value = std::max(0, second->value - cut - first_short);
 }
 
-void Game::setup_ok() {
-    SetupWindow& f = *form2();
+void setup_ok(Game& g) {
+    SetupWindow& f = *g.form2();
     if (f.name_txt.text.empty()) {
-        message_box("Swoonery", "Please Enter Your Name !!", false, AfterBox::FocusName);
+        g.message_box("Swoonery", "Please Enter Your Name !!", false, AfterBox::FocusName);
         return;
     }
     const std::string name = trim_blanks(f.name_txt.text);
     f.visible = false;
-    show_main_window();
-    if (after_box_ == AfterBox::EndProgram) {
+    show_main_window(g);
+    if (g.forms().after_box() == AfterBox::EndProgram) {
         return; // the main window failed the desktop check: the program ends
     }
     std::string record = utf8_to_cp1252(name);
     record.resize(kLastRecordBytes, ' ');
-    SetupWindow* still = form2();
+    SetupWindow* still = g.form2();
     if (still == nullptr) {
-        write_last_record(svc_.data_dir / "last", record);
+        write_last_record(g.services().data_dir / "last", record);
         return;
     }
     still->saved_name = utf8_truncate(name, kLastRecordBytes);
     still->saved_name.append(kLastRecordBytes - utf8_length(still->saved_name), ' ');
     if (still->saved_record != record) { // the same name again leaves the file alone
-        write_last_record(svc_.data_dir / "last", record);
+        write_last_record(g.services().data_dir / "last", record);
         still->saved_record = std::move(record);
     }
+}
+
+void close_setup_form(Game& g) {
+    g.forms().unload(WindowId::Form2);
+    if (g.load_order().empty()) {
+        g.end_program();
+    }
+}
+
+constexpr std::array<ClickRoute, 2> kClicks = {{
+    {ControlId::Command1, setup_ok},
+    {ControlId::Command2, [](Game& g) { g.end_program(); }},
+}};
+
+const WindowRoutes kRoutes{
+    .clicks = kClicks,
+    .on_load = load_setup_form,
+    .on_close = close_setup_form,
+    .on_slide = setup_slider_moved,
+};
+
+} // namespace
+
+const WindowRoutes& setup_form_routes() { return kRoutes; }
+
+bool desktop_too_small(Game& g) {
+    const DesktopSize d = g.services().desktop.size();
+    return d.width < 800 || d.height < 600;
+}
+
+void activate_setup_form(Game& g) {
+    SetupWindow* f = g.form2();
+    if (f == nullptr) {
+        return;
+    }
+    f->name_txt.text = trim_trailing_blanks(f->saved_name);
+    select_all(f->name_txt);
+    f->focus_control = ControlId::name_txt;
+    ++f->focus_serial;
 }
 
 } // namespace swoonery

@@ -1,77 +1,110 @@
 // The main window as a whole: loading and closing it, its menu bar, the
-// desktop check, and the web pages it opens.
+// desktop check, the web pages it opens, and where each of its controls'
+// input goes.
 #include "core/game.h"
+#include "core/handlers.h"
+
+#include <array>
 
 namespace swoonery {
 
-void Game::load_main_window() {
+namespace {
+
+void load_main_window(Game& g) {
     // A fresh main window starts a fresh main-window part of the state.
-    s_.discard_main_window_part();
-    Restart(true);
+    g.state().discard_main_window_part();
+    g.Restart(true);
 }
 
-void Game::show_main_window() {
-    const bool first = form1() == nullptr;
-    show(WindowId::Form1);
-    if (first && running_) {
-        desktop_check(); // showing the window raises its resize event
+void close_main_window(Game& g, bool end_when_alone) {
+    g.forms().unload(WindowId::Form1);
+    g.forms().unload(WindowId::Form2);
+    g.state().discard_main_window_part();
+    if (end_when_alone && g.load_order().empty()) {
+        g.end_program();
     }
 }
 
-void Game::close_main_window(bool end_when_alone) {
-    unload(WindowId::Form1);
-    unload(WindowId::Form2);
-    s_.discard_main_window_part();
-    if (end_when_alone && load_order_.empty()) {
-        end_program();
+void desktop_check(Game& g) {
+    if (desktop_too_small(g)) {
+        g.message_box("Swoonery",
+                      "The desktop size has to be at least 800x600 for Swoonery to work properly",
+                      false, AfterBox::EndProgram);
     }
 }
 
-void Game::desktop_check() {
-    if (desktop_too_small()) {
-        message_box("Swoonery",
-                    "The desktop size has to be at least 800x600 for Swoonery to work properly",
-                    false, AfterBox::EndProgram);
+void start_new_game(Game& g) {
+    close_main_window(g, false);
+    g.load(WindowId::Form2);
+    if (g.running() && g.window(WindowId::MsgBox) == nullptr) {
+        g.show(WindowId::Form2);
+        activate_setup_form(g);
     }
 }
 
-void Game::main_menu(ControlId control) {
-    MainWindow& f = *form1();
-    if (control == ControlId::newgame) {
-        close_main_window(false);
-        load(WindowId::Form2);
-        if (running_ && window(WindowId::MsgBox) == nullptr) {
-            show(WindowId::Form2);
-            activate_setup_form();
-        }
-    } else if (control == ControlId::rstart) {
-        Restart(false);
-    } else if (control == ControlId::exit) {
-        end_program();
-    } else if (control == ControlId::hscores) {
-        disable_main_window();
-        show(WindowId::Form5);
-    } else if (control == ControlId::sndenable) {
-        f.sndenable.checked = !f.sndenable.checked;
-        s_.sound_on = f.sndenable.checked;
-    } else if (control == ControlId::onlinehelp) {
-        open_web_page(f.txtUrl.text);
-    } else if (control == ControlId::about) {
-        disable_main_window();
-        show(WindowId::Form13);
-    }
-    // "&File", "&Sounds" and "&Help" only open their submenus.
+void toggle_sound(Game& g) {
+    MainWindow& f = *g.form1();
+    f.sndenable.checked = !f.sndenable.checked;
+    g.state().sound_on = f.sndenable.checked;
 }
 
-void Game::open_web_page(const std::string& url) {
-    switch (svc_.browser.open(url)) {
+// A window over the main window, which waits for it.
+template <WindowId Id> void open_over_main_window(Game& g) {
+    g.forms().disable_main_window();
+    g.show(Id);
+}
+
+// "&File", "&Sounds" and "&Help" only open their submenus.
+constexpr std::array<ClickRoute, 13> kClicks = {{
+    {ControlId::Command1, buy_a_gift},
+    {ControlId::Command2, call_her},
+    {ControlId::Command3, take_her_out},
+    {ControlId::Command4, go_to_work},
+    {ControlId::Command5, go_shopping},
+    {ControlId::cmd_ok, action_button},
+    {ControlId::newgame, start_new_game},
+    {ControlId::rstart, [](Game& g) { g.Restart(false); }},
+    {ControlId::exit, [](Game& g) { g.end_program(); }},
+    {ControlId::hscores, open_over_main_window<WindowId::Form5>},
+    {ControlId::sndenable, toggle_sound},
+    {ControlId::onlinehelp, [](Game& g) { open_web_page(g, g.form1()->txtUrl.text); }},
+    {ControlId::about, open_over_main_window<WindowId::Form13>},
+}};
+
+const WindowRoutes kRoutes{
+    .clicks = kClicks,
+    .on_load = load_main_window,
+    .on_close = [](Game& g) { close_main_window(g, true); },
+    .on_select =
+        [](Game& g, ControlId list) {
+            if (list == ControlId::Do_List) {
+                list_clicked(g);
+            }
+        },
+    .on_resize = desktop_check,
+};
+
+} // namespace
+
+const WindowRoutes& main_window_routes() { return kRoutes; }
+
+void show_main_window(Game& g) {
+    const bool first = g.form1() == nullptr;
+    g.show(WindowId::Form1);
+    if (first && g.running()) {
+        desktop_check(g); // showing the window raises its resize event
+    }
+}
+
+void open_web_page(Game& g, const std::string& url) {
+    switch (g.services().browser.open(url)) {
     case BrowserResult::Opened:
         break;
     case BrowserResult::NotFound:
-        message_box("Browser Not Found", "Could not your Browser", true, AfterBox::Nothing);
+        g.message_box("Browser Not Found", "Could not your Browser", true, AfterBox::Nothing);
         break;
     case BrowserResult::NotOpened:
-        message_box("URL Failed", "Web Page not Opened", true, AfterBox::Nothing);
+        g.message_box("URL Failed", "Web Page not Opened", true, AfterBox::Nothing);
         break;
     }
 }

@@ -18,7 +18,7 @@ void Game::display_heart(int16 value) {
     f->Command3.enabled = s_.heart_value >= 30;
 
     if (s_.heart_value < 1 && !s_.game_over) {
-        disable_main_window();
+        forms_.disable_main_window();
         show(WindowId::Form8);
         s_.game_over = true;
     }
@@ -38,7 +38,7 @@ void Game::display_heart(int16 value) {
         s_.winner_money = Currency::dollars(s_.money_spent);
         s_.game_over = true;
         won.score.text = "Your Score : " + plain_decimal(score);
-        disable_main_window();
+        forms_.disable_main_window();
         show(WindowId::Form3);
     }
 }

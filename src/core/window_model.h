@@ -45,13 +45,16 @@ struct Control {
 
 // The controls' names, each written once: the enum below and the names the
 // driver and the Qt widgets use both come from this list.
-#define SWOONERY_CONTROLS(X)                                                                      \
-    X(Command1) X(Command2) X(Command3) X(Command4) X(Command5) X(cmd_ok) X(OK)                    \
-    X(Frame1) X(Frame2) X(Label1) X(Label2) X(Label3) X(Picture1) X(Picture2) X(Picture7)         \
-    X(txtUrl) X(days_lbl) X(money_lbl) X(heart) X(heart_rate) X(Talk) X(Do_List)                  \
-    X(ngame) X(newgame) X(rstart) X(exit) X(hscores) X(snds) X(sndenable) X(help) X(onlinehelp)  \
-    X(about) X(name_txt) X(looks_sld) X(smart_sld) X(luck_sld) X(points) X(score) X(days)         \
-    X(money) X(Score_list)
+// clang-format off
+#define SWOONERY_CONTROLS(X)                                                                    \
+    X(Command1) X(Command2) X(Command3) X(Command4) X(Command5) X(cmd_ok) X(OK)                 \
+    X(Frame1) X(Frame2) X(Label1) X(Label2) X(Label3) X(Picture1) X(Picture2) X(Picture7)      \
+    X(txtUrl) X(days_lbl) X(money_lbl) X(heart) X(heart_rate) X(Talk) X(Do_List)               \
+    X(ngame) X(newgame) X(rstart) X(exit) X(hscores) X(snds) X(sndenable) X(help)              \
+    X(onlinehelp) X(about)                                                                      \
+    X(name_txt) X(looks_sld) X(smart_sld) X(luck_sld) X(points)                                \
+    X(score) X(days) X(money) X(Score_list)
+// clang-format on
 
 enum class ControlId {
 #define SWOONERY_CONTROL_ID(name) name,

@@ -1,0 +1,55 @@
+// Inside the engine: how each window's input reaches its handlers, and the
+// few handlers one window's file lends to another.
+#pragma once
+
+#include "core/window_model.h"
+
+#include <span>
+#include <string>
+
+namespace swoonery {
+
+class Game;
+
+using Handler = void (*)(Game&);
+
+// A click on a control of the window.
+struct ClickRoute {
+    ControlId control;
+    Handler handle;
+};
+
+// Everything a window does with the player's input, and on loading. Each
+// window's routes stand beside its handlers; a missing handler does nothing.
+struct WindowRoutes {
+    std::span<const ClickRoute> clicks;
+    Handler on_load = nullptr;
+    Handler on_close = nullptr;                    // its close box
+    void (*on_select)(Game&, ControlId) = nullptr; // a row of a list chosen
+    void (*on_slide)(Game&, ControlId) = nullptr;  // a slider moved
+    Handler on_resize = nullptr;
+};
+
+const WindowRoutes& main_window_routes();        // Form1: shell.cpp
+const WindowRoutes& setup_form_routes();         // Form2: setup_form.cpp
+const WindowRoutes& scores_routes();             // Form5: high_scores_window.cpp
+const WindowRoutes& outcome_routes(WindowId id); // Form3, Form4, Form6 to Form13
+
+// The main window's category buttons, its list and its action button.
+void buy_a_gift(Game& g);
+void call_her(Game& g);
+void take_her_out(Game& g);
+void go_to_work(Game& g);
+void go_shopping(Game& g);
+void list_clicked(Game& g);
+void action_button(Game& g);
+
+// The main window comes up (and is checked against the desktop the first time).
+void show_main_window(Game& g);
+void open_web_page(Game& g, const std::string& url);
+
+// The set-up form takes the keyboard with the remembered name selected.
+void activate_setup_form(Game& g);
+bool desktop_too_small(Game& g);
+
+} // namespace swoonery
