@@ -200,4 +200,14 @@ std::string plain_decimal(double v) {
     return std::string(buf.data(), res.ptr);
 }
 
+bool parse_whole_number(std::string_view text, long long& value, bool plus_allowed) {
+    if (text.empty()) {
+        return false;
+    }
+    const char* end = text.data() + text.size();
+    const char* first = text.data() + (plus_allowed && text.front() == '+' ? 1 : 0);
+    const auto res = std::from_chars(first, end, value);
+    return res.ec == std::errc() && res.ptr == end;
+}
+
 } // namespace swoonery

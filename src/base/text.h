@@ -28,6 +28,9 @@ std::string cp1252_to_utf8(std::string_view s);
 
 // Plain decimal: shortest form, no leading blank, no separators, no exponent.
 std::string plain_decimal(long long v);
+// Reads a whole number in decimal that is all of `text`; a leading '+' is
+// taken only where `plus_allowed`. False, with `value` unspecified, otherwise.
+bool parse_whole_number(std::string_view text, long long& value, bool plus_allowed = false);
 std::string plain_decimal(double v);
 
 } // namespace swoonery

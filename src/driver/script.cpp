@@ -19,14 +19,6 @@ std::string message(std::string_view kind, std::string_view reason) {
     return j.str();
 }
 
-bool parse_int(std::string_view t, long long& v) {
-    if (t.empty()) {
-        return false;
-    }
-    const auto res = std::from_chars(t.data(), t.data() + t.size(), v);
-    return res.ec == std::errc() && res.ptr == t.data() + t.size();
-}
-
 // Splits "W.C" into its window and control.
 bool split_target(std::string_view t, std::string_view& w, std::string_view& c) {
     const auto dot = t.find('.');
@@ -210,7 +202,7 @@ std::string ScriptRunner::execute(std::string_view line, bool& failed) {
     }
     if (cmd == "seed") {
         long long n = 0;
-        if (!parse_int(rest, n) || n < 0) {
+        if (!parse_whole_number(rest, n) || n < 0) {
             return error("seed takes a whole number");
         }
         rng_.reseed(static_cast<std::uint64_t>(n));
@@ -237,8 +229,8 @@ std::string ScriptRunner::execute(std::string_view line, bool& failed) {
     if (cmd == "desktop") {
         long long w = 0;
         long long h = 0;
-        if (!parse_int(next_word(rest), w) || !parse_int(rest, h) || w < 0 || h < 0 ||
-            w > 100000 || h > 100000) {
+        if (!parse_whole_number(next_word(rest), w) || !parse_whole_number(rest, h) || w < 0 ||
+            h < 0 || w > 100000 || h > 100000) {
             return error("desktop takes a width and a height in pixels");
         }
         desktop_.current = {static_cast<int>(w), static_cast<int>(h)};
@@ -276,7 +268,7 @@ std::string ScriptRunner::execute(std::string_view line, bool& failed) {
             input.text = rest;
         } else {
             long long v = 0;
-            if (!parse_int(rest, v) || v < -1000000 || v > 1000000) {
+            if (!parse_whole_number(rest, v) || v < -1000000 || v > 1000000) {
                 return error(std::string(cmd) + " takes a whole number");
             }
             input.kind = cmd == "select" ? Input::Kind::Select : Input::Kind::Slide;

@@ -1,5 +1,7 @@
 #include "driver/state_fields.h"
 
+#include "base/text.h"
+
 #include <charconv>
 #include <cmath>
 #include <vector>
@@ -8,14 +10,8 @@ namespace swoonery::driver {
 
 namespace {
 
-bool parse_int(std::string_view t, long long& v) {
-    if (t.empty()) {
-        return false;
-    }
-    const char* end = t.data() + t.size();
-    const auto res = std::from_chars(t.data() + (t.front() == '+' ? 1 : 0), end, v);
-    return res.ec == std::errc() && res.ptr == end;
-}
+// Field values may carry a '+'.
+bool parse_int(std::string_view t, long long& v) { return parse_whole_number(t, v, true); }
 
 bool parse_double(std::string_view t, double& v) {
     if (t.empty()) {

@@ -72,5 +72,36 @@ TEST(PlainDecimal, WritesNumbersWithoutDecoration) {
     EXPECT_EQ(plain_decimal(12.5), "12.5");
 }
 
+struct WholeNumberCase {
+    const char* text;
+    bool plus_allowed;
+    bool read;
+    long long value;
+};
+
+class WholeNumber : public ::testing::TestWithParam<WholeNumberCase> {};
+
+// A whole number is read only when it is all of the text, and a '+' only
+// where the caller takes one; anything else is refused, never half-read.
+TEST_P(WholeNumber, ReadsAllOfTheTextOrNothing) {
+    const WholeNumberCase& c = GetParam();
+    long long v = -999;
+    ASSERT_EQ(parse_whole_number(c.text, v, c.plus_allowed), c.read) << c.text;
+    if (c.read) {
+        EXPECT_EQ(v, c.value);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, WholeNumber,
+    ::testing::Values(WholeNumberCase{"42", false, true, 42}, WholeNumberCase{"-7", false, true, -7},
+                      WholeNumberCase{"+5", false, false, 0}, WholeNumberCase{"+5", true, true, 5},
+                      WholeNumberCase{"", true, false, 0}, WholeNumberCase{"+", true, false, 0},
+                      WholeNumberCase{"12 ", false, false, 0}, WholeNumberCase{" 12", false, false, 0},
+                      WholeNumberCase{"1e3", false, false, 0}, WholeNumberCase{"3.0", false, false, 0},
+                      WholeNumberCase{"99999999999999999999", false, false, 0},
+                      WholeNumberCase{"-9223372036854775808", false, true,
+                                      std::numeric_limits<long long>::min()}));
+
 } // namespace
 } // namespace swoonery
