@@ -35,18 +35,14 @@ void quiet_platform(QtMsgType type, const QMessageLogContext& context, const QSt
     }
 }
 
-Services services(Harness& h) {
-    Services s{h.sound, h.browser, h.desktop, h.rng};
-    s.data_dir = h.folder.path().toStdString();
-    return s;
-}
-
 } // namespace
 
 Harness::Harness(std::uint64_t seed, const QString& pictures_folder)
-    : rng(seed), game(services(*this)),
+    : runner(folder.path().toStdString()), rng(runner.rng()), sound(runner.sound()),
+      browser(runner.browser()), desktop(runner.desktop()), game(runner.game()),
       pictures(pictures_folder.isEmpty() ? folder.path() : pictures_folder),
       windows(game, pictures) {
+    rng.reseed(seed);
     QObject::connect(&windows, &WindowManager::program_ended, &windows, [this] { ended = true; });
     static const bool quiet = [] {
         qt_handler = qInstallMessageHandler(quiet_platform);

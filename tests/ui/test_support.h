@@ -6,6 +6,7 @@
 #include "core/game.h"
 #include "base/random.h"
 #include "driver/recording_services.h"
+#include "driver/script.h"
 #include "core/services.h"
 #include "ui/pictures.h"
 #include "ui/window_manager.h"
@@ -39,11 +40,13 @@ public:
     ~Harness();
 
     QTemporaryDir folder;
-    QueueRandom rng;
-    RecordingSound sound;
-    RecordingBrowser browser;
-    FixedDesktop desktop;
-    Game game;
+    // The game with the driver's stand-ins, as the engine tests have it.
+    driver::ScriptRunner runner;
+    QueueRandom& rng;
+    RecordingSound& sound;
+    RecordingBrowser& browser;
+    FixedDesktop& desktop;
+    Game& game;
     Pictures pictures;
     WindowManager windows;
     bool ended = false;
