@@ -82,12 +82,6 @@ protected:
     }
 
 private:
-    template <class W> W* named(W* w, const char* name) {
-        w->setObjectName(QLatin1String(name));
-        return w;
-    }
-    template <class W> W* named(W* w, ControlId control) { return ui::named(w, control); }
-
     // The five buttons share one caption size: the largest at which every
     // caption fits its button.
     void fit_captions() {
@@ -107,35 +101,28 @@ private:
         }
     }
 
-    void bind_picture_button(ControlId name, const QRect& place) {
-        auto* b = named(new PictureButton(central_), name);
+    void add_button(ControlId control, const QRect& place) {
+        PictureButton* b = bind_picture_button(control, new PictureButton(central_));
         buttons_.push_back(b);
         b->setGeometry(place);
         b->setAutoRaise(false);
-        bind(name, b, [this, b](const Control& now, const Control* before) {
-            sync::picture_button(b, pictures(), now, before);
-        });
-        forward_click(b, name);
     }
 
     void build_buttons() {
-        auto* frame2 = named(new TitledFrame(central_), ControlId::Frame2);
-        frame2->setGeometry(8, 0, 89, 385);
-        bind(ControlId::Frame2, nullptr,
-             [frame2](const Control& now, const Control* before) { sync::frame(frame2, now, before); });
+        bind_frame(ControlId::Frame2, new TitledFrame(central_))->setGeometry(8, 0, 89, 385);
         // In the order of the keyboard's Tab, top to bottom.
-        bind_picture_button(ControlId::Command2, QRect(16, 16, 73, 57));
-        bind_picture_button(ControlId::Command1, QRect(16, 80, 73, 57));
-        bind_picture_button(ControlId::Command3, QRect(16, 144, 73, 73));
-        bind_picture_button(ControlId::Command4, QRect(16, 224, 73, 73));
-        bind_picture_button(ControlId::Command5, QRect(16, 304, 73, 73));
+        add_button(ControlId::Command2, QRect(16, 16, 73, 57));
+        add_button(ControlId::Command1, QRect(16, 80, 73, 57));
+        add_button(ControlId::Command3, QRect(16, 144, 73, 73));
+        add_button(ControlId::Command4, QRect(16, 224, 73, 73));
+        add_button(ControlId::Command5, QRect(16, 304, 73, 73));
     }
 
     void build_status() {
         panel(central_, "Shape1", QRect(104, 8, 225, 65), QColor(255, 196, 214));
         panel(central_, "Shape2", QRect(104, 72, 225, 49), QColor(255, 244, 184));
 
-        auto* days = named(new QLabel(central_), ControlId::days_lbl);
+        QLabel* days = bind_label(ControlId::days_lbl, new QLabel(central_));
         days->setGeometry(136, 16, 161, 49);
         days->setTextFormat(Qt::PlainText);
         days->setAlignment(Qt::AlignCenter);
@@ -144,10 +131,8 @@ private:
         heavy.setPointSize(24);
         heavy.setWeight(QFont::Black);
         days->setFont(heavy);
-        bind(ControlId::days_lbl, nullptr,
-             [days](const Control& now, const Control* before) { sync::label(days, now, before); });
 
-        auto* money = named(new QLabel(central_), ControlId::money_lbl);
+        QLabel* money = bind_label(ControlId::money_lbl, new QLabel(central_));
         money->setGeometry(112, 80, 209, 25);
         money->setTextFormat(Qt::PlainText);
         money->setAlignment(Qt::AlignCenter);
@@ -155,26 +140,19 @@ private:
         bold.setPointSizeF(13.5);
         bold.setBold(true);
         money->setFont(bold);
-        bind(ControlId::money_lbl, nullptr,
-             [money](const Control& now, const Control* before) { sync::label(money, now, before); });
 
-        auto* face = named(new PictureBox(central_), ControlId::Picture7);
+        PictureBox* face = bind_picture(ControlId::Picture7, new PictureBox(central_));
         face->setGeometry(336, 8, 105, 113);
         face->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-        bind(ControlId::Picture7, nullptr, [this, face](const Control& now, const Control* before) {
-            sync::picture(face, pictures(), now, before);
-        });
 
         // The heart bar: its number on top, a line, and the hearts below.
-        auto* bar = named(new QFrame(central_), ControlId::Picture1);
+        QFrame* bar = bind_plain(ControlId::Picture1, new QFrame(central_));
         bar->setGeometry(452, 8, 23, 377);
         bar->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
         bar->setBackgroundRole(QPalette::Base);
         bar->setAutoFillBackground(true);
-        bind(ControlId::Picture1, nullptr,
-             [bar](const Control& now, const Control* before) { sync::plain(bar, now, before); });
 
-        auto* rate = named(new QLabel(bar), ControlId::heart_rate);
+        QLabel* rate = bind_label(ControlId::heart_rate, new QLabel(bar));
         rate->setGeometry(1, 2, 21, 13);
         rate->setTextFormat(Qt::PlainText);
         rate->setAlignment(Qt::AlignCenter);
@@ -182,23 +160,19 @@ private:
         small.setPointSizeF(6.5);
         small.setBold(true);
         rate->setFont(small);
-        bind(ControlId::heart_rate, nullptr,
-             [rate](const Control& now, const Control* before) { sync::label(rate, now, before); });
 
-        auto* line = named(new QFrame(bar), "Line1");
+        auto* line = new QFrame(bar);
+        line->setObjectName(QStringLiteral("Line1"));
         line->setGeometry(2, 16, 19, 1);
         line->setFrameShape(QFrame::HLine);
         line->setFrameShadow(QFrame::Plain);
 
-        auto* hearts = named(new HeartGauge(bar), ControlId::heart);
-        hearts->move(3, 377 - 2 - HeartGauge::kSize * HeartGauge::kHearts);
-        bind(ControlId::heart, nullptr, [this, hearts](const Control& now, const Control* before) {
-            sync::hearts(hearts, pictures(), now, before);
-        });
+        bind_hearts(ControlId::heart, new HeartGauge(bar))
+            ->move(3, 377 - 2 - HeartGauge::kSize * HeartGauge::kHearts);
     }
 
     void build_actions() {
-        auto* talk = named(new DialogueBox(central_), ControlId::Talk);
+        DialogueBox* talk = bind_text_view(ControlId::Talk, new DialogueBox(central_));
         talk->setGeometry(104, 128, 337, 49);
         QFont bold = talk->font();
         bold.setBold(true);
@@ -208,70 +182,40 @@ private:
         talk->setFocusPolicy(Qt::StrongFocus);
         talk->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         talk->setTabChangesFocus(true);
-        bind(ControlId::Talk, talk,
-             [talk](const Control& now, const Control* before) { sync::text_view(talk, now, before); });
 
-        auto* frame1 = named(new TitledFrame(central_), ControlId::Frame1);
+        TitledFrame* frame1 = bind_frame(ControlId::Frame1, new TitledFrame(central_));
         frame1->setGeometry(104, 176, 337, 209);
-        bind(ControlId::Frame1, nullptr,
-             [frame1](const Control& now, const Control* before) { sync::frame(frame1, now, before); });
 
-        auto* list = named(new ListBox(frame1), ControlId::Do_List);
+        ListBox* list = bind_list(ControlId::Do_List, new ListBox(frame1));
         list->setGeometry(8, 16, 321, 160);
-        bind(ControlId::Do_List, list,
-             [list](const Control& now, const Control* before) { sync::list(list, now, before); });
-        forward_pick(list, ControlId::Do_List);
 
-        auto* ok = named(new QPushButton(frame1), ControlId::cmd_ok);
+        QPushButton* ok = bind_button(ControlId::cmd_ok, new QPushButton(frame1));
         ok->setGeometry(256, 184, 73, 17);
         ok->setAutoDefault(true);
-        bind(ControlId::cmd_ok, ok,
-             [ok](const Control& now, const Control* before) { sync::button(ok, now, before); });
-        forward_click(ok, ControlId::cmd_ok);
         QWidget::setTabOrder(list, ok);
         QWidget::setTabOrder(ok, talk);
     }
 
-    void bind_action(QAction* action, ControlId name) {
-        action->setObjectName(object_name(name));
-        bind(name, nullptr, [action](const Control& now, const Control* before) {
-            sync::action(action, now, before);
-        });
-        forward_click(action, name);
-    }
-
-    QMenu* bind_menu(ControlId name) {
-        QMenu* menu = window_->menuBar()->addMenu(QString());
-        menu->setObjectName(object_name(name));
-        QAction* title = menu->menuAction();
-        title->setObjectName(object_name(name));
-        bind(name, nullptr, [title](const Control& now, const Control* before) {
-            sync::action(title, now, before);
-        });
-        // Opening a menu is the click on its title; the game lets it open.
-        QObject::connect(menu, &QMenu::aboutToShow, menu,
-                         [m = &manager(), control = name] {
-                             m->click(WindowId::Form1, control);
-                         });
-        return menu;
+    QMenu* add_menu(ControlId control) {
+        return bind_menu(control, window_->menuBar()->addMenu(QString()));
     }
 
     void build_menus() {
-        QMenu* file = bind_menu(ControlId::ngame);
-        bind_action(file->addAction(QString()), ControlId::newgame);
-        bind_action(file->addAction(QString()), ControlId::rstart);
+        QMenu* file = add_menu(ControlId::ngame);
+        bind_action(ControlId::newgame, file->addAction(QString()));
+        bind_action(ControlId::rstart, file->addAction(QString()));
         file->addSeparator();
-        bind_action(file->addAction(QString()), ControlId::exit);
+        bind_action(ControlId::exit, file->addAction(QString()));
 
-        bind_action(window_->menuBar()->addAction(QString()), ControlId::hscores);
+        bind_action(ControlId::hscores, window_->menuBar()->addAction(QString()));
 
-        QMenu* sounds = bind_menu(ControlId::snds);
-        bind_action(sounds->addAction(QString()), ControlId::sndenable);
+        QMenu* sounds = add_menu(ControlId::snds);
+        bind_action(ControlId::sndenable, sounds->addAction(QString()));
 
-        QMenu* help = bind_menu(ControlId::help);
-        bind_action(help->addAction(QString()), ControlId::onlinehelp);
+        QMenu* help = add_menu(ControlId::help);
+        bind_action(ControlId::onlinehelp, help->addAction(QString()));
         help->addSeparator();
-        bind_action(help->addAction(QString()), ControlId::about);
+        bind_action(ControlId::about, help->addAction(QString()));
     }
 
     GameMainWindow* window_ = nullptr;

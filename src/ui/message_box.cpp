@@ -3,7 +3,6 @@
 #include "ui/adapters.h"
 #include "ui/control_sync.h"
 #include "ui/window_adapter.h"
-#include "ui/window_manager.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -20,14 +19,11 @@ public:
         box_ = new QMessageBox;
         set_root(box_);
         box_->setTextFormat(Qt::PlainText);
-        QPushButton* ok = box_->addButton(QMessageBox::Ok);
-        ok->setObjectName(QStringLiteral("OK"));
+        QPushButton* ok =
+            bind_closing_button(ControlId::OK, box_, box_->addButton(QMessageBox::Ok));
         ok->setIcon(QIcon());
         box_->setDefaultButton(ok);
         box_->setEscapeButton(ok);
-        bind(ControlId::OK, ok, [ok](const Control& now, const Control* before) { sync::button(ok, now, before); });
-        QObject::connect(box_, &QDialog::finished, box_,
-                         [m = &manager] { m->click(WindowId::MsgBox, ControlId::OK); });
     }
 
 protected:

@@ -1,7 +1,6 @@
 // Form5, the top-20 table: a grid of 22 rows whose first row holds the
 // column titles on grey and stays in view, and this game's result in red.
 #include "ui/adapters.h"
-#include "ui/control_sync.h"
 #include "ui/widgets.h"
 #include "ui/window_adapter.h"
 
@@ -44,7 +43,6 @@ public:
         dialog->on_close = close_request();
 
         auto* grid = new FixedRowGrid(kRows, static_cast<int>(kColumnTwips.size()), dialog);
-        grid->setObjectName(QStringLiteral("Score_list"));
         grid->setGeometry(8, 8, 492, 342);
         grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
         grid->setSelectionMode(QAbstractItemView::NoSelection);
@@ -68,8 +66,7 @@ public:
         }
         grid->show_fixed_row();
         fit_columns(grid);
-        bind(ControlId::Score_list, grid, [grid](const Control& now, const Control* before) {
-            sync::grid(grid, now, before);
+        bind_grid(ControlId::Score_list, grid, [grid](const Control& now) {
             grid->show_fixed_row();
             fit_columns(grid);
             // The grid holds more than it shows: bring the new entry into view.

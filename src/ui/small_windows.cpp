@@ -2,7 +2,6 @@
 // (Form4, Form6, Form7), the loss, complaints and messages (Form8 to Form11),
 // the game-over window (Form12) and the about window (Form13).
 #include "ui/adapters.h"
-#include "ui/control_sync.h"
 #include "ui/widgets.h"
 #include "ui/window_adapter.h"
 
@@ -84,32 +83,26 @@ public:
     }
 
 private:
-    QLabel* label(QWidget* parent, ControlId name, const QRect& place,
+    QLabel* label(QWidget* parent, ControlId control, const QRect& place,
                   Qt::Alignment align = Qt::AlignCenter) {
-        auto* l = new QLabel(parent);
-        l->setObjectName(object_name(name));
+        QLabel* l = bind_label(control, new QLabel(parent));
         l->setGeometry(place);
         l->setTextFormat(Qt::PlainText);
         l->setAlignment(align);
         l->setWordWrap(true);
-        bind(name, nullptr, [l](const Control& now, const Control* before) { sync::label(l, now, before); });
         return l;
     }
 
-    QPushButton* button(ControlId name, const QRect& place, bool is_default) {
-        return dialog_button(dialog_, name, place, is_default);
+    QPushButton* button(ControlId control, const QRect& place, bool is_default) {
+        return dialog_button(dialog_, control, place, is_default);
     }
 
-    PictureBox* picture(QWidget* parent, ControlId name, const QRect& place, bool framed) {
-        auto* p = new PictureBox(parent);
-        p->setObjectName(object_name(name));
+    PictureBox* picture(QWidget* parent, ControlId control, const QRect& place, bool framed) {
+        PictureBox* p = bind_picture(control, new PictureBox(parent));
         p->setGeometry(place);
         if (framed) {
             p->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
         }
-        bind(name, nullptr, [this, p](const Control& now, const Control* before) {
-            sync::picture(p, pictures(), now, before);
-        });
         return p;
     }
 
@@ -137,11 +130,11 @@ private:
         emphasise(label(dialog_, ControlId::Label1, QRect(16, 60, 316, 48)), 9.5);
         const ControlId results[] = {ControlId::score, ControlId::days, ControlId::money};
         int top = 120;
-        for (const ControlId name : results) {
+        for (const ControlId result : results) {
             auto* box = new QFrame(dialog_);
             box->setGeometry(44, top, 260, 40);
             box->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-            emphasise(label(box, name, QRect(8, 6, 244, 28)), 11);
+            emphasise(label(box, result, QRect(8, 6, 244, 28)), 11);
             top += 48;
         }
         button(ControlId::Command1, QRect(136, 288, 75, 25), true);
@@ -186,16 +179,11 @@ private:
             paint_text(notice, blue);
         }
 
-        auto* address = new LinkLabel(logo);
-        address->setObjectName(QStringLiteral("Label3"));
+        LinkLabel* address = bind_link(ControlId::Label3, new LinkLabel(logo));
         address->setGeometry(6, 214, 274, 20);
         address->setTextFormat(Qt::PlainText);
         address->setAlignment(Qt::AlignCenter);
         paint_text(address, blue);
-        bind(ControlId::Label3, address, [address](const Control& now, const Control* before) {
-            sync::label(address, now, before);
-        });
-        forward_click(address, ControlId::Label3);
 
         button(ControlId::Command1, QRect(112, 336, 49, 17), true);
     }

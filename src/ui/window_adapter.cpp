@@ -6,15 +6,51 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QLayout>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QScreen>
 #include <QSlider>
 
 #include <utility>
 
 namespace swoonery::ui {
+
+namespace {
+
+// The object name of a control's widget: the control's own name, by which
+// the widget tests find it.
+QString object_name(ControlId control) {
+    const std::string_view name = control_name(control);
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+// How a widget shows its control: by its sync function, then by the widget's
+// own extra step, if any.
+template <class W, class Sync>
+std::function<void(const Control&, const Control*)>
+shown_by(W* widget, Sync* sync_fn, std::function<void(const Control&)> then = {}) {
+    return [widget, sync_fn, then = std::move(then)](const Control& now, const Control* before) {
+        sync_fn(widget, now, before);
+        if (then) {
+            then(now);
+        }
+    };
+}
+
+// The same for a widget that draws the game's pictures.
+template <class W, class Sync>
+std::function<void(const Control&, const Control*)> drawn_by(W* widget, Sync* sync_fn,
+                                                             WindowManager& manager) {
+    return [widget, sync_fn, m = &manager](const Control& now, const Control* before) {
+        sync_fn(widget, m->pictures(), now, before);
+    };
+}
+
+} // namespace
 
 void centre_on_screen(QWidget* window) {
     const QScreen* screen = window->screen();
@@ -38,8 +74,6 @@ void WindowAdapter::set_root(QWidget* root) {
                                              static_cast<qsizetype>(window_name(id_).size())));
 }
 
-Pictures& WindowAdapter::pictures() const { return manager_.pictures(); }
-
 void WindowAdapter::retire() {
     if (root_ == nullptr) {
         return;
@@ -51,11 +85,6 @@ void WindowAdapter::retire() {
     root->deleteLater();
 }
 
-QString object_name(ControlId control) {
-    const std::string_view name = control_name(control);
-    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-}
-
 WindowAdapter::Binding* WindowAdapter::find(ControlId control) {
     for (Binding& b : bindings_) {
         if (b.control == control) {
@@ -65,7 +94,8 @@ WindowAdapter::Binding* WindowAdapter::find(ControlId control) {
     return nullptr;
 }
 
-void WindowAdapter::bind(ControlId control, QWidget* focus, Apply apply) {
+void WindowAdapter::bind(ControlId control, QObject* named, QWidget* focus, Apply apply) {
+    named->setObjectName(object_name(control));
     bindings_.push_back(Binding{control, focus, std::move(apply), std::nullopt, false});
 }
 
@@ -147,39 +177,88 @@ void WindowAdapter::set_enabled(bool enabled) { root_->setEnabled(enabled); }
 
 void WindowAdapter::sync_window(const Window&) {}
 
-// ---- Forwarding the player's input ------------------------------------------------
-// The handlers hold the manager and the window's id, never the adapter: the
-// input may well end with this window gone.
+// ---- Binding controls to widgets ---------------------------------------------------
 
-void WindowAdapter::forward_click(QAbstractButton* button, ControlId control) {
-    QObject::connect(button, &QAbstractButton::clicked, button,
-                     [m = &manager_, id = id_, control] { m->click(id, control); });
+std::function<void()> WindowAdapter::click_request(ControlId control) const {
+    return [m = &manager_, id = id_, control] { m->click(id, control); };
 }
 
-void WindowAdapter::forward_click(QAction* action, ControlId control) {
-    QObject::connect(action, &QAction::triggered, action,
-                     [m = &manager_, id = id_, control] { m->click(id, control); });
+std::function<void()> WindowAdapter::close_request() const {
+    return [m = &manager_, id = id_] { m->close(id); };
 }
 
-void WindowAdapter::forward_click(LinkLabel* label, ControlId control) {
-    QObject::connect(label, &LinkLabel::clicked, label,
-                     [m = &manager_, id = id_, control] { m->click(id, control); });
+QLabel* WindowAdapter::bind_label(ControlId control, QLabel* label) {
+    bind(control, label, nullptr, shown_by(label, &sync::label));
+    return label;
 }
 
-void WindowAdapter::forward_pick(ListBox* list, ControlId control) {
+TitledFrame* WindowAdapter::bind_frame(ControlId control, TitledFrame* frame) {
+    bind(control, frame, nullptr, shown_by(frame, &sync::frame));
+    return frame;
+}
+
+QFrame* WindowAdapter::bind_plain(ControlId control, QFrame* frame) {
+    bind(control, frame, nullptr, shown_by(frame, &sync::plain));
+    return frame;
+}
+
+PictureBox* WindowAdapter::bind_picture(ControlId control, PictureBox* picture) {
+    bind(control, picture, nullptr, drawn_by(picture, &sync::picture, manager_));
+    return picture;
+}
+
+HeartGauge* WindowAdapter::bind_hearts(ControlId control, HeartGauge* hearts) {
+    bind(control, hearts, nullptr, drawn_by(hearts, &sync::hearts, manager_));
+    return hearts;
+}
+
+DialogueBox* WindowAdapter::bind_text_view(ControlId control, DialogueBox* box) {
+    bind(control, box, box, shown_by(box, &sync::text_view));
+    return box;
+}
+
+FixedRowGrid* WindowAdapter::bind_grid(ControlId control, FixedRowGrid* grid, Then then) {
+    bind(control, grid, grid, shown_by(grid, &sync::grid, std::move(then)));
+    return grid;
+}
+
+QPushButton* WindowAdapter::bind_button(ControlId control, QPushButton* button) {
+    bind(control, button, button, shown_by(button, &sync::button));
+    QObject::connect(button, &QAbstractButton::clicked, button, click_request(control));
+    return button;
+}
+
+PictureButton* WindowAdapter::bind_picture_button(ControlId control, PictureButton* button) {
+    bind(control, button, button, drawn_by(button, &sync::picture_button, manager_));
+    QObject::connect(button, &QAbstractButton::clicked, button, click_request(control));
+    return button;
+}
+
+LinkLabel* WindowAdapter::bind_link(ControlId control, LinkLabel* label) {
+    bind(control, label, label, shown_by(label, &sync::label));
+    QObject::connect(label, &LinkLabel::clicked, label, click_request(control));
+    return label;
+}
+
+ListBox* WindowAdapter::bind_list(ControlId control, ListBox* list) {
+    bind(control, list, list, shown_by(list, &sync::list));
     QObject::connect(
         list, &ListBox::row_picked, list,
         [m = &manager_, id = id_, control](int row) { m->select(id, control, row); });
+    return list;
 }
 
-void WindowAdapter::forward_edit(QLineEdit* edit, ControlId control) {
+QLineEdit* WindowAdapter::bind_line_edit(ControlId control, QLineEdit* edit) {
+    bind(control, edit, edit, shown_by(edit, &sync::line_edit));
     QObject::connect(edit, &QLineEdit::textEdited, edit,
                      [m = &manager_, id = id_, control](const QString& text) {
                          m->type(id, control, text);
                      });
+    return edit;
 }
 
-void WindowAdapter::forward_slide(QSlider* slider, ControlId control) {
+QSlider* WindowAdapter::bind_slider(ControlId control, QSlider* slider, Then then) {
+    bind(control, slider, slider, shown_by(slider, &sync::slider, std::move(then)));
     // A key, a click on the groove or the wheel: the new position is already
     // in sliderPosition() while the action is reported.
     QObject::connect(slider, &QAbstractSlider::actionTriggered, slider,
@@ -192,23 +271,40 @@ void WindowAdapter::forward_slide(QSlider* slider, ControlId control) {
     QObject::connect(
         slider, &QAbstractSlider::sliderMoved, slider,
         [m = &manager_, id = id_, control](int value) { m->slide(id, control, value); });
+    return slider;
 }
 
-std::function<void()> WindowAdapter::close_request() const {
-    return [m = &manager_, id = id_] { m->close(id); };
+QAction* WindowAdapter::bind_action(ControlId control, QAction* action) {
+    bind(control, action, nullptr, shown_by(action, &sync::action));
+    QObject::connect(action, &QAction::triggered, action, click_request(control));
+    return action;
+}
+
+QMenu* WindowAdapter::bind_menu(ControlId control, QMenu* menu) {
+    QAction* title = menu->menuAction();
+    bind(control, title, nullptr, shown_by(title, &sync::action));
+    menu->setObjectName(title->objectName());
+    // The game lets it open.
+    QObject::connect(menu, &QMenu::aboutToShow, menu, click_request(control));
+    return menu;
+}
+
+QPushButton* WindowAdapter::bind_closing_button(ControlId control, QDialog* dialog,
+                                                QPushButton* button) {
+    bind(control, button, button, shown_by(button, &sync::button));
+    QObject::connect(dialog, &QDialog::finished, dialog, click_request(control));
+    return button;
 }
 
 QPushButton* WindowAdapter::dialog_button(QWidget* parent, ControlId control, const QRect& place,
                                           bool is_default) {
-    auto* b = named(new QPushButton(parent), control);
+    auto* b = bind_button(control, new QPushButton(parent));
     b->setGeometry(place);
     b->setAutoDefault(true);
     b->setDefault(is_default);
     if (is_default) {
         b->setFocus(); // the keyboard starts on OK
     }
-    bind(control, b, [b](const Control& now, const Control* before) { sync::button(b, now, before); });
-    forward_click(b, control);
     return b;
 }
 

@@ -17,16 +17,24 @@
 #include <string_view>
 #include <vector>
 
-class QAbstractButton;
 class QAction;
+class QDialog;
+class QFrame;
+class QLabel;
 class QLineEdit;
+class QMenu;
 class QSlider;
 
 namespace swoonery::ui {
 
+class DialogueBox;
+class FixedRowGrid;
+class HeartGauge;
 class LinkLabel;
 class ListBox;
-class Pictures;
+class PictureBox;
+class PictureButton;
+class TitledFrame;
 class WindowManager;
 
 class WindowAdapter {
@@ -59,24 +67,44 @@ public:
     void retire();
 
 protected:
-    using Apply = std::function<void(const Control& now, const Control* before)>;
-
     // The adapter owns `root`; it must have no parent.
     void set_root(QWidget* root);
-    WindowManager& manager() const { return manager_; }
-    Pictures& pictures() const;
 
-    // Registers how one control of the model is shown; `focus` is the widget
-    // that takes the keyboard focus when the game asks for that control.
-    void bind(ControlId control, QWidget* focus, Apply apply);
+    // Each control is bound once, to its widget: the binder names the widget
+    // after the control, shows the model's control on it at every sync and
+    // forwards the player's input on it to the game, then returns the widget.
+    // A widget the keyboard can reach takes the focus when the game asks for
+    // its control; one that only shows something never does.
 
-    // The player's input on a widget, forwarded to the game.
-    void forward_click(QAbstractButton* button, ControlId control);
-    void forward_click(QAction* action, ControlId control);
-    void forward_click(LinkLabel* label, ControlId control);
-    void forward_pick(ListBox* list, ControlId control);
-    void forward_edit(QLineEdit* edit, ControlId control);
-    void forward_slide(QSlider* slider, ControlId control);
+    // A step run after the control is shown, for what goes with its widget.
+    using Then = std::function<void(const Control& now)>;
+
+    QLabel* bind_label(ControlId control, QLabel* label);
+    TitledFrame* bind_frame(ControlId control, TitledFrame* frame);
+    // A frame without a caption, such as the column behind the heart gauge.
+    QFrame* bind_plain(ControlId control, QFrame* frame);
+    PictureBox* bind_picture(ControlId control, PictureBox* picture);
+    HeartGauge* bind_hearts(ControlId control, HeartGauge* hearts);
+    // The player scrolls these, the game never hears of it.
+    DialogueBox* bind_text_view(ControlId control, DialogueBox* box);
+    FixedRowGrid* bind_grid(ControlId control, FixedRowGrid* grid, Then then = {});
+
+    QPushButton* bind_button(ControlId control, QPushButton* button);
+    PictureButton* bind_picture_button(ControlId control, PictureButton* button);
+    LinkLabel* bind_link(ControlId control, LinkLabel* label);
+    ListBox* bind_list(ControlId control, ListBox* list);
+    QLineEdit* bind_line_edit(ControlId control, QLineEdit* edit);
+    // A key, a click on the groove, the wheel and a drag of the handle all
+    // reach the game as the slider's new position.
+    QSlider* bind_slider(ControlId control, QSlider* slider, Then then = {});
+    QAction* bind_action(ControlId control, QAction* action);
+    // The menu and its title in the menu bar both carry the control's name;
+    // opening the menu is the click on its title.
+    QMenu* bind_menu(ControlId control, QMenu* menu);
+    // The one button of `dialog`: closing the dialog in any way, the button
+    // included, is its click.
+    QPushButton* bind_closing_button(ControlId control, QDialog* dialog, QPushButton* button);
+
     std::function<void()> close_request() const;
     // A push button of a dialog, bound to its control and forwarding its
     // clicks; the default button takes the keyboard first.
@@ -91,6 +119,15 @@ protected:
     virtual void sync_window(const Window& model);
 
 private:
+    using Apply = std::function<void(const Control& now, const Control* before)>;
+
+    // Names `named` after the control and registers how it is shown.
+    void bind(ControlId control, QObject* named, QWidget* focus, Apply apply);
+    // The handler of a click on the control: it holds the manager and the
+    // window's id, never the adapter, as the click may well end with this
+    // window gone.
+    std::function<void()> click_request(ControlId control) const;
+
     struct Binding {
         ControlId control;
         QWidget* focus = nullptr;
@@ -111,15 +148,6 @@ private:
     bool enabled_ = true;
     int focus_serial_ = 0;
 };
-
-// The object name of a control's widget: the control's own name.
-QString object_name(ControlId control);
-
-// Names a widget after its control and returns it.
-template <class W> W* named(W* widget, ControlId control) {
-    widget->setObjectName(object_name(control));
-    return widget;
-}
 
 // Centres a top-level window on the screen it is on.
 void centre_on_screen(QWidget* window);
