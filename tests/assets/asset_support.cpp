@@ -1,5 +1,6 @@
 #include "asset_support.h"
 
+#include "core/sounds.h"
 #include "core/window_model.h"
 
 #include <QFile>
@@ -59,15 +60,10 @@ std::vector<ExpectedPicture> expectedExtraPictures() {
 }
 
 std::vector<QString> expectedSounds() {
-    std::vector<QString> all = {"dinner", "beach", "bowling", "carnival", "play",  "club",
-                                "pub",    "rock",  "birds",   "laff",     "money", "phoned",
-                                "cashrg", "humpf", "phonet",  "doorbell", "car",   "sigh",
-                                "police", "found", "cat",     "kiss",     "sigh_m"};
-    for (int i = 1; i <= 7; ++i) {
-        all.push_back(QString("movie%1").arg(i));
-    }
-    for (QString& s : all) {
-        s += ".wav";
+    // Every sound the game plays, from its own table of files.
+    std::vector<QString> all;
+    for (const std::string_view file : swoonery::kSoundFiles) {
+        all.push_back(QString::fromLatin1(file.data(), static_cast<qsizetype>(file.size())));
     }
     return all;
 }
