@@ -2,10 +2,9 @@
 // driver's parsing and JSON: a recorded random session is replayed against a
 // fresh game with the same seed, so every run meets the same states.
 #include "driver/random_player.h"
-#include "driver/recording_services.h"
+#include "driver/script.h"
 
 #include "core/game.h"
-#include "core/services.h"
 
 #include <optional>
 
@@ -20,32 +19,30 @@ namespace {
 using swoonery::Game;
 using swoonery::Input;
 
+// On a RAM disk where there is one: the high-score file is written and
+// flushed at every opening of the table, and a disk would measure the disk.
+std::filesystem::path bench_folder() {
+    const std::filesystem::path shm = "/dev/shm";
+    auto dir = (std::filesystem::is_directory(shm) ? shm : std::filesystem::temp_directory_path()) /
+               "swoonery-bench";
+    std::filesystem::create_directories(dir);
+    return dir;
+}
+
+// A started game with the driver's stand-ins and chance seeded alike every time.
 struct Session {
-    std::filesystem::path dir;
-    swoonery::SilentSound sound;
-    swoonery::driver::ScriptedBrowser browser;
-    swoonery::driver::FixedDesktop desktop;
-    swoonery::SeededRandom rng{42};
+    swoonery::driver::ScriptRunner runner{bench_folder()};
+    Game& game = runner.game();
 
     Session() {
-        // On a RAM disk where there is one: the high-score file is written and
-        // flushed at every opening of the table, and a disk would measure the disk.
-        const std::filesystem::path shm = "/dev/shm";
-        dir = (std::filesystem::is_directory(shm) ? shm : std::filesystem::temp_directory_path()) /
-              "swoonery-bench";
-        std::filesystem::create_directories(dir);
-    }
-    swoonery::Services services() {
-        swoonery::Services s{sound, browser, desktop, rng};
-        s.data_dir = dir;
-        return s;
+        runner.rng().reseed(42);
+        game.start();
     }
 };
 
 std::vector<Input> record(int count) {
     Session session;
-    Game game(session.services());
-    game.start();
+    Game& game = session.game;
     swoonery::driver::RandomPlayer player(7);
     std::vector<Input> inputs;
     while (static_cast<int>(inputs.size()) < count && game.running()) {
@@ -65,14 +62,12 @@ void BM_RandomPlay(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         Session session;
-        Game game(session.services());
-        game.start();
         state.ResumeTiming();
         for (const Input& in : inputs) {
-            game.apply(in);
+            session.game.apply(in);
         }
         given += static_cast<long long>(inputs.size());
-        benchmark::DoNotOptimize(game.state().heart_value);
+        benchmark::DoNotOptimize(session.game.state().heart_value);
     }
     state.counters["inputs/s"] =
         benchmark::Counter(static_cast<double>(given), benchmark::Counter::kIsRate);
