@@ -4,6 +4,7 @@
 
 #include "platform/wav.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -169,5 +170,24 @@ class Recording {
     QString path_;
     QProcess recorder_;
 };
+
+// The main of a test program whose tests play through a PulseAudio server
+// of their own: no client may start a server of its own, the server is
+// started before the tests run, and `missing` says why it could not be.
+inline int run_tests_with_own_server(int argc, char** argv, Server*& server, QString& missing) {
+    QTemporaryDir client_config;
+    QFile config(client_config.filePath(u"client.conf"_s));
+    if (config.open(QIODevice::WriteOnly)) {
+        config.write("autospawn = no\n");
+        config.close();
+    }
+    qputenv("PULSE_CLIENTCONFIG", config.fileName().toLocal8Bit());
+    QApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    Server own;
+    server = &own;
+    missing = own.start();
+    return RUN_ALL_TESTS();
+}
 
 } // namespace swoonery::test

@@ -337,15 +337,6 @@ TEST_F(PulseSound, RefusedSoundIsSilenceAndTheNextTriesAgain) {
 } // namespace swoonery
 
 int main(int argc, char** argv) {
-    // Nothing here may start a server of its own for the tests' clients.
-    QTemporaryDir client_config;
-    const QString config_file = client_config.filePath(QStringLiteral("client.conf"));
-    swoonery::test::write_file(config_file.toStdString(), "autospawn = no\n");
-    qputenv("PULSE_CLIENTCONFIG", config_file.toLocal8Bit());
-    QApplication app(argc, argv);
-    testing::InitGoogleTest(&argc, argv);
-    swoonery::test::Server server;
-    swoonery::server = &server;
-    swoonery::server_missing = server.start();
-    return RUN_ALL_TESTS();
+    return swoonery::test::run_tests_with_own_server(argc, argv, swoonery::server,
+                                                     swoonery::server_missing);
 }

@@ -133,10 +133,6 @@ TEST(StoppedServer, GameKeepsAnsweringAndSoundComesBack) {
 } // namespace swoonery
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    testing::InitGoogleTest(&argc, argv);
-    swoonery::test::Server server;
-    swoonery::server = &server;
-    swoonery::server_missing = server.start();
-    return RUN_ALL_TESTS();
+    return swoonery::test::run_tests_with_own_server(argc, argv, swoonery::server,
+                                                     swoonery::server_missing);
 }
