@@ -3,6 +3,7 @@
 #include "base/safe_file.h"
 
 #include "support/finishes_within.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -23,20 +24,8 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
-class SafeFile : public ::testing::Test {
+class SafeFile : public test::TempFolder {
   protected:
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder = fs::temp_directory_path() /
-                 (std::string("swoonery-files-") + info->name() + "-" + std::to_string(getpid()));
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-        file = folder / "Scores";
-    }
-    void TearDown() override {
-        std::error_code ignored;
-        fs::remove_all(folder, ignored);
-    }
     static void write(const fs::path& p, const std::string& bytes) {
         std::ofstream(p, std::ios::binary) << bytes;
     }
@@ -60,8 +49,6 @@ class SafeFile : public ::testing::Test {
         waitpid(child, nullptr, 0);
         return child;
     }
-    fs::path folder;
-    fs::path file;
 };
 
 // Pipes, folders and (when asked) links are refused at once, without blocking;

@@ -2,6 +2,8 @@
 // built byte by byte, independently of the code under test.
 #pragma once
 
+#include "support/temp_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -16,26 +18,7 @@ namespace scores_test {
 
 namespace fs = std::filesystem;
 
-class TempFolder : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder = fs::temp_directory_path() /
-                 (std::string("swoonery-scores-") + info->test_suite_name() + "-" + info->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-        file = folder / "Scores";
-    }
-    void TearDown() override {
-        std::error_code ignored;
-        fs::remove_all(folder, ignored);
-    }
-    long files_in_folder() const {
-        return std::distance(fs::directory_iterator(folder), fs::directory_iterator{});
-    }
-    fs::path folder;
-    fs::path file;
-};
+using swoonery::test::TempFolder;
 
 // One 38-byte record; `name` is given as the raw bytes of the file.
 inline std::string record(std::string_view name, double score, std::int16_t days,
