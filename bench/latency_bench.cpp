@@ -671,8 +671,9 @@ double quiet_tail_ms(const fs::path& file) {
         double sum = 0;
         for (std::size_t f = first; f < first + frames_per_block; ++f) {
             const std::size_t at = clip.data_offset + f * frame_bytes; // first channel
-            const auto v = static_cast<std::int16_t>(static_cast<unsigned char>(bytes[at]) |
-                                                     (static_cast<unsigned char>(bytes[at + 1]) << 8));
+            const auto v =
+                static_cast<std::int16_t>(static_cast<unsigned char>(bytes[at]) |
+                                          (static_cast<unsigned char>(bytes[at + 1]) << 8));
             sum += (v / 32768.0) * (v / 32768.0);
         }
         if (std::sqrt(sum / double(frames_per_block)) > kLoudRms) {
@@ -878,8 +879,8 @@ void measure_cat(const Options& o, XServer& screen, Sink& sink, Summary& out) {
             out.failed = true;
         }
     }
-    std::printf("cat.wav lasts %.0f ms, the last %.0f ms too quiet to hear at the sink\n", length_ms,
-                tail_ms);
+    std::printf("cat.wav lasts %.0f ms, the last %.0f ms too quiet to hear at the sink\n",
+                length_ms, tail_ms);
     print("end of cat.wav to its window", out.cat_end);
     print("last loud block of cat.wav to its window", out.cat_audible);
     for (int i = 0; i < std::max(1, o.cats / 4); ++i) {
@@ -1012,9 +1013,9 @@ int main(int argc, char** argv) {
         "cat window %.0f ms, sound after resume %s (median/p99)\n",
         s.rows.median(), s.rows.p99(), s.buttons.median(), s.buttons.p99(),
         s.rows.over(kNoAnswerMs - 1) + s.buttons.over(kNoAnswerMs - 1), s.sound.median(),
-        s.sound.p99(), s.cat_end.median(), s.cat_end.p99(), s.start_ratio, s.start_floor, s.memory_ratio,
-        s.play_kib / s.bare_kib, s.idle_percent, s.stalled.median(), s.stalled.p99(),
-        s.stalled.max(), s.stalled_unanswered, s.stalled_cat.median(),
+        s.sound.p99(), s.cat_end.median(), s.cat_end.p99(), s.start_ratio, s.start_floor,
+        s.memory_ratio, s.play_kib / s.bare_kib, s.idle_percent, s.stalled.median(),
+        s.stalled.p99(), s.stalled.max(), s.stalled_unanswered, s.stalled_cat.median(),
         s.sound_after_resume ? "heard" : "NOT heard");
     return s.failed ? 1 : 0;
 }

@@ -12,8 +12,8 @@ void resolve_gift(Game& g, int gift) {
     if (gift < 1 || gift > static_cast<int>(s.gift_catalogue.size())) {
         return;
     }
-    const auto price =
-        static_cast<double>(price_value(s.gift_catalogue[static_cast<std::size_t>(gift - 1)].price));
+    const auto price = static_cast<double>(
+        price_value(s.gift_catalogue[static_cast<std::size_t>(gift - 1)].price));
     if (price <= s.cash) {
         const double divisor = price < 500 ? 20.0 : 40.0;
         s.heart_value = round16(price / divisor + s.heart_value);

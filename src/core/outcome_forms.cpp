@@ -91,7 +91,8 @@ void load_bored(Game& g) {
 }
 
 // OK is the only button; the close box does what OK does.
-template <WindowId Id> constexpr std::array<ClickRoute, 1> kOkClicks = {{{ControlId::Command1, ok<Id>}}};
+template <WindowId Id>
+constexpr std::array<ClickRoute, 1> kOkClicks = {{{ControlId::Command1, ok<Id>}}};
 template <WindowId Id>
 const WindowRoutes kOkRoutes{.clicks = kOkClicks<Id>, .on_load = nullptr, .on_close = ok<Id>};
 

@@ -24,7 +24,8 @@ void Game::display_heart(int16 value) {
     }
     if (s_.heart_value > 99 && !s_.game_over) {
         auto& won = static_cast<WinWindow&>(*ensure_loaded(WindowId::Form3));
-        won.money.text = "Total Money Spent $" + plain_decimal(static_cast<long long>(s_.money_spent));
+        won.money.text =
+            "Total Money Spent $" + plain_decimal(static_cast<long long>(s_.money_spent));
         won.days.text = "Total Days " + plain_decimal(static_cast<long long>(s_.day));
         // A divisor below 1 cannot happen in play; it counts as 1 rather than
         // giving an infinite score.

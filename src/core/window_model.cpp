@@ -63,11 +63,12 @@ Control& Window::add(ControlId id, Control& c, ControlKind kind, std::string tex
 
 MainWindow::MainWindow(std::string help_url) : Window(WindowId::Form1, "Swoonery") {
     using K = ControlKind;
-    add(ControlId::Command2, Command2, K::Button, "Call Her", "Call Her and smooth talk her").picture =
-        pictures::kPhone;
-    add(ControlId::Command1, Command1, K::Button, "Buy A Gift", "Get her a Gift").picture = pictures::kGift;
-    add(ControlId::Command3, Command3, K::Button, "Take Her Out", "Take her out on a date").picture =
-        pictures::kDate;
+    add(ControlId::Command2, Command2, K::Button, "Call Her", "Call Her and smooth talk her")
+        .picture = pictures::kPhone;
+    add(ControlId::Command1, Command1, K::Button, "Buy A Gift", "Get her a Gift").picture =
+        pictures::kGift;
+    add(ControlId::Command3, Command3, K::Button, "Take Her Out", "Take her out on a date")
+        .picture = pictures::kDate;
     add(ControlId::Command4, Command4, K::Button, "Go to Work",
         "Go to the employment agency to look for Work")
         .picture = pictures::kWork;
@@ -109,9 +110,11 @@ SetupWindow::SetupWindow() : Window(WindowId::Form2, "Swoonery") {
     add(ControlId::looks_sld, looks_sld, K::Slider, {},
         "Rate how good looking you think you are from 1 to 100")
         .value = 50;
-    add(ControlId::smart_sld, smart_sld, K::Slider, {}, "Rate how smart you think you are from 1 to 100")
+    add(ControlId::smart_sld, smart_sld, K::Slider, {},
+        "Rate how smart you think you are from 1 to 100")
         .value = 50;
-    add(ControlId::luck_sld, luck_sld, K::Slider, {}, "Rate how lucky you think you are from 1 to 100")
+    add(ControlId::luck_sld, luck_sld, K::Slider, {},
+        "Rate how lucky you think you are from 1 to 100")
         .value = 50;
     add(ControlId::Label1, Label1, K::Label, "How good looking are you?");
     add(ControlId::Label2, Label2, K::Label, "How smart are you?");

@@ -11,7 +11,18 @@
 
 namespace swoonery {
 
-enum class ControlKind { Button, Label, Frame, TextBox, ListBox, Slider, Picture, Menu, Hearts, Grid };
+enum class ControlKind {
+    Button,
+    Label,
+    Frame,
+    TextBox,
+    ListBox,
+    Slider,
+    Picture,
+    Menu,
+    Hearts,
+    Grid
+};
 
 struct Control {
     ControlKind kind = ControlKind::Label;

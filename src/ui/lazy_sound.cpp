@@ -32,7 +32,8 @@ bool LazySound::close(int limit_ms) {
 SoundInterface& LazySound::service() {
     if (!tried_) {
         tried_ = true;
-        if (const auto create = reinterpret_cast<CreateSound>(library_.resolve(kSoundModuleEntry))) {
+        if (const auto create =
+                reinterpret_cast<CreateSound>(library_.resolve(kSoundModuleEntry))) {
             service_.reset(create());
         }
         if (service_ == nullptr) {

@@ -66,8 +66,8 @@ public:
 protected:
     void sync_window(const Window& model) override {
         const auto& m = static_cast<const MainWindow&>(model);
-        const std::array<std::string, 5> captions = {m.Command1.text, m.Command2.text, m.Command3.text,
-                                                     m.Command4.text, m.Command5.text};
+        const std::array<std::string, 5> captions = {
+            m.Command1.text, m.Command2.text, m.Command3.text, m.Command4.text, m.Command5.text};
         if (captions != captions_) {
             captions_ = captions;
             fit_captions();

@@ -126,7 +126,8 @@ private:
     }
 
     void build_win() {
-        emphasise(label(dialog_, ControlId::Label2, QRect(16, 12, 316, 44)), 13, QColor(192, 0, 64));
+        emphasise(label(dialog_, ControlId::Label2, QRect(16, 12, 316, 44)), 13,
+                  QColor(192, 0, 64));
         emphasise(label(dialog_, ControlId::Label1, QRect(16, 60, 316, 48)), 9.5);
         const ControlId results[] = {ControlId::score, ControlId::days, ControlId::money};
         int top = 120;

@@ -81,8 +81,9 @@ InputResult WindowManager::select(WindowId window, ControlId control, int row) {
 InputResult WindowManager::type(WindowId window, ControlId control, const QString& text) {
     const QByteArray utf8 = text.toUtf8();
     return feed(window, control, [this, window, control, &utf8] {
-        return game_.type(window, control,
-                          std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+        return game_.type(
+            window, control,
+            std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
     });
 }
 
@@ -186,9 +187,10 @@ void WindowManager::sync_all() {
         // The window the player was in may have gone: the keyboard goes to
         // the last window that still takes input.
         const QWidget* active = QApplication::activeWindow();
-        const bool active_ok = std::any_of(adapters_.begin(), adapters_.end(), [active](const auto& a) {
-            return a && a->widget() == active && a->takes_input();
-        });
+        const bool active_ok =
+            std::any_of(adapters_.begin(), adapters_.end(), [active](const auto& a) {
+                return a && a->widget() == active && a->takes_input();
+            });
         if (!active_ok) {
             for (auto it = shown_order_.rbegin(); it != shown_order_.rend(); ++it) {
                 const auto& adapter = adapters_[slot(*it)];

@@ -92,16 +92,20 @@ TEST_P(WholeNumber, ReadsAllOfTheTextOrNothing) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, WholeNumber,
-    ::testing::Values(WholeNumberCase{"42", false, true, 42}, WholeNumberCase{"-7", false, true, -7},
-                      WholeNumberCase{"+5", false, false, 0}, WholeNumberCase{"+5", true, true, 5},
-                      WholeNumberCase{"", true, false, 0}, WholeNumberCase{"+", true, false, 0},
-                      WholeNumberCase{"12 ", false, false, 0}, WholeNumberCase{" 12", false, false, 0},
-                      WholeNumberCase{"1e3", false, false, 0}, WholeNumberCase{"3.0", false, false, 0},
-                      WholeNumberCase{"99999999999999999999", false, false, 0},
-                      WholeNumberCase{"-9223372036854775808", false, true,
-                                      std::numeric_limits<long long>::min()}));
+INSTANTIATE_TEST_SUITE_P(Cases, WholeNumber,
+                         ::testing::Values(WholeNumberCase{"42", false, true, 42},
+                                           WholeNumberCase{"-7", false, true, -7},
+                                           WholeNumberCase{"+5", false, false, 0},
+                                           WholeNumberCase{"+5", true, true, 5},
+                                           WholeNumberCase{"", true, false, 0},
+                                           WholeNumberCase{"+", true, false, 0},
+                                           WholeNumberCase{"12 ", false, false, 0},
+                                           WholeNumberCase{" 12", false, false, 0},
+                                           WholeNumberCase{"1e3", false, false, 0},
+                                           WholeNumberCase{"3.0", false, false, 0},
+                                           WholeNumberCase{"99999999999999999999", false, false, 0},
+                                           WholeNumberCase{"-9223372036854775808", false, true,
+                                                           std::numeric_limits<long long>::min()}));
 
 } // namespace
 } // namespace swoonery

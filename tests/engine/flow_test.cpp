@@ -45,7 +45,8 @@ TEST(Flow, NewGameValues) {
     EXPECT_EQ(s.gift_spending, 0);
     EXPECT_EQ(s.talks_today, 0);
     EXPECT_EQ(s.repeat_window, 3);
-    EXPECT_EQ(s.last_visit_day, (std::array<int16, 11>{-3, -3, -3, -3, -3, -3, -3, -3, -3, -3, -3}));
+    EXPECT_EQ(s.last_visit_day,
+              (std::array<int16, 11>{-3, -3, -3, -3, -3, -3, -3, -3, -3, -3, -3}));
     EXPECT_FALSE(s.game_over);
     EXPECT_TRUE(s.sound_on);
     EXPECT_EQ(s.looks, 50);

@@ -91,8 +91,9 @@ private:
             return;
         }
         const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = test == nullptr ? "outside-a-test"
-                                           : std::string(test->test_suite_name()) + "." + test->name();
+        std::string name = test == nullptr
+                               ? "outside-a-test"
+                               : std::string(test->test_suite_name()) + "." + test->name();
         for (char& c : name) {
             c = c == '/' ? '_' : c;
         }

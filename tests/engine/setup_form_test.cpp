@@ -16,7 +16,8 @@ std::string read_bytes(const std::filesystem::path& p) {
 }
 
 void write_bytes(const std::filesystem::path& p, const std::string& bytes) {
-    std::ofstream(p, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(p, std::ios::binary)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 struct SliderCase {
@@ -111,11 +112,12 @@ TEST_P(LastFile, ShowsWhatCanBeRead) {
 
 INSTANTIATE_TEST_SUITE_P(
     Files, LastFile,
-    ::testing::Values(LastFileCase{"empty", "", ""}, LastFileCase{"short", "Al", "Al"},
-                      LastFileCase{"longer", "Christopher Columbus and more", "Christopher Columbus"},
-                      LastFileCase{"zero bytes", std::string("Al\0\0\0", 5), "Al"},
-                      LastFileCase{"high bytes", "Zo\xeb \x80\x81", "Zo\xc3\xab \xe2\x82\xac\xc2\x81"},
-                      LastFileCase{"blanks", "                    ", ""}));
+    ::testing::Values(
+        LastFileCase{"empty", "", ""}, LastFileCase{"short", "Al", "Al"},
+        LastFileCase{"longer", "Christopher Columbus and more", "Christopher Columbus"},
+        LastFileCase{"zero bytes", std::string("Al\0\0\0", 5), "Al"},
+        LastFileCase{"high bytes", "Zo\xeb \x80\x81", "Zo\xc3\xab \xe2\x82\xac\xc2\x81"},
+        LastFileCase{"blanks", "                    ", ""}));
 
 // With no `last`, the form starts empty and leaves an empty file behind.
 TEST(SetupForm, MissingLastIsCreatedEmpty) {
@@ -227,12 +229,11 @@ TEST_P(DesktopCheck, AtTheSetupFormsLoad) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Sizes, DesktopCheck,
-                         ::testing::Values(DesktopCase{800, 600, true}, DesktopCase{1024, 768, true},
-                                           DesktopCase{799, 600, false},
-                                           DesktopCase{800, 599, false},
-                                           DesktopCase{1024, 576, false},
-                                           DesktopCase{640, 480, false}));
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, DesktopCheck,
+    ::testing::Values(DesktopCase{800, 600, true}, DesktopCase{1024, 768, true},
+                      DesktopCase{799, 600, false}, DesktopCase{800, 599, false},
+                      DesktopCase{1024, 576, false}, DesktopCase{640, 480, false}));
 
 // The main window checks the desktop when it first shows and on every resize.
 TEST(DesktopCheckMain, OnResize) {
