@@ -2,31 +2,33 @@
 
 #include <QtGlobal>
 
+#include <utility>
+
 namespace swoonery::ui {
 
 LazySound::LazySound(const QString& module) : library_(module) {}
 
 LazySound::~LazySound() {
-    // The service's code lives in the module, which is left loaded.
-    service_.reset();
+    // The program closes the sound before it ends; a service still running
+    // here gets the same bounded close. The module itself is left loaded,
+    // since a service held up by the server may still run its code.
+    close(300);
 }
 
-bool LazySound::loaded() const { return service_ != nullptr && library_.isLoaded(); }
+bool LazySound::loaded() const { return module_service_ != nullptr; }
 
 void LazySound::preload() { service(); }
 
 bool LazySound::close(int limit_ms) {
-    if (!loaded()) {
+    tried_ = true; // no sound after the close, even a first one
+    SoundInterface* const running = std::exchange(module_service_, nullptr);
+    if (running == nullptr) {
         return true;
     }
     const auto close_service = reinterpret_cast<CloseSound>(library_.resolve(kSoundModuleClose));
-    if (close_service == nullptr || close_service(service_.get(), limit_ms)) {
-        service_.reset();
-        return true;
-    }
-    // Still held up by the audio server: left as it is, never destroyed.
-    static_cast<void>(service_.release());
-    return false;
+    // Without its close entry point the module's service is left running
+    // rather than deleted by code that may not match the module's.
+    return close_service != nullptr && close_service(running, limit_ms);
 }
 
 SoundInterface& LazySound::service() {
@@ -34,14 +36,13 @@ SoundInterface& LazySound::service() {
         tried_ = true;
         if (const auto create =
                 reinterpret_cast<CreateSound>(library_.resolve(kSoundModuleEntry))) {
-            service_.reset(create());
+            module_service_ = create();
         }
-        if (service_ == nullptr) {
+        if (module_service_ == nullptr) {
             qWarning("swoonery: no sound (%s)", qPrintable(library_.errorString()));
-            service_ = std::make_unique<SilentSound>();
         }
     }
-    return *service_;
+    return module_service_ != nullptr ? *module_service_ : silent_;
 }
 
 void LazySound::play(Sound sound) { service().play(sound); }

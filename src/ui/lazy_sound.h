@@ -9,8 +9,6 @@
 #include <QLibrary>
 #include <QString>
 
-#include <memory>
-
 namespace swoonery::ui {
 
 class LazySound final : public SoundInterface {
@@ -31,14 +29,18 @@ public:
     bool loaded() const;
     // Ends the sound service, waiting at most `limit_ms` for it. False when
     // the audio server holds it up: the program should then end at once,
-    // without the audio libraries' clean-up.
+    // without the audio libraries' clean-up. Later sounds are silent.
     bool close(int limit_ms);
 
 private:
     SoundInterface& service();
 
     QLibrary library_;
-    std::unique_ptr<SoundInterface> service_;
+    // The module's service belongs to the module: only its close entry point
+    // ends it, and at most once. Null when none was made or once it is ended.
+    SoundInterface* module_service_ = nullptr;
+    // Stands in when the module is missing, and after close.
+    SilentSound silent_;
     bool tried_ = false;
 };
 
