@@ -132,7 +132,8 @@ SmallRead read_small_file(const fs::path& file, std::size_t max_bytes, Links lin
             return result; // nothing there (ENOTDIR: a file stands where a folder should be)
         }
         result.existed = true;
-        result.error = error_number == ELOOP ? kNotRegular : reason_for(error_number);
+        result.not_a_file = error_number == ELOOP;
+        result.error = result.not_a_file ? kNotRegular : reason_for(error_number);
         return result;
     }
     result.existed = true;
@@ -147,6 +148,7 @@ SmallRead read_small_file(const fs::path& file, std::size_t max_bytes, Links lin
     }
     if (!S_ISREG(st.st_mode)) {
         // A pipe or a device could block or never end.
+        result.not_a_file = true;
         result.error = kNotRegular;
         return result;
     }
@@ -245,7 +247,8 @@ std::string replace_file(const fs::path& file, std::string_view bytes) {
         if (::fchown(fd, owner, old.st_gid) != 0 && owner != static_cast<uid_t>(-1)) {
             [[maybe_unused]] const int ignored = ::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
         }
-        if (::fchmod(fd, old.st_mode & 0777) != 0) {
+        // Never a file its owner cannot read back (an old one at mode 0000).
+        if (::fchmod(fd, (old.st_mode & 0777) | S_IRUSR | S_IWUSR) != 0) {
             return give_up(errno);
         }
     }
@@ -270,21 +273,10 @@ std::string replace_file(const fs::path& file, std::string_view bytes) {
     return {};
 }
 
-FileLock::FileLock(const fs::path& file, std::chrono::milliseconds wait) {
-    fs::path lock_file = file;
-    lock_file += ".lock";
-    constexpr int kFlags = O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
-    int fd = ::open(lock_file.c_str(), O_RDWR | O_CREAT | kFlags, 0666);
-    if (fd < 0 && (errno == EACCES || errno == EROFS)) {
-        // Another user's lock file in a shared folder: a lock needs no write access.
-        fd = ::open(lock_file.c_str(), O_RDONLY | kFlags);
-    }
+FileLock::FileLock(const fs::path& file, std::chrono::milliseconds wait, const Pause& pause) {
+    const int fd = ::open(folder_of(file).c_str(), O_RDONLY | O_DIRECTORY | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
-        return;
-    }
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
+        reason_ = reason_for(errno);
         return;
     }
     const auto deadline = std::chrono::steady_clock::now() + wait;
@@ -295,13 +287,22 @@ FileLock::FileLock(const fs::path& file, std::chrono::milliseconds wait) {
             return;
         }
         if (errno != EWOULDBLOCK && errno != EINTR) {
-            break; // e.g. a file system without locks
+            reason_ = reason_for(errno); // e.g. a file system without locks
+            break;
         }
-        if (std::chrono::steady_clock::now() >= deadline) {
+        const auto now = std::chrono::steady_clock::now();
+        if (now >= deadline) {
             status_ = Status::Busy;
             break;
         }
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        const auto step = std::min<std::chrono::steady_clock::duration>(
+            std::chrono::milliseconds(20), deadline - now);
+        const auto step_ms = std::chrono::ceil<std::chrono::milliseconds>(step);
+        if (pause) {
+            pause(step_ms);
+        } else {
+            std::this_thread::sleep_for(step_ms);
+        }
     }
     ::close(fd);
 }

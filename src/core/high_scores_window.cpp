@@ -20,7 +20,11 @@ void load_high_scores(Game& g) {
     }
     // The result is handed over once, whatever becomes of the file.
     s.score_pending = false;
-    scores::HighScoreView view = scores::open_high_scores(g.services().data_dir / "Scores", result);
+    // Waiting for another game to finish saving keeps the windows painted.
+    DesktopInterface& desktop = g.services().desktop;
+    scores::HighScoreView view =
+        scores::open_high_scores(g.services().data_dir / "Scores", result,
+                                 [&desktop](std::chrono::milliseconds time) { desktop.pause(time); });
     w.Score_list.cells = std::move(view.cells);
     w.Score_list.red_rows = std::move(view.red_rows);
     if (!view.error.empty()) {

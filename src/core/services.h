@@ -6,9 +6,11 @@
 #include "base/random.h"
 #include "core/sounds.h"
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <thread>
 
 namespace swoonery {
 
@@ -52,6 +54,10 @@ class DesktopInterface {
 public:
     virtual ~DesktopInterface() = default;
     virtual DesktopSize size() = 0;
+    // Lets `time` pass while the game waits on something outside it, such as
+    // another game saving the high-score table. On screen the windows keep
+    // painting and show that the game is busy; elsewhere this only sleeps.
+    virtual void pause(std::chrono::milliseconds time) { std::this_thread::sleep_for(time); }
 };
 
 struct Services {

@@ -27,6 +27,13 @@ std::string busy_message(const fs::path& file, bool result_lost) {
     return message;
 }
 
+std::string unlocked_message(const fs::path& file, const std::string& reason) {
+    return "The high-score file \"" + shown_path(file) +
+           "\" could not be locked against other games: " + reason +
+           ". The result of this game may not have been saved if another game saved at the "
+           "same time.";
+}
+
 std::string write_error_message(const fs::path& file, const std::string& reason,
                                 bool old_file_kept) {
     std::string message =
@@ -38,11 +45,12 @@ std::string write_error_message(const fs::path& file, const std::string& reason,
 }
 
 HighScoreView open_high_scores(const fs::path& file, const std::optional<Result>& result,
-                               std::chrono::milliseconds lock_wait) {
+                               const files::Pause& pause, std::chrono::milliseconds lock_wait) {
     HighScoreView view;
     // Another game in the same folder must not read the table between our
     // read and our write, or one of the two results would be lost.
-    const files::FileLock lock(file, lock_wait);
+    const files::FileLock lock(file, lock_wait, pause);
+    const bool unlocked = lock.status() == files::FileLock::Status::Unavailable;
     ReadResult read = read_scores(file);
     ScoreTable& table = read.table;
     if (result) {
@@ -61,10 +69,15 @@ HighScoreView open_high_scores(const fs::path& file, const std::optional<Result>
     } else if (read.existed && read.file_size == kFileSize && read.bytes == encode_table(table)) {
         // The sorted table is the file as it stands: rewriting it would
         // change nothing but its date.
+    } else if (unlocked && !result_lost) {
+        // Without the lock, rewriting a table that only needed sorting could
+        // undo another game's save for nothing.
     } else {
         const std::string failure = write_scores(file, table);
         if (!failure.empty()) {
             view.error = write_error_message(file, failure, read.existed);
+        } else if (unlocked) {
+            view.error = unlocked_message(file, lock.reason());
         }
     }
 

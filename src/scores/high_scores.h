@@ -2,6 +2,7 @@
 // sorts, saves, and says which rows to show in red.
 #pragma once
 
+#include "base/safe_file.h"
 #include "scores/score_table.h"
 
 #include <chrono>
@@ -26,13 +27,16 @@ struct HighScoreView {
 // never overwritten.
 //
 // The read, sort and write happen under a lock shared by every game saving in
-// the same folder (see files::FileLock). When another game holds it for all
-// of lock_wait, the table is shown as read, with the result entered, but
-// nothing is saved and `error` says so. Where no lock can be had at all (a
-// read-only folder), the table is handled as without one.
+// the same folder (see files::FileLock); `pause` spends the time between two
+// tries for it. When another game holds it for all of lock_wait, the table is
+// shown as read, with the result entered, but nothing is saved and `error`
+// says so. Where the folder cannot be locked at all, a result is still saved
+// and `error` says it may have been lost to another game, and a table with no
+// result is left as it is.
 inline constexpr std::chrono::milliseconds kLockWait{3000};
 HighScoreView open_high_scores(const std::filesystem::path& file,
                                const std::optional<Result>& result,
+                               const files::Pause& pause = {},
                                std::chrono::milliseconds lock_wait = kLockWait);
 
 // The messages open_high_scores gives, e.g.
@@ -40,6 +44,7 @@ HighScoreView open_high_scores(const std::filesystem::path& file,
 std::string read_error_message(const std::filesystem::path& file, const std::string& reason,
                                bool result_lost);
 std::string busy_message(const std::filesystem::path& file, bool result_lost);
+std::string unlocked_message(const std::filesystem::path& file, const std::string& reason);
 std::string write_error_message(const std::filesystem::path& file, const std::string& reason,
                                 bool old_file_kept);
 

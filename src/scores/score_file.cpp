@@ -91,9 +91,14 @@ ScoreTable decode_table(std::string_view bytes) {
 
 ReadResult read_scores(const fs::path& file) {
     // Reading one byte more than a table tells a longer file from one of
-    // the right size.
-    files::SmallRead read = files::read_small_file(file, kFileSize + 1, files::Links::Follow);
+    // the right size. A link is never followed: whatever it points at is
+    // none of the game's business, and its bytes must not become a table.
+    files::SmallRead read = files::read_small_file(file, kFileSize + 1, files::Links::Refuse);
     ReadResult result;
+    if (read.not_a_file) {
+        // A link, a pipe or a device holds no table; saving replaces it.
+        return result;
+    }
     result.existed = read.existed;
     result.error = std::move(read.error);
     result.file_size = read.file_size;

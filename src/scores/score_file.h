@@ -31,15 +31,17 @@ struct ReadResult {
     // why the file could not be read, e.g. "Is a directory". The table then
     // holds whatever could be read.
     std::string error;
-    // Whether there was something at the path (a file, or a folder).
+    // Whether there was a file or a folder at the path.
     bool existed = false;
     // The file's first 798 bytes as read, and its size.
     std::string bytes;
     std::size_t file_size = 0;
 };
 
-// Reads at most the table's bytes, and only from a regular file (a pipe or a
-// device put in its place is an error, never a wait).
+// Reads at most the table's bytes, and only from a regular file. A symbolic
+// link, a pipe or a device in its place reads as no file at all (never a wait,
+// never a byte of what a link points at), so the next save replaces it; a
+// folder in its place is an error.
 ReadResult read_scores(const std::filesystem::path& file);
 
 // Replaces the file with this table without ever leaving it half written

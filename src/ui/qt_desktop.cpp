@@ -1,7 +1,10 @@
 #include "ui/qt_desktop.h"
 
+#include <QCursor>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 
 namespace swoonery::ui {
 
@@ -12,6 +15,16 @@ DesktopSize QtDesktop::size() {
     }
     const QSize s = screen->size();
     return {s.width(), s.height()};
+}
+
+void QtDesktop::pause(std::chrono::milliseconds time) {
+    QGuiApplication::setOverrideCursor(QCursor(Qt::BusyCursor));
+    // The game is in the middle of an input: only painting, timers and the
+    // like run now, and the player's clicks and keys are kept for afterwards.
+    QEventLoop wait;
+    QTimer::singleShot(time, &wait, &QEventLoop::quit);
+    wait.exec(QEventLoop::ExcludeUserInputEvents);
+    QGuiApplication::restoreOverrideCursor();
 }
 
 } // namespace swoonery::ui

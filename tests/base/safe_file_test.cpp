@@ -9,8 +9,10 @@
 
 #include <fstream>
 #include <iterator>
+#include <functional>
 #include <set>
 #include <thread>
+#include <vector>
 
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -93,7 +95,8 @@ TEST_F(SafeFile, ReplacesALinkInsteadOfWritingThroughIt) {
 
 class KeptMode : public SafeFile, public ::testing::WithParamInterface<mode_t> {};
 
-// Saving keeps the old file's permissions, narrower or wider than the umask.
+// Saving keeps the old file's permissions, narrower or wider than the umask,
+// but never leaves its owner unable to read or write it.
 TEST_P(KeptMode, PermissionsSurviveASave) {
     write(file, "old");
     ASSERT_EQ(chmod(file.c_str(), GetParam()), 0);
@@ -103,11 +106,11 @@ TEST_P(KeptMode, PermissionsSurviveASave) {
     ASSERT_EQ(failure, "");
     struct stat st {};
     ASSERT_EQ(stat(file.c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 07777, GetParam());
+    EXPECT_EQ(st.st_mode & 07777, GetParam() | 0600);
     EXPECT_EQ(read(file), "new");
 }
 
-INSTANTIATE_TEST_SUITE_P(Modes, KeptMode, ::testing::Values(0600, 0640, 0660, 0666, 0400));
+INSTANTIATE_TEST_SUITE_P(Modes, KeptMode, ::testing::Values(0600, 0640, 0660, 0666, 0400, 0, 044));
 
 // A shared table keeps its group, and for root its owner too.
 TEST_F(SafeFile, GroupAndOwnerSurviveASave) {
@@ -215,14 +218,33 @@ TEST_F(SafeFile, LockIsExclusiveAndBounded) {
     release.join();
 }
 
-// Where no lock file can be made, or something odd has its name, the save goes
-// on unlocked instead of hanging.
-TEST_F(SafeFile, LockUnavailableInsteadOfHanging) {
-    ASSERT_EQ(mkfifo((folder / "Scores.lock").c_str(), 0600), 0);
-    EXPECT_TRUE(test::finishes_within(
-        5s, [&] { return FileLock(file, 100ms).status() == FileLock::Status::Unavailable; }));
-    EXPECT_EQ(FileLock(folder / "missing" / "Scores", 100ms).status(),
-              FileLock::Status::Unavailable);
+// The lock is the folder's own, so whatever someone put where a lock file
+// could be (a pipe, a folder, a link, an unreadable file) cannot switch it off:
+// a second game still finds it held. A folder that is not there cannot be
+// locked, and says why.
+TEST_F(SafeFile, LockHoldsWhateverStandsBesideTheFile) {
+    const fs::path odd = folder / "Scores.lock";
+    const std::vector<std::function<void()>> plants = {
+        [&] { ASSERT_EQ(mkfifo(odd.c_str(), 0600), 0); },
+        [&] { fs::create_directory(odd); },
+        [&] { fs::create_symlink("/nonexistent/elsewhere", odd); },
+        [&] {
+            write(odd, "");
+            ASSERT_EQ(chmod(odd.c_str(), 0), 0);
+        },
+    };
+    for (const auto& plant : plants) {
+        fs::remove_all(odd);
+        plant();
+        EXPECT_TRUE(test::finishes_within(5s, [&] {
+            const FileLock first(file, 0ms);
+            return first.status() == FileLock::Status::Held &&
+                   FileLock(file, 50ms).status() == FileLock::Status::Busy;
+        })) << "with " << odd << " planted";
+    }
+    const FileLock nowhere(folder / "missing" / "Scores", 100ms);
+    EXPECT_EQ(nowhere.status(), FileLock::Status::Unavailable);
+    EXPECT_EQ(nowhere.reason(), "No such file or directory");
 }
 
 // Messages name a file by a clean absolute path.

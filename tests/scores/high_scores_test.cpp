@@ -7,10 +7,12 @@
 
 #include <algorithm>
 #include <csignal>
+#include <functional>
 #include <memory>
 #include <thread>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -89,6 +91,83 @@ TEST_F(OpenHighScores, FolderIsReportedAndLeftAlone) {
     EXPECT_EQ(view.red_rows, std::vector<int>{1});
 }
 
+// A link, a pipe or a device named Scores is no table: nothing is read from
+// it, whatever it points at stays as it was, and it is replaced by a new table
+// with the process's default permissions, silently, since nothing is lost.
+TEST_F(OpenHighScores, NonFileInItsPlaceIsReplacedUnread) {
+    const fs::path secret = folder / "id_key";
+    // Bytes that would decode as a valid record if they were ever read.
+    const std::string secret_bytes = record("SECRET KEY", 777.0, 7, 7);
+    const std::vector<std::function<void()>> plants = {
+        [&] { fs::create_symlink(secret, file); },
+        [&] { fs::create_symlink("/proc/self/environ", file); },
+        [&] { fs::create_symlink(folder / "dangling", file); },
+        [&] { ASSERT_EQ(mkfifo(file.c_str(), 0600), 0); },
+        [&] { fs::create_symlink("/dev/zero", file); },
+    };
+    const mode_t saved_mask = umask(027);
+    for (std::size_t n = 0; n < plants.size(); ++n) {
+        SCOPED_TRACE("plant " + std::to_string(n));
+        fs::remove(file);
+        write_bytes(secret, secret_bytes);
+        ASSERT_EQ(chmod(secret.c_str(), 0600), 0);
+        plants[n]();
+        win(10.0);
+        const HighScoreView view = open_high_scores(file, result);
+        EXPECT_EQ(view.error, "");
+        EXPECT_EQ(view.cells[1][1], padded("Mia"));
+        EXPECT_EQ(view.cells[2][1], "");
+        EXPECT_EQ(read_bytes(secret), secret_bytes);
+        struct stat st {};
+        ASSERT_EQ(lstat(file.c_str(), &st), 0);
+        EXPECT_TRUE(S_ISREG(st.st_mode));
+        EXPECT_EQ(st.st_mode & 0777, 0640u);
+        EXPECT_EQ(read_bytes(file).find("SECRET"), std::string::npos);
+        EXPECT_FALSE(fs::exists(folder / "dangling"));
+    }
+    umask(saved_mask);
+    struct stat st {};
+    ASSERT_EQ(stat(secret.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+}
+
+// Where the folder cannot be locked (here one its player may write in but not
+// read), a result is saved and the player told it may have been lost to
+// another game; a look at the table rewrites nothing and says nothing.
+TEST_F(OpenHighScores, UnlockableFolderSavesWithAWarning) {
+    const fs::path box = folder / "box";
+    fs::create_directory(box);
+    file = box / "Scores";
+    write_full_table();
+    ASSERT_EQ(chmod(folder.c_str(), 0755), 0);
+    ASSERT_EQ(chmod(box.c_str(), 0333), 0);
+    const pid_t child = fork();
+    if (child == 0) {
+        // Root reads any folder: the check runs as nobody then.
+        if (geteuid() == 0 && (chown(box.c_str(), 65534, 65534) != 0 ||
+                               chown(file.c_str(), 65534, 65534) != 0 || setgid(65534) != 0 ||
+                               setuid(65534) != 0)) {
+            _exit(2);
+        }
+        const std::string before = read_bytes(file);
+        if (!open_high_scores(file, std::nullopt).error.empty() || read_bytes(file) != before) {
+            _exit(3);
+        }
+        win(5000.0);
+        const HighScoreView view = open_high_scores(file, result);
+        const std::string expected =
+            message("be locked against other games: Permission denied. The result of this "
+                    "game may not have been saved if another game saved at the same time.");
+        _exit(view.error == expected && read_bytes(file).substr(0, 20) == padded("Mia") ? 0 : 4);
+    }
+    int status = -1;
+    waitpid(child, &status, 0);
+    ASSERT_EQ(chmod(box.c_str(), 0755), 0);
+    EXPECT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "2: could not become nobody, 3: the look rewrote or "
+                                         "complained, 4: the result was not saved with a warning";
+}
+
 // A folder path that runs through a regular file cannot be saved to, even as root.
 TEST_F(OpenHighScores, UnwritableFolderIsReported) {
     write_bytes(folder / "plain", "x");
@@ -132,7 +211,7 @@ TEST_F(OpenHighScores, FailedSaveKeepsOldTable) {
 
     EXPECT_EQ(view.error, message("be saved: File too large. The old table was kept."));
     EXPECT_EQ(read_bytes(file), old);
-    EXPECT_EQ(files_in_folder(), 2); // the table and its lock file
+    EXPECT_EQ(files_in_folder(), 1); // the table alone
     EXPECT_EQ(view.red_rows, std::vector<int>{1});
 }
 
@@ -173,7 +252,7 @@ TEST_F(OpenHighScores, BusyTableIsShownNotSaved) {
     const std::string before = read_bytes(file);
     const swoonery::files::FileLock other(file, std::chrono::milliseconds(0));
     win(5000.0);
-    const HighScoreView view = open_high_scores(file, result, std::chrono::milliseconds(100));
+    const HighScoreView view = open_high_scores(file, result, {}, std::chrono::milliseconds(100));
     EXPECT_EQ(view.error, message("be saved: another game kept it busy. It was left as it "
                                   "was, so the result of this game was not saved."));
     EXPECT_EQ(view.cells[1][1], padded("Mia"));
