@@ -2,10 +2,17 @@
 // loss, a win, the disabled main window, the menus and the desktop check.
 #include "test_support.h"
 
+#include "base/safe_file.h"
+#include "ui/qt_desktop.h"
 #include "ui/widgets.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCursor>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
@@ -22,7 +29,10 @@
 #include <QTest>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
+#include <filesystem>
+#include <memory>
 
 using namespace swoonery;
 using namespace swoonery::ui;
@@ -73,6 +83,7 @@ private Q_SLOTS:
     void no_input_while_the_cat_sound_plays();
     void a_call_by_keyboard_alone();
     void menus_by_keyboard();
+    void windows_paint_while_another_game_saves();
     void resize_runs_the_desktop_check_data();
     void resize_runs_the_desktop_check();
 };
@@ -368,6 +379,47 @@ void GameFlowTest::menus_by_keyboard() {
     QVERIFY(!h.game.state().sound_on);
     QVERIFY(!main->findChild<QAction*>(QStringLiteral("sndenable"))->isChecked());
     VERIFY_SCREEN_MATCHES(h);
+}
+
+void GameFlowTest::windows_paint_while_another_game_saves() {
+    // While another game holds the table's lock, the windows go on running
+    // their events under a busy cursor: the other game's save, finished from
+    // a timer in the middle of the wait, lets the table be saved at once.
+    QTemporaryDir folder;
+    driver::RecordingSound sound;
+    driver::ScriptedBrowser browser;
+    QtDesktop desktop;
+    driver::QueuedRandom rng(1);
+    Services services{sound, browser, desktop, rng};
+    services.data_dir = folder.path().toStdString();
+    Game game(std::move(services));
+    Pictures pictures(folder.path());
+    WindowManager windows(game, pictures);
+    windows.start();
+    QWidget* setup = windows.window_widget(WindowId::Form2);
+    QTest::keyClicks(setup->findChild<QLineEdit*>(QStringLiteral("name_txt")), QStringLiteral("Bob"));
+    click(setup->findChild<QAbstractButton*>(QStringLiteral("Command1")));
+
+    const std::filesystem::path scores = folder.filePath(QStringLiteral("Scores")).toStdString();
+    auto other = std::make_unique<files::FileLock>(scores, std::chrono::milliseconds(0));
+    QCOMPARE(other->status(), files::FileLock::Status::Held);
+    bool busy_cursor = false;
+    QTimer::singleShot(150, [&] {
+        busy_cursor = QGuiApplication::overrideCursor() != nullptr &&
+                      QGuiApplication::overrideCursor()->shape() == Qt::BusyCursor;
+        other.reset();
+    });
+    QElapsedTimer clock;
+    clock.start();
+    windows.window_widget(WindowId::Form1)->findChild<QAction*>(QStringLiteral("hscores"))->trigger();
+    settle();
+    QVERIFY2(other == nullptr, "the timer never ran during the wait");
+    QVERIFY(busy_cursor);
+    QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+    QVERIFY(clock.elapsed() < 2500); // the full wait is 3 s
+    QVERIFY(windows.window_widget(WindowId::Form5) != nullptr);
+    QVERIFY(game.forms().window(WindowId::MsgBox) == nullptr); // no "kept it busy"
+    QCOMPARE(QFileInfo(folder.filePath(QStringLiteral("Scores"))).size(), 798);
 }
 
 void GameFlowTest::resize_runs_the_desktop_check_data() {
