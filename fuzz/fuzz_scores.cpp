@@ -53,8 +53,18 @@ std::uint16_t le16(std::string_view bytes, std::size_t at) {
                                       (static_cast<unsigned char>(bytes[at + 1]) << 8));
 }
 
+// What a game can have scored: a whole-part score of 1 to 1e10.
 bool counts(double score) {
-    return std::isfinite(score) && score > 0.0;
+    return std::isfinite(score) && score >= 1.0 && score <= 1e10;
+}
+
+// A record a game can have written: such a score, and no negative days or money.
+bool possible(double score, int16 days, std::int64_t money_units) {
+    return counts(score) && days >= 0 && money_units >= 0;
+}
+
+bool in_use(const ScoreEntry& e) {
+    return possible(e.score, e.days, e.money.units);
 }
 
 std::string where(std::size_t entry) {
@@ -76,8 +86,8 @@ bool same_in_cp1252(char32_t cp) {
     return cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF);
 }
 
-// Each record the bytes hold in full becomes its entry when its score is a
-// finite number above 0 and an empty entry otherwise; a record cut short and
+// Each record the bytes hold in full becomes its entry when a game can have
+// written it and an empty entry otherwise; a record cut short and
 // the records past the end are empty.
 void check_decoded(std::string_view file, const ScoreTable& table) {
     for (std::size_t n = 0; n < kEntryCount; ++n) {
@@ -88,8 +98,9 @@ void check_decoded(std::string_view file, const ScoreTable& table) {
             continue;
         }
         const double score = std::bit_cast<double>(le64(file, at + 20));
-        if (!counts(score)) {
-            FUZZ_CHECK(entry == ScoreEntry{}, where(n) + "a record without a valid score is kept");
+        if (!possible(score, static_cast<int16>(le16(file, at + 28)),
+                      static_cast<std::int64_t>(le64(file, at + 30)))) {
+            FUZZ_CHECK(entry == ScoreEntry{}, where(n) + "an impossible record is kept");
             continue;
         }
         FUZZ_CHECK(std::bit_cast<std::uint64_t>(entry.score) == le64(file, at + 20),
@@ -148,12 +159,11 @@ void check_entered(const ScoreTable& before, const ScoreTable& after, const Pend
         return;
     }
     const scores::Result& s = p.result;
-    if (!counts(s.score)) {
-        FUZZ_CHECK(last == ScoreEntry{}, "a result without a valid score was entered");
+    if (!possible(s.score, s.days, s.money.units)) {
+        FUZZ_CHECK(last == ScoreEntry{}, "an impossible result was entered");
         return;
     }
-    FUZZ_CHECK(std::bit_cast<std::uint64_t>(last.score) ==
-                   std::bit_cast<std::uint64_t>(s.score),
+    FUZZ_CHECK(std::bit_cast<std::uint64_t>(last.score) == std::bit_cast<std::uint64_t>(s.score),
                "entered score differs");
     FUZZ_CHECK(last.days == s.days, "entered days differ");
     FUZZ_CHECK(last.money == s.money, "entered money differs");
@@ -177,7 +187,7 @@ struct Placed {
 std::vector<Placed> sorted_model(const ScoreTable& table) {
     std::vector<Placed> used;
     for (std::size_t n = 0; n < kEntryCount; ++n) {
-        if (counts(table[n].score)) {
+        if (in_use(table[n])) {
             used.push_back({n, table[n]});
         }
     }
@@ -234,7 +244,7 @@ void check_cells(const ScoreTable& table, const scores::Cells& cells) {
     FUZZ_CHECK(cells[0] == header, "the header row is wrong");
     for (std::size_t r = 1; r <= 21; ++r) {
         const auto& row = cells[r];
-        if (r == 21 || !counts(table[r - 1].score)) {
+        if (r == 21 || !in_use(table[r - 1])) {
             FUZZ_CHECK(std::all_of(row.begin(), row.end(), [](const auto& c) { return c.empty(); }),
                        "row " + std::to_string(r) + " should be blank");
             continue;
@@ -265,14 +275,14 @@ void check_marked(const ScoreTable& table, const std::vector<Placed>& model, con
         while (!trimmed.empty() && trimmed.back() == ' ') {
             trimmed.pop_back();
         }
-        if (counts(e.score) && trimmed == name && e.score == score) {
+        if (in_use(e) && trimmed == name && e.score == score) {
             expected.push_back(r);
         }
     }
     FUZZ_CHECK(rows == expected, "the marked rows are wrong");
     const auto given = utf8_code_points(name);
     const bool fits = given->size() <= kNameLength && (name.empty() || name.back() != ' ');
-    if (p.present && counts(score) && fits) {
+    if (p.present && possible(score, p.result.days, p.result.money.units) && fits) {
         for (int r = 1; r <= 20; ++r) {
             if (model[static_cast<std::size_t>(r - 1)].from == kEntryCount - 1) {
                 FUZZ_CHECK(std::find(rows.begin(), rows.end(), r) != rows.end(),
@@ -293,7 +303,7 @@ void check_encoded(const ScoreTable& table, const std::vector<Placed>& model) {
     for (std::size_t n = 0; n < kEntryCount; ++n) {
         const std::string_view rec = std::string_view(bytes).substr(n * kRecordSize, kRecordSize);
         const ScoreEntry& e = table[n];
-        if (!counts(e.score)) {
+        if (!in_use(e)) {
             FUZZ_CHECK(rec == std::string(20, ' ') + std::string(18, '\0'),
                        where(n) + "an empty entry is not written as blanks and zeros");
             FUZZ_CHECK(back[n] == ScoreEntry{},
@@ -354,8 +364,7 @@ void check_opened(std::string_view file, const Pending& p, const ScoreTable& sor
     FUZZ_CHECK(view.error.empty(), "opening the table failed: " + view.error);
     FUZZ_CHECK(view.cells == scores::score_cells(sorted), "the window shows another table");
     const std::vector<int> red =
-        p.present ? scores::marked_rows(sorted, p.result.name, p.result.score)
-                  : std::vector<int>();
+        p.present ? scores::marked_rows(sorted, p.result.name, p.result.score) : std::vector<int>();
     FUZZ_CHECK(view.red_rows == red, "the window marks other rows");
     std::ifstream in(path, std::ios::binary);
     const std::string saved{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};

@@ -24,12 +24,19 @@ constexpr std::array<std::pair<std::string_view, void (*)(Game&, int)>, 5> kReso
 
 } // namespace
 
-void set_talk(Game& g, std::string text) { g.form1()->Talk.text = std::move(text); }
+void set_talk(Game& g, std::string text) {
+    g.form1()->Talk.text = std::move(text);
+}
 
 void action_button(Game& g) {
     GameState& s = g.state();
     MainWindow& f = *g.form1();
     f.cmd_ok.visible = false;
+    // A game that has ended stays as it was: like the category buttons, the
+    // button only leads to the game-over window.
+    if (game_over_opening(g)) {
+        return;
+    }
     // The button can still be visible after a category button refilled the
     // list; with nothing chosen there is nothing to resolve or to count.
     const int chosen = f.Do_List.selected + 1;

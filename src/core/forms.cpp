@@ -29,8 +29,7 @@ std::unique_ptr<Window> Forms::make(WindowId id) const {
             "You got pulled over for speeding.You got a $60 fine!!!");
     case WindowId::Form8:
         return std::make_unique<MessageWindow>(
-            id, "SWOONERY",
-            "Sorry Buddy !!! I guess you aren't much of a ladies man after all.");
+            id, "SWOONERY", "Sorry Buddy !!! I guess you aren't much of a ladies man after all.");
     case WindowId::Form9:
     case WindowId::Form10:
     case WindowId::Form11:
@@ -97,6 +96,11 @@ void Forms::disable_main_window() {
 }
 
 void Forms::reenable_main_window() {
+    // A win waiting in its window keeps the main window shut: a game started
+    // from the menu meanwhile would throw the waiting result away.
+    if (window(WindowId::Form3) != nullptr) {
+        return;
+    }
     if (MainWindow* f = main_window()) {
         f->enabled = true;
         f->visible = true;

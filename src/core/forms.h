@@ -17,7 +17,7 @@ namespace swoonery {
 enum class AfterBox { Nothing, EndProgram, FocusName };
 
 class Forms {
-public:
+  public:
     Forms(std::string help_url, std::string home_url);
 
     Window* window(WindowId id) const { return windows_[static_cast<std::size_t>(id)].get(); }
@@ -46,10 +46,11 @@ public:
     AfterBox close_message_box();
 
     void disable_main_window();
-    // Enables the main window and brings it back to the front.
+    // Enables the main window and brings it back to the front, unless a win
+    // is still waiting in its window, whose OK carries the result on.
     void reenable_main_window();
 
-private:
+  private:
     std::string help_url_;
     std::string home_url_;
     std::array<std::unique_ptr<Window>, kWindowCount> windows_;

@@ -43,6 +43,9 @@ void go_to_work(Game& g);
 void go_shopping(Game& g);
 void list_clicked(Game& g);
 void action_button(Game& g);
+// Once the game is over, the way to the game-over window: true when it was
+// opened instead of the button's action.
+bool game_over_opening(Game& g);
 
 // The main window comes up (and is checked against the desktop the first time).
 void show_main_window(Game& g);

@@ -6,8 +6,6 @@
 
 namespace swoonery {
 
-namespace {
-
 bool game_over_opening(Game& g) {
     if (!g.state().game_over) {
         return false;
@@ -16,6 +14,8 @@ bool game_over_opening(Game& g) {
     g.show(WindowId::Form12);
     return true;
 }
+
+namespace {
 
 void fill_list(Game& g, const std::vector<Row>& rows, std::string_view tabs) {
     Control& list = g.form1()->Do_List;
@@ -66,8 +66,7 @@ void call_her(Game& g) {
     f.cmd_ok.text = "TALK";
     f.Frame1.text = category::kTalk;
     f.Talk.text = s.Gname + ":" + " Hello?" + "\r\n" + s.player_name + ":" + " Hi " + s.Gname +
-                  " this is " + s.player_name + "\r\n" + s.Gname + ":" +
-                  "Ohh .... How are you???";
+                  " this is " + s.player_name + "\r\n" + s.Gname + ":" + "Ohh .... How are you???";
     Control& list = f.Do_List;
     list.items.resize(s.interest_table.size());
     for (std::size_t i = 0; i < s.interest_table.size(); ++i) {

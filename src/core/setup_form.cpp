@@ -1,9 +1,9 @@
 // The set-up form: the player's name, remembered in the file `last`, and
 // three ratings shared out of a pool of 150 points.
+#include "base/text.h"
 #include "core/game.h"
 #include "core/handlers.h"
 #include "core/last_file.h"
-#include "base/text.h"
 
 #include <algorithm>
 #include <array>
@@ -46,27 +46,29 @@ void load_setup_form(Game& g) {
 void setup_slider_moved(Game& g, ControlId control) {
     SetupWindow& f = *g.form2();
     const int total = f.looks_sld.value + f.smart_sld.value + f.luck_sld.value;
-    f.points_left = sat16(150 - total);
-    if (f.points_left >= 0) {
-        f.points.text = "Points Left:" + plain_decimal(static_cast<long long>(f.points_left));
-        return;
+    if (total > 150) {
+        // The pool is overdrawn: take half the excess from each of the other
+        // two. The player's own movement never raises their handlers. No
+        // slider goes below 0; what a slider at 0 cannot give, the other one
+        // gives, so the pool is never overdrawn by more than the rounding's
+        // one point.
+        const int cut = round16((total - 150) / 2.0);
+        Control* first = &f.smart_sld;
+        Control* second = &f.luck_sld;
+        if (control == ControlId::smart_sld) {
+            first = &f.looks_sld;
+        } else if (control == ControlId::luck_sld) {
+            second = &f.looks_sld;
+        }
+        const int first_short = std::max(0, cut - first->value);
+        const int second_short = std::max(0, cut - second->value);
+        first->value = std::max(0, first->value - cut - second_short);
+        second->value = std::max(0, second->value - cut - first_short);
     }
-    // The pool is overdrawn: take half the excess from each of the other two.
-    // The player's own movement never raises their handlers. No slider goes
-    // below 0; what a slider at 0 cannot give, the other one gives, so the
-    // pool is never overdrawn by more than the rounding's one point.
-    const int cut = round16((total - 150) / 2.0);
-    Control* first = &f.smart_sld;
-    Control* second = &f.luck_sld;
-    if (control == ControlId::smart_sld) {
-        first = &f.looks_sld;
-    } else if (control == ControlId::luck_sld) {
-        second = &f.looks_sld;
-    }
-    const int first_short = std::max(0, cut - first->value);
-    const int second_short = std::max(0, cut - second->value);
-    first->value = std::max(0, first->value - cut - second_short);
-    second->value = std::max(0, second->value - cut - first_short);
+    // The label always tells what the sliders leave, even the rounding's one
+    // point over.
+    f.points_left = sat16(150 - (f.looks_sld.value + f.smart_sld.value + f.luck_sld.value));
+    f.points.text = "Points Left:" + plain_decimal(static_cast<long long>(f.points_left));
 }
 
 void setup_ok(Game& g) {
@@ -117,7 +119,9 @@ const WindowRoutes kRoutes{
 
 } // namespace
 
-const WindowRoutes& setup_form_routes() { return kRoutes; }
+const WindowRoutes& setup_form_routes() {
+    return kRoutes;
+}
 
 bool desktop_too_small(Game& g) {
     const DesktopSize d = g.services().desktop.size();

@@ -46,6 +46,11 @@ ScoreEntry decode_record(std::string_view record) {
     if (!is_valid_score(score)) {
         return empty_entry();
     }
+    const auto days = static_cast<int16>(get_u16(record, kDaysOffset));
+    const auto money_units = static_cast<std::int64_t>(get_u64(record, kMoneyOffset));
+    if (days < 0 || money_units < 0) {
+        return empty_entry();
+    }
     std::string name(record.substr(0, kNameLength));
     for (char& c : name) {
         if (c == '\0') {
@@ -55,8 +60,8 @@ ScoreEntry decode_record(std::string_view record) {
     ScoreEntry entry;
     entry.name = cp1252_to_utf8(name);
     entry.score = score;
-    entry.days = static_cast<int16>(get_u16(record, kDaysOffset));
-    entry.money.units = static_cast<std::int64_t>(get_u64(record, kMoneyOffset));
+    entry.days = days;
+    entry.money.units = money_units;
     return entry;
 }
 

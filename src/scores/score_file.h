@@ -21,7 +21,7 @@ inline constexpr std::size_t kFileSize = kRecordSize * kEntryCount; // 798
 std::string encode_table(const ScoreTable& table);
 
 // The table held by the bytes of a file. A record the bytes do not reach in
-// full, or one without a valid score, gives an empty entry; bytes past the
+// full, or one no game could have written (see is_empty), gives an empty entry; bytes past the
 // 21st record are ignored. Zero bytes in a name read as blanks.
 ScoreTable decode_table(std::string_view bytes);
 

@@ -7,11 +7,11 @@
 namespace swoonery::scores {
 
 bool is_valid_score(double score) {
-    return std::isfinite(score) && score > 0.0;
+    return std::isfinite(score) && score >= 1.0 && score <= kHighestScore;
 }
 
 bool is_empty(const ScoreEntry& entry) {
-    return !is_valid_score(entry.score);
+    return !is_valid_score(entry.score) || entry.days < 0 || entry.money.units < 0;
 }
 
 ScoreEntry empty_entry() {
@@ -29,14 +29,13 @@ std::string fit_name(std::string_view name) {
 
 void enter_result(ScoreTable& table, const Result& result) {
     ScoreEntry& last = table[kEntryCount - 1];
-    if (!is_valid_score(result.score)) {
-        last = empty_entry();
-        return;
-    }
     last.name = fit_name(result.name);
     last.score = result.score;
     last.days = result.days;
     last.money = result.money;
+    if (is_empty(last)) {
+        last = empty_entry();
+    }
 }
 
 void sort_by_score(ScoreTable& table) {

@@ -41,9 +41,14 @@ struct Result {
     Currency money;
 };
 
-// A score only counts when it is a finite number above 0.
+// The best score a game can reach: one action, on day 1, with $1 spent.
+inline constexpr double kHighestScore = 1e10;
+// A score only counts when a game could have made it: a whole-part score is at
+// least 1 (a smaller one is 0, which is no score) and at most kHighestScore.
+// A tiny fraction or a huge number in a file is as empty as 0 or NaN.
 bool is_valid_score(double score);
-// An entry without a valid score is empty, whatever else it holds.
+// An entry is empty without a valid score, and likewise with negative days
+// or money, which no game can have; an empty entry is dropped at the next save.
 bool is_empty(const ScoreEntry& entry);
 // Name of 20 blanks, score 0, 0 days, no money.
 ScoreEntry empty_entry();
@@ -51,13 +56,13 @@ ScoreEntry empty_entry();
 // The name cut to 20 characters, or padded on the right with blanks to 20.
 std::string fit_name(std::string_view name);
 
-// Puts the result into entry 21, overwriting what was there. A result without
-// a valid score leaves entry 21 empty.
+// Puts the result into entry 21, overwriting what was there. A result that
+// would be an empty entry leaves entry 21 empty.
 void enter_result(ScoreTable& table, const Result& result);
 
 // Sorts by score, highest first. Among equal scores the higher-numbered entry
-// comes first; empty entries end up last. Entries with an invalid score (NaN,
-// infinite, 0 or below) are emptied before sorting.
+// comes first; empty entries end up last. Empty entries (see is_empty) are
+// cleared before sorting.
 void sort_by_score(ScoreTable& table);
 
 // The 22 x 5 grid of the high-score window: a header row, entries 1 to 20

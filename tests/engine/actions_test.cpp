@@ -562,6 +562,50 @@ TEST(WholeGame, TablePlayAgainFlow) {
     EXPECT_EQ(h.s().player_name, "Dan");
 }
 
+// A win waiting in its window survives the buy-off reproach closing over it:
+// the main window stays shut, so Play Again cannot throw the result away, and
+// the win's OK enters it into the table and the file.
+TEST(WholeGame, WaitingWinOutlastsTheReproach) {
+    Harness h;
+    h.new_game();
+    h.s().heart_value = 90;
+    h.s().cash = 3000;
+    h.s().money_spent = 5;
+    h.run("rng 0.5\nclick Form1.Command1\nselect Form1.Do_List 10\nclick Form1.cmd_ok");
+    ASSERT_TRUE(h.open(WindowId::Form3));
+    ASSERT_TRUE(h.open(WindowId::Form11));
+    h.run("click Form11.Command1");
+    EXPECT_FALSE(h.f1().enabled);
+    EXPECT_NE(h.run("click Form1.rstart").find("ignored"), std::string::npos);
+    h.run("click Form3.Command1");
+    ASSERT_TRUE(h.open(WindowId::Form5));
+    const Control& grid = h.win<ScoresWindow>(WindowId::Form5).Score_list;
+    EXPECT_EQ(grid.cells[1][1], "Bob                 ");
+    EXPECT_EQ(grid.red_rows, std::vector<int>{1});
+    h.run("click Form5.Command1");
+    EXPECT_TRUE(h.f1().enabled);
+    h.run("click Form1.hscores");
+    EXPECT_EQ(h.win<ScoresWindow>(WindowId::Form5).Score_list.cells[1][4], "1000000000");
+}
+
+// A game lost in the middle of a call stays as it ended: the action button,
+// like the category buttons, only opens the game-over window, and her heart,
+// the day and the dialogue stay as they were.
+TEST(WholeGame, EndedGameDoesNotPlayOn) {
+    Harness h;
+    h.new_game();
+    h.s().heart_value = 4;
+    h.s().interest_table[13].mark = "A";
+    h.run("click Form1.Command2\nselect Form1.Do_List 13\nclick Form1.cmd_ok");
+    ASSERT_TRUE(h.open(WindowId::Form8));
+    h.run("click Form8.Command1\nselect Form1.Do_List 0\nclick Form1.cmd_ok");
+    EXPECT_TRUE(h.open(WindowId::Form12));
+    EXPECT_FALSE(h.f1().cmd_ok.visible);
+    EXPECT_EQ(h.s().heart_value, -1);
+    EXPECT_EQ(h.s().day, 1);
+    EXPECT_EQ(h.s().talks_today, 1);
+}
+
 // A month of work loses the game on day 30.
 TEST(WholeGame, LossByTheMonthLimit) {
     Harness h;

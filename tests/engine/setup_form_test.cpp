@@ -32,7 +32,8 @@ class SliderPool : public ::testing::TestWithParam<SliderCase> {};
 
 // Moving a slider past the pool of 150 takes half the excess from each of the
 // other two, rounded half to even and never below 0 (what one at 0 cannot
-// give, the other gives); otherwise it shows the points left.
+// give, the other gives); either way the label shows what the sliders leave,
+// the rounding's one point over included.
 TEST_P(SliderPool, SharesOneHundredAndFiftyPoints) {
     const SliderCase& c = GetParam();
     Harness h;
@@ -51,23 +52,24 @@ TEST_P(SliderPool, SharesOneHundredAndFiftyPoints) {
 INSTANTIATE_TEST_SUITE_P(
     Table, SliderPool,
     ::testing::Values(
-        SliderCase{50, 50, 50, "looks_sld", 60, 60, 45, 45, "Points Left :0"},
+        SliderCase{50, 50, 50, "looks_sld", 60, 60, 45, 45, "Points Left:0"},
         SliderCase{50, 50, 50, "looks_sld", 40, 40, 50, 50, "Points Left:10"},
-        SliderCase{50, 50, 50, "smart_sld", 51, 50, 51, 50, "Points Left :0"}, // excess 1: cut 0
-        SliderCase{50, 50, 50, "luck_sld", 52, 49, 49, 52, "Points Left :0"},  // excess 2: cut 1
-        SliderCase{50, 50, 50, "luck_sld", 53, 48, 48, 53, "Points Left :0"},  // excess 3: cut 2
-        SliderCase{50, 50, 50, "looks_sld", 55, 55, 48, 48, "Points Left :0"}, // excess 5: 2.5 -> 2
-        SliderCase{50, 50, 50, "looks_sld", 57, 57, 46, 46, "Points Left :0"}, // excess 7: 3.5 -> 4
+        SliderCase{50, 50, 50, "smart_sld", 51, 50, 51, 50, "Points Left:-1"}, // excess 1: cut 0
+        SliderCase{50, 50, 50, "luck_sld", 52, 49, 49, 52, "Points Left:0"},   // excess 2: cut 1
+        SliderCase{50, 50, 50, "luck_sld", 53, 48, 48, 53, "Points Left:1"},   // excess 3: cut 2
+        SliderCase{50, 50, 50, "looks_sld", 55, 55, 48, 48, "Points Left:-1"}, // excess 5: 2.5 -> 2
+        SliderCase{50, 50, 50, "looks_sld", 57, 57, 46, 46, "Points Left:1"},  // excess 7: 3.5 -> 4
         SliderCase{0, 0, 0, "looks_sld", 100, 100, 0, 0, "Points Left:50"},
-        SliderCase{100, 0, 50, "luck_sld", 60, 90, 0, 60, "Points Left :0"}, // clamped at 0
-        SliderCase{100, 0, 50, "luck_sld", 100, 50, 0, 100, "Points Left :0"},
-        SliderCase{0, 100, 50, "looks_sld", 100, 100, 50, 0, "Points Left :0"},
-        SliderCase{20, 50, 90, "smart_sld", 100, 0, 100, 50, "Points Left :0"},
-        SliderCase{10, 100, 40, "luck_sld", 51, 4, 94, 51, "Points Left :0"}, // one point free
-        SliderCase{100, 100, 100, "smart_sld", 0, 75, 0, 75, "Points Left :0"}));
+        SliderCase{100, 0, 50, "luck_sld", 60, 90, 0, 60, "Points Left:0"}, // clamped at 0
+        SliderCase{100, 0, 50, "luck_sld", 100, 50, 0, 100, "Points Left:0"},
+        SliderCase{0, 100, 50, "looks_sld", 100, 100, 50, 0, "Points Left:0"},
+        SliderCase{20, 50, 90, "smart_sld", 100, 0, 100, 50, "Points Left:0"},
+        SliderCase{10, 100, 40, "luck_sld", 51, 4, 94, 51, "Points Left:1"}, // one point free
+        SliderCase{100, 100, 100, "smart_sld", 0, 75, 0, 75, "Points Left:0"}));
 
-// The player's own three moves cannot overdraw the pool: looks to 100, smart
-// to 0, then luck to 100 gives 50/0/100, not 75/0/100 (175 points).
+// The player's own moves cannot overdraw the pool: looks to 100, smart to 0,
+// then luck to 100 gives 50/0/100, not 75/0/100 (175 points), and the label
+// follows; one more step of looks is the rounding's point over, shown as such.
 TEST(SetupForm, PoolCannotBeOverdrawnByMoves) {
     Harness h;
     h.run("start\nslide Form2.looks_sld 100\nslide Form2.smart_sld 0\nslide Form2.luck_sld 100");
@@ -75,7 +77,10 @@ TEST(SetupForm, PoolCannotBeOverdrawnByMoves) {
     EXPECT_EQ(f.looks_sld.value, 50);
     EXPECT_EQ(f.smart_sld.value, 0);
     EXPECT_EQ(f.luck_sld.value, 100);
-    EXPECT_EQ(f.points.text, "Points Left:25");
+    EXPECT_EQ(f.points.text, "Points Left:0");
+    h.run("slide Form2.looks_sld 51");
+    EXPECT_EQ(f.looks_sld.value + f.smart_sld.value + f.luck_sld.value, 151);
+    EXPECT_EQ(f.points.text, "Points Left:-1");
 }
 
 // A fresh set-up form has the sliders at 50, the start texts, and the saved name selected.
@@ -154,18 +159,17 @@ TEST_P(SavedName, IsTrimmedPaddedAndEncoded) {
 
 INSTANTIATE_TEST_SUITE_P(
     Names, SavedName,
-    ::testing::Values(SavedNameCase{"  Bob  ", "Bob", "Bob                 "},
-                      SavedNameCase{"   ", "", "                    "},
-                      SavedNameCase{"ABCDEFGHIJKLMNOPQRST", "ABCDEFGHIJKLMNOPQRST",
-                                    "ABCDEFGHIJKLMNOPQRST"},
-                      // the box takes 20 characters and no more
-                      SavedNameCase{"ABCDEFGHIJKLMNOPQRSTUVWXYZ", "ABCDEFGHIJKLMNOPQRST",
-                                    "ABCDEFGHIJKLMNOPQRST"},
-                      SavedNameCase{"Zo\xc3\xab \xce\xa9mega", "Zo\xc3\xab \xce\xa9mega",
-                                    "Zo\xeb ?mega" + std::string(11, ' ')},
-                      // a script the code page cannot hold at all
-                      SavedNameCase{repeat("\xe5\xad\x97", 21), repeat("\xe5\xad\x97", 20),
-                                    std::string(20, '?')}));
+    ::testing::Values(
+        SavedNameCase{"  Bob  ", "Bob", "Bob                 "},
+        SavedNameCase{"   ", "", "                    "},
+        SavedNameCase{"ABCDEFGHIJKLMNOPQRST", "ABCDEFGHIJKLMNOPQRST", "ABCDEFGHIJKLMNOPQRST"},
+        // the box takes 20 characters and no more
+        SavedNameCase{"ABCDEFGHIJKLMNOPQRSTUVWXYZ", "ABCDEFGHIJKLMNOPQRST", "ABCDEFGHIJKLMNOPQRST"},
+        SavedNameCase{"Zo\xc3\xab \xce\xa9mega", "Zo\xc3\xab \xce\xa9mega",
+                      "Zo\xeb ?mega" + std::string(11, ' ')},
+        // a script the code page cannot hold at all
+        SavedNameCase{repeat("\xe5\xad\x97", 21), repeat("\xe5\xad\x97", 20),
+                      std::string(20, '?')}));
 
 // An empty name is refused with a message; the focus goes back to the name box.
 TEST(SetupForm, EmptyNameIsRefused) {

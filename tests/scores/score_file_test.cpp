@@ -17,13 +17,13 @@ using ScoreFileTest = TempFolder;
 // Each field is read from its own offset in little-endian order, in every record.
 TEST_F(ScoreFileTest, ReadsHandMadeRecords) {
     std::string bytes =
-        record("Ann", 833333.0, 12, 12500000) + empty_record() + record("Zed", 0.25, -2, -5000);
+        record("Ann", 833333.0, 12, 12500000) + empty_record() + record("Zed", 2.0, 300, 5000);
     write_bytes(file, bytes);
     const ReadResult read = read_scores(file);
     EXPECT_EQ(read.error, "");
     EXPECT_EQ(read.table[0], (ScoreEntry{padded("Ann"), 833333.0, 12, {12500000}}));
     EXPECT_EQ(read.table[1], ScoreEntry{});
-    EXPECT_EQ(read.table[2], (ScoreEntry{padded("Zed"), 0.25, -2, {-5000}}));
+    EXPECT_EQ(read.table[2], (ScoreEntry{padded("Zed"), 2.0, 300, {5000}}));
 }
 
 // The game writes exactly these bytes for an entry, and blanks and zeros for empty ones.
@@ -44,15 +44,22 @@ TEST(ScoreFileLayout, WritesTheByteLayout) {
 
 class InvalidScore : public ::testing::TestWithParam<double> {};
 
-// A record without a finite score above 0 reads as empty, whatever else it holds.
+// A record no game can have written (a score below 1 or above the best
+// possible, not a number, negative days or money) reads as empty, whatever
+// else it holds.
 TEST_P(InvalidScore, RecordReadsAsEmpty) {
-    const ScoreTable table = decode_table(record("Bad", GetParam(), 5, 7) + record("Ok", 3, 1, 0));
+    const ScoreTable table = decode_table(record("Bad", GetParam(), 5, 7) + record("Ok", 3, 1, 0) +
+                                          record("Back", 3, -1, 0) + record("Debt", 3, 1, -1) +
+                                          record("Best", 1e10, 1, 1));
     EXPECT_EQ(table[0], ScoreEntry{});
     EXPECT_EQ(table[1].score, 3.0);
+    EXPECT_EQ(table[2], ScoreEntry{});
+    EXPECT_EQ(table[3], ScoreEntry{});
+    EXPECT_EQ(table[4].score, 1e10);
 }
 
 INSTANTIATE_TEST_SUITE_P(Scores, InvalidScore,
-                         ::testing::Values(0.0, -0.0, -1.0,
+                         ::testing::Values(0.0, -0.0, -1.0, 0.999, 1e-300, 1.0000001e10,
                                            std::numeric_limits<double>::quiet_NaN(),
                                            std::numeric_limits<double>::infinity(),
                                            -std::numeric_limits<double>::infinity()));
@@ -79,8 +86,8 @@ TEST(ScoreFileLayout, ToleratesOddLengths) {
 // What is written reads back the same; a character Windows-1252 lacks becomes '?'.
 TEST_F(ScoreFileTest, RoundTrip) {
     ScoreTable table;
-    table[0] = {"Ren\xC3\xA9\xE2\x82\xAC" + std::string(15, ' '), 1234.5, 30, {-77}};
-    table[20] = {"\xCE\xA9mega" + std::string(15, ' '), 1e-300, -32768, {INT64_MIN}};
+    table[0] = {"Ren\xC3\xA9\xE2\x82\xAC" + std::string(15, ' '), 1234.5, 30, {77}};
+    table[20] = {"\xCE\xA9mega" + std::string(15, ' '), 1e10, 32767, {INT64_MAX}};
     ASSERT_EQ(write_scores(file, table), "");
     EXPECT_EQ(fs::file_size(file), 798u);
     EXPECT_EQ(files_in_folder(), 1);
@@ -89,10 +96,12 @@ TEST_F(ScoreFileTest, RoundTrip) {
 }
 
 #ifndef _WIN32
-// A pipe in place of the file is reported instead of blocking the game.
+// A pipe in place of the file is no table, and never blocks the game.
 TEST_F(ScoreFileTest, PipeIsNotRead) {
     ASSERT_EQ(mkfifo(file.c_str(), 0600), 0);
-    EXPECT_EQ(read_scores(file).error, "Not a regular file");
+    const ReadResult read = read_scores(file);
+    EXPECT_EQ(read.error, "");
+    EXPECT_FALSE(read.existed);
 }
 #endif
 
