@@ -4,16 +4,19 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontMetricsF>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QStyledItemDelegate>
 #include <QTextCursor>
 
 #include <algorithm>
+#include <cmath>
 
 namespace swoonery::ui {
 
@@ -274,9 +277,20 @@ void FixedRowGrid::show_fixed_row() {
 }
 
 int FixedRowGrid::cell_width(const QString& text) const {
-    // The item view's text margin on each side, and one pixel of grid line.
+    // What the style keeps of a cell for its text, asked of the style itself
+    // on a cell of a trial width: the grid line, the text rectangle's own
+    // inset and the text margin on each side that painting takes off again.
+    constexpr int kTrial = 200;
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.features |= QStyleOptionViewItem::HasDisplay;
+    option.text = text;
+    option.rect = QRect(0, 0, kTrial - (showGrid() ? 1 : 0), rowHeight(0) > 0 ? rowHeight(0) : 20);
+    const QRect room = style()->subElementRect(QStyle::SE_ItemViewItemText, &option, this);
     const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
-    return fontMetrics().horizontalAdvance(text) + 2 * margin + 1;
+    const int kept = kTrial - (room.width() - 2 * margin);
+    // Text is laid out in fractions of a pixel: round the width up.
+    return static_cast<int>(std::ceil(QFontMetricsF(font()).horizontalAdvance(text))) + kept;
 }
 
 void FixedRowGrid::fit_columns(const std::vector<int>& weights, const std::vector<QString>& widest,
