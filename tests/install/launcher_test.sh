@@ -1,7 +1,8 @@
 #!/bin/sh
 # The launcher starts the game in the folder where its files belong: the
 # current folder from a terminal, the game's own data folder from the menu,
-# and the current folder again when the data folder cannot be made.
+# and the current folder again when the data folder cannot be made or used;
+# it changes the mode of no folder it did not make itself.
 . "$(dirname "$0")/common.sh"
 
 # The installed launcher, with a stand-in program that notes where it runs.
@@ -10,7 +11,7 @@ mkdir -p "$tree/usr/games" "$tree/usr/lib/games/swoonery"
 cp "$launcher" "$tree/usr/games/swoonery"
 cat >"$tree/usr/lib/games/swoonery/swoonery" <<'PROG'
 #!/bin/sh
-pwd >"$RAN_IN"
+pwd -P >"$RAN_IN"
 PROG
 chmod +x "$tree/usr/lib/games/swoonery/swoonery"
 export RAN_IN=$scratch/ran-in
@@ -22,7 +23,7 @@ mkdir -p "$home" "$here"
 
 # check NAME EXPECTED-FOLDER ENV-ASSIGNMENTS... -- LAUNCHER-ARGUMENTS...
 check() {
-    name=$1 expected=$2
+    name=$1 expected=$(cd "$2" 2>/dev/null && pwd -P || echo "$2")
     shift 2
     rm -f "$RAN_IN"
     assignments=
@@ -54,6 +55,48 @@ echo scores >"$home/.local/share/swoonery/Scores"
 chmod 755 "$home/.local/share/swoonery"
 check menu_existing_folder "$home/.local/share/swoonery" -- --data-folder
 [ "$(cat "$home/.local/share/swoonery/Scores")" = scores ] || fail "existing Scores changed"
+
+# Folders that are there already keep their mode: a shared one, and a link
+# the player made to a folder elsewhere (nothing is changed through a link).
+mkdir -p "$scratch/shared/swoonery" "$scratch/linked" "$scratch/target"
+chmod 2770 "$scratch/shared/swoonery"
+chmod 750 "$scratch/target"
+ln -s "$scratch/target" "$scratch/linked/swoonery"
+check shared_folder "$scratch/shared/swoonery" XDG_DATA_HOME="$scratch/shared" -- --data-folder
+check linked_folder "$scratch/target" XDG_DATA_HOME="$scratch/linked" -- --data-folder
+for kept in shared/swoonery:2770 target:750; do
+    mode=$(stat -c %a "$scratch/${kept%:*}")
+    [ "$mode" = "${kept#*:}" ] || fail "${kept%:*} went from mode ${kept#*:} to $mode"
+done
+if [ "$(id -u)" -eq 0 ]; then
+    # Someone else's link could send the player's files into any folder the
+    # player can write: it is not followed.
+    mkdir -p "$scratch/planted"
+    ln -s "$scratch/target" "$scratch/planted/swoonery"
+    chown -h 65534 "$scratch/planted/swoonery"
+    check planted_link "$here" XDG_DATA_HOME="$scratch/planted" -- --data-folder
+fi
+
+# Missing parents are made private whatever the umask.
+old_umask=$(umask)
+umask 000
+check umask_000_home "$scratch/home000/.local/share/swoonery" HOME="$scratch/home000" -- --data-folder
+check umask_000_xdg "$scratch/xdg000/a/swoonery" XDG_DATA_HOME="$scratch/xdg000/a" -- --data-folder
+umask "$old_umask"
+for made in home000/.local home000/.local/share home000/.local/share/swoonery \
+    xdg000 xdg000/a xdg000/a/swoonery; do
+    mode=$(stat -c %a "$scratch/$made" 2>/dev/null) || mode=missing
+    [ "$mode" = 700 ] || fail "$made made with mode $mode, not 700"
+done
+
+# A HOME that is no absolute path names no folder of the player's: the game
+# runs in the current folder, says so, and makes nothing there.
+for bad_home in rel ""; do
+    check "home='$bad_home'" "$here" HOME="$bad_home" -- --data-folder
+    grep -q "^swoonery: cannot use .*, keeping the files in $here\$" "$scratch/stderr" ||
+        fail "home '$bad_home': no word about the folder: $(cat "$scratch/stderr")"
+done
+[ -z "$(ls -A "$here")" ] || fail "something was made in the current folder: $(ls -A "$here")"
 
 # Folders that cannot be made: the game runs in the current folder.
 echo "not a folder" >"$scratch/blocked"
