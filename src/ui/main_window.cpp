@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 
 #include <algorithm>
@@ -75,10 +76,21 @@ protected:
     }
 
     void set_enabled(bool enabled) override {
+        // Disabling moves the keyboard focus off the controls: the one that
+        // had it takes it back when the window takes input again, instead of
+        // the first button.
+        if (!enabled) {
+            QWidget* focus = window_->focusWidget();
+            kept_focus_ = focus != nullptr && central_->isAncestorOf(focus) ? focus : nullptr;
+        }
         // Only the window's content: a disabled QMainWindow would take every
         // window parented to it down too.
         central_->setEnabled(enabled);
         window_->menuBar()->setEnabled(enabled);
+        if (enabled && kept_focus_ != nullptr && kept_focus_->isVisible() &&
+            kept_focus_->isEnabled()) {
+            kept_focus_->setFocus(Qt::OtherFocusReason);
+        }
     }
 
 private:
@@ -220,6 +232,8 @@ private:
 
     GameMainWindow* window_ = nullptr;
     QWidget* central_ = nullptr;
+    // The control that had the keyboard when the window was last disabled.
+    QPointer<QWidget> kept_focus_;
     std::vector<PictureButton*> buttons_;
     std::array<std::string, 5> captions_;
 };

@@ -229,6 +229,24 @@ void ListBox::changeEvent(QEvent* event) {
 
 void ListBox::keyPressEvent(QKeyEvent* event) {
     const int before = selected_row();
+    // A freshly filled list marks its first row as current but chooses none:
+    // the first arrow, Home or Space chooses the row the focus frame is on
+    // (End the last), instead of moving past it or doing nothing.
+    const bool plain = event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;
+    if (before < 0 && currentItem() != nullptr && plain) {
+        const int key = event->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Space ||
+            key == Qt::Key_Home || key == Qt::Key_PageUp || key == Qt::Key_PageDown ||
+            key == Qt::Key_End) {
+            const int chosen = key == Qt::Key_Home || key == Qt::Key_PageUp ? 0
+                               : key == Qt::Key_End                      ? count() - 1
+                                                                          : currentRow();
+            setCurrentRow(chosen, QItemSelectionModel::ClearAndSelect);
+            event->accept();
+            Q_EMIT row_picked(chosen);
+            return;
+        }
+    }
     QListWidget::keyPressEvent(event);
     const int after = selected_row();
     if (after >= 0 && after != before) {

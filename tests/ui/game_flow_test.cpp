@@ -331,8 +331,9 @@ void GameFlowTest::no_input_while_the_cat_sound_plays() {
 
 void GameFlowTest::a_call_by_keyboard_alone() {
     // The main window is played with the keyboard alone: Tab goes down the
-    // buttons (past the disabled one) to the list, the arrows pick a row, and
-    // Space presses the buttons.
+    // buttons (past the disabled one) to the list, where the first Home
+    // picks the first row, and Space presses the buttons. A secondary window
+    // closed by the keyboard gives the focus back to the control that had it.
     Harness h;
     h.start_game();
     QWidget* main = h.window(WindowId::Form1);
@@ -350,9 +351,22 @@ void GameFlowTest::a_call_by_keyboard_alone() {
         order.push_back(QApplication::focusWidget()->objectName());
     }
     QCOMPARE(order, QStringList({"Command1", "Command4", "Command5", "Do_List"}));
-    key(Qt::Key_Down);
-    QCOMPARE(h.game.form1()->Do_List.selected, h.find<ListBox>(WindowId::Form1, "Do_List")->selected_row());
-    QVERIFY(h.game.form1()->Do_List.selected >= 0);
+    key(Qt::Key_Home);
+    QCOMPARE(h.game.form1()->Do_List.selected, 0);
+    QCOMPARE(h.find<ListBox>(WindowId::Form1, "Do_List")->selected_row(), 0);
+    QVERIFY(h.game.form1()->cmd_ok.visible);
+    QTest::keyClick(main, Qt::Key_T, Qt::AltModifier); // Top 20 Players
+    settle();
+    QWidget* table = h.window(WindowId::Form5);
+    QVERIFY(table != nullptr);
+    QVERIFY(QTest::qWaitForWindowActive(table));
+    QVERIFY(table->focusWidget() != nullptr); // OK, where the keyboard starts
+    QTest::keyClick(table->focusWidget(), Qt::Key_Return);
+    settle();
+    QVERIFY(h.window(WindowId::Form5) == nullptr);
+    QVERIFY(QTest::qWaitForWindowActive(main));
+    QVERIFY(QApplication::focusWidget() != nullptr);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Do_List"));
     key(Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmd_ok"));
     key(Qt::Key_Space);
