@@ -5,8 +5,11 @@
 #include "ui/window_adapter.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
 #include <QWindow>
 
 namespace swoonery::ui {
@@ -37,6 +40,7 @@ protected:
         if (box_->icon() != icon) {
             box_->setIcon(icon);
         }
+        fit_title(qt_text(m.caption));
     }
 
     void show_window() override {
@@ -51,7 +55,31 @@ protected:
     }
 
 private:
+    // A box is at least as wide as its title, which the window manager
+    // would otherwise cut short ("Browse...t Found"): the title in a bold
+    // face, as title bars have it, and room for the frame's buttons.
+    void fit_title(const QString& title) {
+        auto* grid = qobject_cast<QGridLayout*>(box_->layout());
+        if (grid == nullptr) {
+            return;
+        }
+        QFont bold = box_->font();
+        bold.setBold(true);
+        const int wanted = QFontMetrics(bold).horizontalAdvance(title) + kTitleBarButtons;
+        if (title_room_ == nullptr) {
+            title_room_ = new QSpacerItem(wanted, 0, QSizePolicy::Minimum, QSizePolicy::Fixed);
+            grid->addItem(title_room_, grid->rowCount(), 0, 1, grid->columnCount());
+        } else if (title_room_->sizeHint().width() != wanted) {
+            title_room_->changeSize(wanted, 0, QSizePolicy::Minimum, QSizePolicy::Fixed);
+            grid->invalidate();
+        }
+    }
+
+    // A window icon and close, maximise and minimise buttons, with margins.
+    static constexpr int kTitleBarButtons = 120;
+
     QMessageBox* box_ = nullptr;
+    QSpacerItem* title_room_ = nullptr;
     std::string text_;
 };
 

@@ -289,8 +289,26 @@ void FixedRowGrid::show_fixed_row() {
         }
         head->setText(cell->text());
         head->setTextAlignment(Qt::Alignment::fromInt(cell->textAlignment()));
-        head->setBackground(cell->background());
         head->setForeground(cell->foreground());
+    }
+    // The row's background goes to the whole header as a style sheet rather
+    // than to each title: a title's own background gives every painting of
+    // it a palette of its own, which the style's cache of painted sections
+    // took for a new one each time, so every opening of a window added
+    // pictures to that cache until it was full.
+    const QTableWidgetItem* first = item(0, 0);
+    const QColor ground = first != nullptr && first->background().style() != Qt::NoBrush
+                              ? first->background().color()
+                              : QColor();
+    const QString sheet =
+        ground.isValid()
+            ? QStringLiteral("QHeaderView::section { background-color: %1;"
+                             " border: none; border-right: 1px solid palette(mid);"
+                             " border-bottom: 1px solid palette(mid); }")
+                  .arg(ground.name())
+            : QString();
+    if (horizontalHeader()->styleSheet() != sheet) {
+        horizontalHeader()->setStyleSheet(sheet);
     }
 }
 

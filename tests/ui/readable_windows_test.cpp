@@ -14,6 +14,8 @@
 #include <QScrollBar>
 #include <QSlider>
 #include <QStyleOptionViewItem>
+#include <QAction>
+#include <QFontMetrics>
 #include <QTest>
 #include <QTextCursor>
 
@@ -113,6 +115,7 @@ private Q_SLOTS:
     void sliders_show_their_numbers();
     void menu_columns_line_up_data();
     void menu_columns_line_up();
+    void message_box_is_as_wide_as_its_title();
 };
 
 void ReadableWindowsTest::table_keeps_its_header_and_the_rows_above_data() {
@@ -310,6 +313,26 @@ void ReadableWindowsTest::sliders_show_their_numbers() {
     }
     QCOMPARE(form->size(), QSize(291, 375));
     VERIFY_SCREEN_MATCHES(h);
+}
+
+void ReadableWindowsTest::message_box_is_as_wide_as_its_title() {
+    // A message box with a short text and a longer title is wide enough for
+    // the title in a title bar's bold face and the frame's buttons, so no
+    // window manager has to cut the title short.
+    Harness h;
+    h.start_game();
+    h.browser.outcome = BrowserResult::NotFound;
+    h.window(WindowId::Form1)->findChild<QAction*>(QStringLiteral("onlinehelp"))->trigger();
+    settle();
+    QWidget* box = h.window(WindowId::MsgBox);
+    QVERIFY(box != nullptr);
+    QVERIFY(QTest::qWaitForWindowExposed(box));
+    QCOMPARE(box->windowTitle(), QStringLiteral("Browser Not Found"));
+    QFont bold = box->font();
+    bold.setBold(true);
+    const int title = QFontMetrics(bold).horizontalAdvance(box->windowTitle());
+    QVERIFY2(box->width() >= title + 100,
+             qPrintable(QStringLiteral("%1 px for a title of %2 px").arg(box->width()).arg(title)));
 }
 
 void ReadableWindowsTest::menu_columns_line_up_data() {

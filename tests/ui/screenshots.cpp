@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QSlider>
+#include <QTableWidget>
 #include <QTest>
 
 #include <cstdio>
@@ -166,6 +167,7 @@ int main(int argc, char* argv[]) {
     h.browser.outcome = BrowserResult::NotFound;
     QTest::mouseClick(h.find<QWidget>(WindowId::Form13, "Label3"), Qt::LeftButton);
     t.shot(WindowId::MsgBox, "msgbox.png");
+    t.screen("screen-msgbox.png");
     t.press(WindowId::MsgBox, "OK");
     t.press(WindowId::Form13, "Command1");
 
@@ -224,5 +226,28 @@ int main(int argc, char* argv[]) {
     t.press(WindowId::Form3, "Command1");
     t.shot(WindowId::Form5, "form5-rank2.png");
     t.screen("screen-form5-rank2.png");
+    t.press(WindowId::Form5, "Command1");
+
+    // A full table from the menu, scrolled to its end: ranks 10 to 20 whole.
+    {
+        const std::filesystem::path file =
+            h.folder.filePath(QStringLiteral("Scores")).toStdString();
+        scores::ScoreTable table;
+        for (std::size_t n = 0; n < 20; ++n) {
+            table[n].name = scores::fit_name("Player " + std::to_string(n + 1));
+            table[n].score = 9000000000.0 - 400000000.0 * static_cast<double>(n);
+            table[n].days = static_cast<int16>(n + 1);
+            table[n].money = Currency::dollars(32000);
+        }
+        if (!scores::write_scores(file, table).empty()) {
+            ++t.failures;
+        }
+    }
+    t.menu("hscores");
+    if (auto* grid = h.find<QTableWidget>(WindowId::Form5, "Score_list")) {
+        grid->scrollToBottom();
+    }
+    t.shot(WindowId::Form5, "form5-full.png");
+    t.screen("screen-form5-full.png");
     return t.failures == 0 ? 0 : 1;
 }
