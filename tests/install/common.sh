@@ -32,3 +32,18 @@ need() {
 }
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
+
+# start_xvfb: an X server of the test's own, with DISPLAY pointing at it and
+# its process id in $xvfb (for the test's clean-up); skips when it does not
+# come up.
+xvfb=
+start_xvfb() {
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
+    xvfb=$!
+    for _ in $(seq 100); do
+        [ -s "$scratch/display" ] && break
+        sleep 0.1
+    done
+    [ -s "$scratch/display" ] || skip "Xvfb did not start"
+    export DISPLAY=":$(cat "$scratch/display")"
+}

@@ -12,23 +12,16 @@ mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM XDG_CURRENT_DESKTOP
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
-xvfb=$!
 wm=
 server=
 cleanup() {
     [ -n "$server" ] && kill -CONT "$server" 2>/dev/null && kill "$server" 2>/dev/null
     [ -n "$wm" ] && kill "$wm" 2>/dev/null
-    kill "$xvfb" 2>/dev/null
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
     rm -rf "$scratch"
 }
 trap cleanup EXIT
-for _ in $(seq 100); do
-    [ -s "$scratch/display" ] && break
-    sleep 0.1
-done
-[ -s "$scratch/display" ] || skip "Xvfb did not start"
-export DISPLAY=":$(cat "$scratch/display")"
+start_xvfb
 openbox --sm-disable >/dev/null 2>&1 &
 wm=$!
 
