@@ -45,7 +45,6 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"no_code_appends", "browser", {"browser", "ADDR"}},
         SplitCase{
             "list_code_and_option", "browser --new-window %U", {"browser", "--new-window", "ADDR"}},
-        SplitCase{"code_inside_argument", "browser --open=%f", {"browser", "--open=ADDR"}},
         SplitCase{"quoted_program", R"("/opt/My Browser/run" %F)", {"/opt/My Browser/run", "ADDR"}},
         SplitCase{
             "escaped_quotes", R"(run "say \\"hi\\" now" %u)", {"run", R"(say "hi" now)", "ADDR"}},
@@ -54,6 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{
             "escaped_backslash", R"(run "back\\\\slash" %u)", {"run", R"(back\slash)", "ADDR"}},
         SplitCase{"percent", "run --zoom=100%% %u", {"run", "--zoom=100%", "ADDR"}},
+        SplitCase{"percent_before_u", "run --x=%%u %u", {"run", "--x=%u", "ADDR"}},
         SplitCase{"dropped_codes", "run %i %c %k %d %D %n %N %v %m %u", {"run", "ADDR"}},
         SplitCase{"empty_quoted_argument", R"(run "" %u)", {"run", "", "ADDR"}},
         SplitCase{"blanks_around", "  run \t  %u  ", {"run", "ADDR"}},
@@ -72,6 +72,16 @@ TEST(ExecSplitRefuses, EmptyOrBadlyQuoted) {
 TEST(ExecSplitRefuses, FieldCodesInsideQuotes) {
     for (const char* exec : {R"(sh -c "echo %u")", R"(run "--url=%U")", R"(run "%f" x)",
                              R"(run "100%%")"}) {
+        EXPECT_FALSE(xdg::split_exec(QString::fromUtf8(exec), address).has_value()) << exec;
+    }
+}
+
+// A field code sharing its argument with anything else (a quoted part, an
+// escaped blank, an option or variable name) makes the address a piece of
+// another command, so the whole entry is refused as well.
+TEST(ExecSplitRefuses, FieldCodesJoinedToAnything) {
+    for (const char* exec : {R"(sh -c "echo "%u)", R"(sh -c echo\ %u)", R"(sh -c echo\\ %u)",
+                             "sh -c X=%u", "browser --open=%f", R"(run ""%U)", "run %u%u"}) {
         EXPECT_FALSE(xdg::split_exec(QString::fromUtf8(exec), address).has_value()) << exec;
     }
 }
@@ -283,15 +293,21 @@ TEST_F(FakeDesktop, FallsBackToBrowserVariableThenAlternative) {
     EXPECT_EQ(browser_arguments(), (QStringList{u"--from-desktop"_s, u"https://example.test/"_s}));
 }
 
-// An entry that would put the address inside a shell's quoted command is
-// refused: nothing runs, and the game says no browser was found.
-TEST_F(FakeDesktop, QuotedFieldCodeRunsNothing) {
-    const QString ran = tree_.path(u"ran"_s);
-    associate("x-scheme-handler/https", app("/bin/sh -c \"echo %u > '" + ran.toUtf8() + "'\""));
-    EXPECT_EQ(LinuxBrowser().open("https://example.test/$(touch${IFS}pwned)"),
-              BrowserResult::NotFound);
-    QThread::msleep(200);
-    EXPECT_FALSE(QFile::exists(ran));
+// An entry that would put the address inside a shell's command, quoted or
+// glued to a quoted part or an escaped blank, is refused: nothing runs, and
+// the game says no browser was found.
+TEST_F(FakeDesktop, FieldCodeInShellCommandRunsNothing) {
+    const QByteArray ran = "'" + tree_.path(u"ran"_s).toUtf8() + "'";
+    for (const QByteArray& exec :
+         {"/bin/sh -c \"echo %u > " + ran + "\"", "/bin/sh -c \"echo > " + ran + " \"%u",
+          "/bin/sh -c echo\\ >" + ran + "\\ %u"}) {
+        QFile::remove(tree_.path(u"ran"_s));
+        associate("x-scheme-handler/https", app(exec));
+        EXPECT_EQ(LinuxBrowser().open("https://example.test/x"), BrowserResult::NotFound)
+            << exec.toStdString();
+        QThread::msleep(200);
+        EXPECT_FALSE(QFile::exists(tree_.path(u"ran"_s))) << exec.toStdString();
+    }
 }
 
 // A pipe, an endless device or an oversized file where the desktop's files
