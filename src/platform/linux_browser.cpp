@@ -1,6 +1,7 @@
 #include "platform/linux_browser.h"
 
 #include "base/safe_file.h"
+#include "platform/page_address.h"
 
 #include <QDir>
 #include <QFile>
@@ -467,6 +468,12 @@ std::optional<QStringList> browser_variable(const QString& address) {
 } // namespace
 
 BrowserResult LinuxBrowser::open(std::string_view url) {
+    // Only a plain address is handed on: whatever a browser's entry or the
+    // BROWSER variable does with it, even through a shell, it holds nothing
+    // that a shell or an option parser reads as more than text.
+    if (!is_plain_address(url)) {
+        return BrowserResult::NotOpened;
+    }
     const QString address = QString::fromUtf8(url.data(), static_cast<qsizetype>(url.size()));
     // The order a Debian user expects: the desktop's default, then the
     // BROWSER variable, then the system's x-www-browser alternative.

@@ -53,6 +53,8 @@ class LinuxBrowser final : public BrowserInterface {
     // browser while the game runs is honoured.
     LinuxBrowser() = default;
 
+    // An address that is not plain (see page_address.h) is NotOpened and
+    // nothing is started.
     BrowserResult open(std::string_view url) override;
 };
 

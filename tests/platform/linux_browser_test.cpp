@@ -256,7 +256,8 @@ class FakeDesktop : public testing::Test {
 // The address reaches the browser as one argument, untouched by any shell.
 TEST_F(FakeDesktop, AddressArrivesAsOneArgument) {
     associate("x-scheme-handler/https", app("\"BIN/fakebrowser\" --new-tab %u"));
-    const std::string url = "https://example.test/a b?who=$HOME;rm -rf ~&x=`id`*\"'\\";
+    const std::string url =
+        "https://example.test/a%20b%3Fwho%3D%24HOME%3Brm%20-rf%20~%26x%3D%60id%60";
     ASSERT_EQ(LinuxBrowser().open(url), BrowserResult::Opened);
     EXPECT_EQ(browser_arguments(), (QStringList{u"--new-tab"_s, QString::fromStdString(url)}));
 }
@@ -307,6 +308,46 @@ TEST_F(FakeDesktop, FieldCodeInShellCommandRunsNothing) {
             << exec.toStdString();
         QThread::msleep(200);
         EXPECT_FALSE(QFile::exists(tree_.path(u"ran"_s))) << exec.toStdString();
+    }
+}
+
+// An address holding anything but letters, digits, "-._~/:" and whole
+// percent escapes is refused as not opened, and no browser is started.
+TEST_F(FakeDesktop, AddressThatIsNotPlainStartsNothing) {
+    associate("x-scheme-handler/https", app("fakebrowser %u"));
+    for (const char* url :
+         {"https://example.test/$(touch${IFS}pwned)", "https://example.test/a b",
+          "https://example.test/?q=1&r=2", "https://example.test/%zz", "https://example.test/%4",
+          "file:///games/caf\xC3\xA9/index.html", ""}) {
+        EXPECT_EQ(LinuxBrowser().open(url), BrowserResult::NotOpened) << url;
+    }
+    QThread::msleep(200);
+    EXPECT_FALSE(QFile::exists(output_));
+}
+
+struct NoSound final : SoundInterface {
+    void play(Sound) override {}
+    void play_to_end(Sound) override {}
+};
+struct NoDesktop final : DesktopInterface {
+    DesktopSize size() override { return {}; }
+};
+struct NoChance final : RandomSource {
+    double uniform() override { return 0; }
+};
+
+// The game's own web addresses are plain, so they reach the browser.
+TEST_F(FakeDesktop, GameWebAddressesAreOpened) {
+    associate("x-scheme-handler/https", app("fakebrowser %u"));
+    NoSound sound;
+    LinuxBrowser browser;
+    NoDesktop desktop;
+    NoChance chance;
+    const Services services{sound, browser, desktop, chance};
+    for (const std::string& url : {services.help_url, services.home_url}) {
+        QFile::remove(output_);
+        ASSERT_EQ(browser.open(url), BrowserResult::Opened) << url;
+        EXPECT_EQ(browser_arguments(), QStringList{QString::fromStdString(url)});
     }
 }
 
