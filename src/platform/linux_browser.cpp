@@ -1,6 +1,7 @@
 #include "platform/linux_browser.h"
 
 #include "base/safe_file.h"
+#include "platform/page_address.h"
 
 #include <QDir>
 #include <QFile>
@@ -298,6 +299,19 @@ std::optional<QStringList> split_exec(const QString& exec, const QString& addres
     bool in_argument = false; // also true for an argument written as ""
     bool quoted = false;
     bool has_address = false;
+    // Where the current word of the line began (-1 between words), and
+    // whether it holds the address. The address must be a word of its own:
+    // glued to a quoted part ("sh -c "echo "%u), an escaped blank
+    // (echo\ %u) or anything else (X=%u), it becomes a piece of another
+    // program's command line, which the game cannot vouch for.
+    qsizetype word_start = -1;
+    bool word_has_address = false;
+    const auto word_ends_at = [&](qsizetype end) {
+        const bool alone = !word_has_address || end - word_start == 2;
+        word_start = -1;
+        word_has_address = false;
+        return alone;
+    };
 
     // Returns how many characters after the '%' the field code used.
     const auto field_code = [&](qsizetype at) -> qsizetype {
@@ -312,6 +326,7 @@ std::optional<QStringList> split_exec(const QString& exec, const QString& addres
             current += address;
             in_argument = true;
             has_address = true;
+            word_has_address = true;
             break;
         case '%':
             current += QLatin1Char('%');
@@ -326,6 +341,11 @@ std::optional<QStringList> split_exec(const QString& exec, const QString& addres
 
     for (qsizetype i = 0; i < line.size(); ++i) {
         const QChar c = line[i];
+        const bool blank =
+            c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n');
+        if (word_start < 0 && (quoted || !blank)) {
+            word_start = i;
+        }
         if (c == QLatin1Char('%') && quoted) {
             // Field codes are not allowed inside quotes: substituting there
             // could hand the address to a shell ("sh -c \"... %u\""). Such
@@ -345,7 +365,10 @@ std::optional<QStringList> split_exec(const QString& exec, const QString& addres
             } else {
                 current += c;
             }
-        } else if (c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n')) {
+        } else if (blank) {
+            if (word_start >= 0 && !word_ends_at(i)) {
+                return std::nullopt;
+            }
             if (in_argument) {
                 args.append(current);
                 current.clear();
@@ -363,7 +386,7 @@ std::optional<QStringList> split_exec(const QString& exec, const QString& addres
             in_argument = true;
         }
     }
-    if (quoted) {
+    if (quoted || (word_start >= 0 && !word_ends_at(line.size()))) {
         return std::nullopt;
     }
     if (in_argument) {
@@ -445,6 +468,12 @@ std::optional<QStringList> browser_variable(const QString& address) {
 } // namespace
 
 BrowserResult LinuxBrowser::open(std::string_view url) {
+    // Only a plain address is handed on: whatever a browser's entry or the
+    // BROWSER variable does with it, even through a shell, it holds nothing
+    // that a shell or an option parser reads as more than text.
+    if (!is_plain_address(url)) {
+        return BrowserResult::NotOpened;
+    }
     const QString address = QString::fromUtf8(url.data(), static_cast<qsizetype>(url.size()));
     // The order a Debian user expects: the desktop's default, then the
     // BROWSER variable, then the system's x-www-browser alternative.

@@ -39,7 +39,10 @@ std::optional<QString> desktop_exec(const QString& desktop_file);
 // Splits an Exec value into the program and its arguments, with %u, %U, %f
 // and %F standing for the address (always one argument, appended when the
 // line has none of them). Nothing when the line is empty or badly quoted, or
-// when a field code stands inside quotes, which desktop entries forbid.
+// when a field code stands inside quotes or shares its argument with
+// anything else (a quoted part, an escaped blank, "--url=%u"): the address
+// would then be a piece of something else, such as a shell's command, and
+// such an entry cannot be used safely.
 std::optional<QStringList> split_exec(const QString& exec, const QString& address);
 
 } // namespace xdg
@@ -50,6 +53,8 @@ class LinuxBrowser final : public BrowserInterface {
     // browser while the game runs is honoured.
     LinuxBrowser() = default;
 
+    // An address that is not plain (see page_address.h) is NotOpened and
+    // nothing is started.
     BrowserResult open(std::string_view url) override;
 };
 

@@ -1,7 +1,6 @@
 #include "platform/local_page_browser.h"
 
-#include <QDir>
-#include <QFile>
+#include <QByteArray>
 #include <QUrl>
 
 #include <filesystem>
@@ -18,19 +17,22 @@ std::optional<std::string> local_file_of(std::string_view url) {
     if (!parsed.host().isEmpty() && parsed.host() != QLatin1String("localhost")) {
         return std::nullopt;
     }
-    QUrl local = parsed;
-    local.setHost(QString());
-    const QString path = local.toLocalFile();
-    if (!QDir::isAbsolutePath(path)) {
+    // The escapes are decoded to bytes, not to text: a folder whose name is
+    // not UTF-8 is still the folder the address names.
+    const QByteArray path =
+        QByteArray::fromPercentEncoding(parsed.path(QUrl::FullyEncoded).toLatin1());
+    if (!path.startsWith('/')) {
         return std::nullopt; // "file:help.html" names no file for certain
     }
-    return QFile::encodeName(path).toStdString();
+    return path.toStdString();
 }
 
 BrowserResult LocalPageBrowser::open(std::string_view url) {
     if (const auto file = local_file_of(url)) {
+        // A NUL ("%00") would end the name the system is asked about early.
         std::error_code error;
-        if (!std::filesystem::is_regular_file(*file, error)) {
+        if (file->find('\0') != std::string::npos ||
+            !std::filesystem::is_regular_file(*file, error)) {
             return BrowserResult::NotOpened;
         }
     }

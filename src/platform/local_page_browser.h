@@ -11,17 +11,18 @@
 
 namespace swoonery {
 
-// The local path of a "file://" address (percent-escapes decoded), or nothing
-// for any other address or for a file address naming another host.
+// The local path of a "file://" address (percent-escapes decoded to the bytes
+// they stand for), or nothing for any other address or for a file address
+// naming another host.
 std::optional<std::string> local_file_of(std::string_view url);
 
 class LocalPageBrowser final : public BrowserInterface {
   public:
     explicit LocalPageBrowser(BrowserInterface& browser) : browser_(browser) {}
 
-    // A file address whose file is missing (or is no regular file) is
-    // NotOpened and no browser is started; any other address goes to the
-    // browser unchanged.
+    // A file address whose file is missing (or is no regular file, or whose
+    // name holds a NUL) is NotOpened and no browser is started; any other
+    // address goes to the browser unchanged.
     BrowserResult open(std::string_view url) override;
 
   private:

@@ -13,16 +13,20 @@
 
 #include "platform/linux_browser.h"
 #include "platform/local_page_browser.h"
+#include "platform/page_address.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QTimer>
-#include <QUrl>
 #include <QWidget>
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <random>
+#include <string>
+#include <system_error>
 #include <utility>
 
 namespace {
@@ -30,6 +34,18 @@ namespace {
 std::uint64_t fresh_seed() {
     std::random_device device;
     return (static_cast<std::uint64_t>(device()) << 32) ^ device();
+}
+
+// The program's folder as the bytes the file system names it by. Qt gives it
+// as text, with every byte of a name that is not UTF-8 replaced, which names
+// another folder or none.
+std::string program_folder() {
+    std::error_code error;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error && program.is_absolute()) {
+        return program.parent_path().native();
+    }
+    return QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
 }
 
 } // namespace
@@ -51,10 +67,7 @@ int main(int argc, char* argv[]) {
     swoonery::Services services{sound, checked_browser, desktop, chance};
     // Online Help opens the player's guide, which the build and the install
     // both put in help/ beside the program.
-    services.help_url = QUrl::fromLocalFile(QCoreApplication::applicationDirPath() +
-                                            QStringLiteral("/help/index.html"))
-                            .toString(QUrl::FullyEncoded)
-                            .toStdString();
+    services.help_url = swoonery::file_address(program_folder() + "/help/index.html");
     swoonery::Game game(std::move(services));
 
     swoonery::ui::Pictures pictures(QCoreApplication::applicationDirPath());

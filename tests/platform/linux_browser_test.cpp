@@ -45,7 +45,6 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"no_code_appends", "browser", {"browser", "ADDR"}},
         SplitCase{
             "list_code_and_option", "browser --new-window %U", {"browser", "--new-window", "ADDR"}},
-        SplitCase{"code_inside_argument", "browser --open=%f", {"browser", "--open=ADDR"}},
         SplitCase{"quoted_program", R"("/opt/My Browser/run" %F)", {"/opt/My Browser/run", "ADDR"}},
         SplitCase{
             "escaped_quotes", R"(run "say \\"hi\\" now" %u)", {"run", R"(say "hi" now)", "ADDR"}},
@@ -54,6 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{
             "escaped_backslash", R"(run "back\\\\slash" %u)", {"run", R"(back\slash)", "ADDR"}},
         SplitCase{"percent", "run --zoom=100%% %u", {"run", "--zoom=100%", "ADDR"}},
+        SplitCase{"percent_before_u", "run --x=%%u %u", {"run", "--x=%u", "ADDR"}},
         SplitCase{"dropped_codes", "run %i %c %k %d %D %n %N %v %m %u", {"run", "ADDR"}},
         SplitCase{"empty_quoted_argument", R"(run "" %u)", {"run", "", "ADDR"}},
         SplitCase{"blanks_around", "  run \t  %u  ", {"run", "ADDR"}},
@@ -72,6 +72,16 @@ TEST(ExecSplitRefuses, EmptyOrBadlyQuoted) {
 TEST(ExecSplitRefuses, FieldCodesInsideQuotes) {
     for (const char* exec : {R"(sh -c "echo %u")", R"(run "--url=%U")", R"(run "%f" x)",
                              R"(run "100%%")"}) {
+        EXPECT_FALSE(xdg::split_exec(QString::fromUtf8(exec), address).has_value()) << exec;
+    }
+}
+
+// A field code sharing its argument with anything else (a quoted part, an
+// escaped blank, an option or variable name) makes the address a piece of
+// another command, so the whole entry is refused as well.
+TEST(ExecSplitRefuses, FieldCodesJoinedToAnything) {
+    for (const char* exec : {R"(sh -c "echo "%u)", R"(sh -c echo\ %u)", R"(sh -c echo\\ %u)",
+                             "sh -c X=%u", "browser --open=%f", R"(run ""%U)", "run %u%u"}) {
         EXPECT_FALSE(xdg::split_exec(QString::fromUtf8(exec), address).has_value()) << exec;
     }
 }
@@ -246,7 +256,8 @@ class FakeDesktop : public testing::Test {
 // The address reaches the browser as one argument, untouched by any shell.
 TEST_F(FakeDesktop, AddressArrivesAsOneArgument) {
     associate("x-scheme-handler/https", app("\"BIN/fakebrowser\" --new-tab %u"));
-    const std::string url = "https://example.test/a b?who=$HOME;rm -rf ~&x=`id`*\"'\\";
+    const std::string url =
+        "https://example.test/a%20b%3Fwho%3D%24HOME%3Brm%20-rf%20~%26x%3D%60id%60";
     ASSERT_EQ(LinuxBrowser().open(url), BrowserResult::Opened);
     EXPECT_EQ(browser_arguments(), (QStringList{u"--new-tab"_s, QString::fromStdString(url)}));
 }
@@ -283,15 +294,61 @@ TEST_F(FakeDesktop, FallsBackToBrowserVariableThenAlternative) {
     EXPECT_EQ(browser_arguments(), (QStringList{u"--from-desktop"_s, u"https://example.test/"_s}));
 }
 
-// An entry that would put the address inside a shell's quoted command is
-// refused: nothing runs, and the game says no browser was found.
-TEST_F(FakeDesktop, QuotedFieldCodeRunsNothing) {
-    const QString ran = tree_.path(u"ran"_s);
-    associate("x-scheme-handler/https", app("/bin/sh -c \"echo %u > '" + ran.toUtf8() + "'\""));
-    EXPECT_EQ(LinuxBrowser().open("https://example.test/$(touch${IFS}pwned)"),
-              BrowserResult::NotFound);
+// An entry that would put the address inside a shell's command, quoted or
+// glued to a quoted part or an escaped blank, is refused: nothing runs, and
+// the game says no browser was found.
+TEST_F(FakeDesktop, FieldCodeInShellCommandRunsNothing) {
+    const QByteArray ran = "'" + tree_.path(u"ran"_s).toUtf8() + "'";
+    for (const QByteArray& exec :
+         {"/bin/sh -c \"echo %u > " + ran + "\"", "/bin/sh -c \"echo > " + ran + " \"%u",
+          "/bin/sh -c echo\\ >" + ran + "\\ %u"}) {
+        QFile::remove(tree_.path(u"ran"_s));
+        associate("x-scheme-handler/https", app(exec));
+        EXPECT_EQ(LinuxBrowser().open("https://example.test/x"), BrowserResult::NotFound)
+            << exec.toStdString();
+        QThread::msleep(200);
+        EXPECT_FALSE(QFile::exists(tree_.path(u"ran"_s))) << exec.toStdString();
+    }
+}
+
+// An address holding anything but letters, digits, "-._~/:" and whole
+// percent escapes is refused as not opened, and no browser is started.
+TEST_F(FakeDesktop, AddressThatIsNotPlainStartsNothing) {
+    associate("x-scheme-handler/https", app("fakebrowser %u"));
+    for (const char* url :
+         {"https://example.test/$(touch${IFS}pwned)", "https://example.test/a b",
+          "https://example.test/?q=1&r=2", "https://example.test/%zz", "https://example.test/%4",
+          "file:///games/caf\xC3\xA9/index.html", ""}) {
+        EXPECT_EQ(LinuxBrowser().open(url), BrowserResult::NotOpened) << url;
+    }
     QThread::msleep(200);
-    EXPECT_FALSE(QFile::exists(ran));
+    EXPECT_FALSE(QFile::exists(output_));
+}
+
+struct NoSound final : SoundInterface {
+    void play(Sound) override {}
+    void play_to_end(Sound) override {}
+};
+struct NoDesktop final : DesktopInterface {
+    DesktopSize size() override { return {}; }
+};
+struct NoChance final : RandomSource {
+    double uniform() override { return 0; }
+};
+
+// The game's own web addresses are plain, so they reach the browser.
+TEST_F(FakeDesktop, GameWebAddressesAreOpened) {
+    associate("x-scheme-handler/https", app("fakebrowser %u"));
+    NoSound sound;
+    LinuxBrowser browser;
+    NoDesktop desktop;
+    NoChance chance;
+    const Services services{sound, browser, desktop, chance};
+    for (const std::string& url : {services.help_url, services.home_url}) {
+        QFile::remove(output_);
+        ASSERT_EQ(browser.open(url), BrowserResult::Opened) << url;
+        EXPECT_EQ(browser_arguments(), QStringList{QString::fromStdString(url)});
+    }
 }
 
 // A pipe, an endless device or an oversized file where the desktop's files

@@ -1,5 +1,6 @@
 // Pages shipped with the game are checked before a browser is started.
 #include "platform/local_page_browser.h"
+#include "platform/page_address.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -36,6 +38,8 @@ INSTANTIATE_TEST_SUITE_P(
                     AddressCase{"scheme_in_capitals", "FILE:///tmp/a.html", "/tmp/a.html"},
                     AddressCase{"escapes_decoded", "file:///my%20games/caf%C3%A9.html",
                                 "/my games/caf\xC3\xA9.html"},
+                    AddressCase{"escapes_decoded_to_bytes", "file:///x%FFy/%00%2F",
+                                std::string("/x\xFFy/\0/", 7)},
                     AddressCase{"bad_escape_kept", "file:///a%zz%4", "/a%zz%4"},
                     AddressCase{"fragment_and_query_dropped", "file:///help/index.html?x=1#keys",
                                 "/help/index.html"},
@@ -89,12 +93,32 @@ TEST_F(LocalPageBrowserTest, PresentPageGoesToTheBrowser) {
 // A missing help page (or a folder in its place) is a page not opened, and
 // no browser is started for it.
 TEST_F(LocalPageBrowserTest, MissingPageIsNotOpenedWithoutStartingABrowser) {
-    for (const char* relative : {"help/missing.html", "help", "nowhere/index.html"}) {
+    for (const char* relative :
+         {"help/missing.html", "help", "nowhere/index.html", "help/index.html%00.txt"}) {
         RecordingBrowser browser(BrowserResult::Opened);
         LocalPageBrowser checked(browser);
         EXPECT_EQ(checked.open(url(relative)), BrowserResult::NotOpened) << relative;
         EXPECT_TRUE(browser.opened.empty()) << relative;
     }
+}
+
+// Whatever the game's folder is called, its help page's address is made of
+// letters, digits, "-._~/:" and escapes alone, and names that very file.
+TEST_F(LocalPageBrowserTest, AddressOfAnyFolderIsPlainAndFindsItsPage) {
+    const std::regex plain("file://([A-Za-z0-9._~:/-]|%[0-9A-F]{2})+");
+    for (const std::string name : {"x$(touch x)y", "my games", "it's \"q\"", "a;b&c|d`e`", "100%",
+                                   "\xff\xfe-not-utf8", "caf\xC3\xA9"}) {
+        const std::filesystem::path page = folder_ / name / "help" / "index.html";
+        std::filesystem::create_directories(page.parent_path());
+        std::ofstream(page) << "<!DOCTYPE html><title>t</title>\n";
+        const std::string address = file_address(page.native());
+        EXPECT_TRUE(std::regex_match(address, plain)) << address;
+        EXPECT_EQ(local_file_of(address), page.native()) << address;
+        RecordingBrowser browser(BrowserResult::Opened);
+        EXPECT_EQ(LocalPageBrowser(browser).open(address), BrowserResult::Opened) << address;
+        EXPECT_EQ(browser.opened, std::vector<std::string>{address});
+    }
+    EXPECT_EQ(file_address("help/index.html"), "") << "a relative path names no page";
 }
 
 // Web addresses are not checked here: the browser gets them as they are.
