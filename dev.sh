@@ -8,7 +8,7 @@ cd "$(dirname "$0")"
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-multimedia-dev libpulse-dev libgl-dev libxkbcommon-dev
+  qt6-base-dev qt6-multimedia-dev libpulse-dev libglib2.0-dev libgl-dev libxkbcommon-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
 )
