@@ -320,15 +320,22 @@ TEST(GiftRules, RefusalAndTheWorkStreak) {
     EXPECT_EQ(h.f1().Do_List.items.size(), 11u); // the list stays for another gift
 }
 
-// A gift that wins the game still runs the check on lavish gifts.
-TEST(GiftRules, WinningGiftStillChecksForBuyingHerOff) {
-    Harness h;
+// At 90 hearts, with $3000 and $5 spent, Bob buys the Tickets to Ball: a
+// gift that wins her and also makes her reproach the buy-off. Sounds played
+// before the gift are dropped.
+void give_the_winning_gift(Harness& h) {
     h.new_game();
     h.s().heart_value = 90;
     h.s().cash = 3000;
     h.s().money_spent = 5;
     h.sounds();
     h.run("rng 0.5\nclick Form1.Command1\nselect Form1.Do_List 10\nclick Form1.cmd_ok");
+}
+
+// A gift that wins the game still runs the check on lavish gifts.
+TEST(GiftRules, WinningGiftStillChecksForBuyingHerOff) {
+    Harness h;
+    give_the_winning_gift(h);
     EXPECT_TRUE(h.open(WindowId::Form3));
     EXPECT_TRUE(h.open(WindowId::Form11));
     EXPECT_EQ(h.s().heart_value, 135); // 145, less 10 for the reproach
@@ -567,11 +574,7 @@ TEST(WholeGame, TablePlayAgainFlow) {
 // the win's OK enters it into the table and the file.
 TEST(WholeGame, WaitingWinOutlastsTheReproach) {
     Harness h;
-    h.new_game();
-    h.s().heart_value = 90;
-    h.s().cash = 3000;
-    h.s().money_spent = 5;
-    h.run("rng 0.5\nclick Form1.Command1\nselect Form1.Do_List 10\nclick Form1.cmd_ok");
+    give_the_winning_gift(h);
     ASSERT_TRUE(h.open(WindowId::Form3));
     ASSERT_TRUE(h.open(WindowId::Form11));
     h.run("click Form11.Command1");
