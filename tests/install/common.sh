@@ -47,3 +47,15 @@ start_xvfb() {
     [ -s "$scratch/display" ] || skip "Xvfb did not start"
     export DISPLAY=":$(cat "$scratch/display")"
 }
+
+# opened_in_trace FILE: the game opened FILE for reading, as recorded by
+# `strace -f -o "$scratch/trace"`. With another thread busy, strace splits a
+# call into an "<unfinished ...>" line and a "<... openat resumed>" line of
+# the same thread.
+opened_in_trace() {
+    awk -v path="\"$1\", O_RDONLY" '
+        index($0, path) && / = [0-9]/ { found = 1 }
+        index($0, path) && /<unfinished \.\.\.>/ { waiting[$1] = 1 }
+        /<\.\.\. openat resumed>.* = [0-9]/ && ($1 in waiting) { found = 1 }
+        END { exit !found }' "$scratch/trace"
+}

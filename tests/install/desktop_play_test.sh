@@ -73,7 +73,7 @@ xdotool key space
 # file fails all the same.
 wait_for_file_open() {
     for _ in $(seq 600); do
-        grep -q "\"$1\", O_RDONLY.*= [0-9]" "$scratch/trace" && return 0
+        opened_in_trace "$1" && return 0
         sleep 0.1
     done
     return 1

