@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sets up a Debian 12 machine for Swoonery and then plays or tests it.
 #   ./dev.sh play   install what is missing, build, start the game
 #   ./dev.sh test   install what is missing, build with sanitizers, run every test
