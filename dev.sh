@@ -6,6 +6,7 @@
 #   ./dev.sh play   install what is missing, build, start the game
 #   ./dev.sh test   install what is missing, build with sanitizers, run every test
 #   ./dev.sh deb    install what is missing, build the Debian package into out/deb
+#   ./dev.sh reuse  install reuse, check that every file states its licence
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -23,6 +24,7 @@ test_packages=(
 deb_packages=(
   debhelper dpkg-dev fakeroot lintian git
 )
+reuse_packages=(reuse git)
 
 install_missing() {
   local missing=()
@@ -59,8 +61,12 @@ case "${1:-}" in
     install_missing "${packages[@]}" "${deb_packages[@]}"
     .ci/build-deb out/deb
     ;;
+  reuse)
+    install_missing "${reuse_packages[@]}"
+    reuse lint
+    ;;
   *)
-    echo "usage: ./dev.sh play | ./dev.sh test | ./dev.sh deb" >&2
+    echo "usage: ./dev.sh play | ./dev.sh test | ./dev.sh deb | ./dev.sh reuse" >&2
     exit 2
     ;;
 esac
