@@ -14,7 +14,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev libpulse-dev libgl-dev libxkbcommon-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-dejavu-extra fonts-urw-base35
 )
 test_packages=(
   pulseaudio pulseaudio-utils sox xvfb xauth openbox libxcb1-dev strace
