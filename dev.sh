@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sets up a Debian 12 machine for Swoonery and then plays or tests it.
 #   ./dev.sh play   install what is missing, build, start the game
 #   ./dev.sh test   install what is missing, build with sanitizers, run every test
 #   ./dev.sh deb    install what is missing, build the Debian package into out/deb
+#   ./dev.sh reuse  install reuse, check that every file states its licence
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -10,7 +14,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev libpulse-dev libglib2.0-dev libgl-dev libxkbcommon-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-dejavu-extra fonts-urw-base35
 )
 test_packages=(
   pulseaudio pulseaudio-utils sox xvfb xauth openbox libxcb1-dev strace
@@ -20,6 +24,7 @@ test_packages=(
 deb_packages=(
   debhelper dpkg-dev fakeroot lintian git
 )
+reuse_packages=(reuse git)
 
 install_missing() {
   local missing=()
@@ -56,8 +61,12 @@ case "${1:-}" in
     install_missing "${packages[@]}" "${deb_packages[@]}"
     .ci/build-deb out/deb
     ;;
+  reuse)
+    install_missing "${reuse_packages[@]}"
+    reuse lint
+    ;;
   *)
-    echo "usage: ./dev.sh play | ./dev.sh test | ./dev.sh deb" >&2
+    echo "usage: ./dev.sh play | ./dev.sh test | ./dev.sh deb | ./dev.sh reuse" >&2
     exit 2
     ;;
 esac

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The cat event's sound and window for the latency benchmark: a click on the
 // probe's button plays cat.wav through the sound module to its end, as the
 // game's cat event does, and then shows a window, so that the time from the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Player inputs per second through the engine in random play, without the
 // driver's parsing and JSON: a recorded random session is replayed against a
 // fresh game with the same seed, so every run meets the same states.

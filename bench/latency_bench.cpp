@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // swoonery_latency: how the windowed game answers its player, measured from
 // outside the process, the way a player meets it. The benchmark starts its own
 // X server (Xvfb) and its own PulseAudio with a null sink, then

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fuzzes the scenario driver with the input as a script, in a private folder
 // emptied before each run (the game reads and writes Scores and last there).
 //

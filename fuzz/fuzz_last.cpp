@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fuzzes the file `last` and the text conversions behind it: reading the
 // record from a file holding the input, turning it into the name shown on the
 // set-up form, confirming a name (which rewrites the record and must keep

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fuzzes the high-score table from the bytes of a Scores file onwards:
 // decoding, entering a waiting result, sorting, the grid texts, the rows
 // marked red, encoding the table back (and decoding what was encoded), and

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What every fuzz target shares: failing loudly on a broken property, a
 // private scratch folder, and a UTF-8 reader of its own so that the game's
 // text helpers are checked against something other than themselves.

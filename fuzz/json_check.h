@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A strict JSON reader for checking the driver's output: RFC 8259 syntax,
 // valid UTF-8 throughout, no lone surrogate escapes. It keeps just enough of
 // the value to look at its shape.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Talking on the phone: a liked topic pleases her once, the second question
 // of a call ends it.
 #include "actions/resolvers.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Taking her out: pay, a day passes, the place's sound, the repetition
 // complaint, and her reaction by a roll that luck narrows.
 #include "actions/resolvers.h"

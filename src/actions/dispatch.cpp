@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The action button: it resolves the chosen entry of the open category.
 #include "actions/resolvers.h"
 

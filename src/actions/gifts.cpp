@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Buying her a gift: her heart rises by a share of the price, and lavish
 // giving may offend her.
 #include "actions/resolvers.h"

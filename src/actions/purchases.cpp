@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Buying things for himself: each item closes a share of the gap to 100 in
 // one of his ratings.
 #include "actions/resolvers.h"

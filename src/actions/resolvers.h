@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The action button's resolvers, one for each category: each is given the
 // row chosen in the category's list, counted from 1, and checks it against
 // its own catalogue.

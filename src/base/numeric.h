@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Whole-number arithmetic of the game: counters and money are 16-bit, and
 // fractions are rounded half to even before they are stored.
 #pragma once

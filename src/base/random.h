@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's one source of chance. Every draw the rules name takes exactly one
 // value from it, in the order the rules give.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's two small record files (`Scores` and `last`) live in whatever
 // folder the player started it from, which may be shared with other games,
 // other users, or hold something planted there. These helpers read and

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Text helpers: the game keeps its texts as UTF-8 and stores names in files
 // as single-byte Windows-1252.
 #pragma once

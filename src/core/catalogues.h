@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The fixed catalogues a new game starts from. Names keep their blanks: they
 // pad the list columns and are compared exactly. Prices are decimal text.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Days passing and the things that happen without being asked: complaints,
 // the speeding fine, found money, the cat, and resentment of lavish gifts.
 #include "core/game.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The windows that are loaded: each window of the game exists while it is
 // loaded, in the order of loading, and at most one message box is open, with
 // what is to follow once it is closed. Only bookkeeping: what loading a

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The player's input: checked as the windows would check it, then routed to
 // the handlers of the window it was given to.
 #include "core/game.h"

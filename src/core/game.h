@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game: its state, its windows and the procedures the rules share, driven
 // by the player's input. It knows nothing of Qt; sound, browser, desktop and
 // chance come in through the services it is given. Each window's handlers

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The whole state of one game. It has two lifetimes: the global part lives as
 // long as the program, the main-window part only as long as the main window.
 #pragma once

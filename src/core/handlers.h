@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Inside the engine: how each window's input reaches its handlers, and the
 // few handlers one window's file lends to another.
 #pragma once

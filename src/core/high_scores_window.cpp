@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The high-score window: the table is read, entered, sorted, shown and saved
 // by the scores module; this is the window around it.
 #include "core/game.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One input of the player's, as the windows, the driver and the random player
 // all give it to the game.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The file `last`: the name last confirmed on the set-up form, one record of
 // 20 bytes in Windows-1252, padded with blanks. No header, no terminator.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The five category buttons of the main window and the action list.
 #include "core/game.h"
 #include "core/handlers.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A new game: every field back to its starting value, a girl, her topics.
 #include "core/catalogues.h"
 #include "core/game.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The outcome, event, message and about windows: what each says as it
 // loads, what its buttons cost, and when the main window takes input again.
 #include "core/game.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the game asks of the world outside it: sound, a web browser, the size
 // of the desktop and chance. The windowed program and the driver each give
 // their own; the game sees only these interfaces.

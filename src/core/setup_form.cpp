@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The set-up form: the player's name, remembered in the file `last`, and
 // three ratings shared out of a pool of 150 points.
 #include "base/text.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window as a whole: loading and closing it, its menu bar, the
 // desktop check, the web pages it opens, and where each of its controls'
 // input goes.

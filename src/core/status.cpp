@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The status display: heart gauge, cash, face, and the end of a game by heart.
 #include "core/game.h"
 #include "base/text.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The windows of the game as plain state: what each window and each of its
 // controls shows. The Qt layer mirrors this; the scenario driver dumps it.
 #pragma once

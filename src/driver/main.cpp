@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // swoonery-driver: plays the game from a script on standard input or in the
 // file named as the only argument.
 #include "driver/script.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Plays random input that a player could give: a click on any visible,
 // enabled button or menu entry of an open window, a row of a list, a slider
 // movement, a name typed, a close box. Used for monkey tests and benchmarks.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the driver puts in place of sound, browser, desktop and chance: sound
 // and browser launches are recorded, draws come from a script's queue. The
 // tests and the benchmarks use these same stand-ins.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Pages shipped with the game (file: addresses) are checked before the
 // browser is started: a browser given a missing file would open an error page
 // of its own, while the game is to report the page as not opened.

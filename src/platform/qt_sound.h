@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's sounds: a small WAV player of our own on the PulseAudio server,
 // so that a sound plays to its very end. The player lives on a thread of its
 // own and never waits on the server: a server that hangs, refuses or is not

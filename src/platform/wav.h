@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reading the PCM WAV files the game plays: the RIFF container is walked chunk
 // by chunk, so extra chunks (LIST, fact, ...) and odd padding do no harm.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Loading the high-score window: reads the table, enters a pending result,
 // sorts, saves, and says which rows to show in red.
 #pragma once

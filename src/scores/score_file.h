@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The file Scores: the high-score table as 21 fixed records of 38 bytes, in
 // the same layout on every machine (see FORMAT.md next to this file).
 #pragma once

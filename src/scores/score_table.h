@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The high-score table in memory: 21 entries, the best first once sorted.
 // Entries 1 to 20 are the ones shown; entry 21 is where a new result goes
 // before the table is sorted, so a result below all twenty drops out of view

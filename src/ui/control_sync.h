@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Bringing one widget in line with one control of the window model. Each
 // function gets the control as it is now and as it was last shown (null when
 // the widget must be set afresh) and touches only what changed. The widget's

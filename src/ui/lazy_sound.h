@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's sound, loaded when it is first needed. The real sound service
 // sits in a module beside the program (swoonery-sound) because the audio
 // libraries cost start-up time the first window should not wait for. Without

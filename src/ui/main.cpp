@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Swoonery, the windowed game: the real sound, browser, desktop and chance
 // wired into the game, and the windows on screen.
 //

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Form1, the main window: five picture buttons on the left, the day and cash
 // panels, her face, the heart gauge, the dialogue box and the action list.
 #include "ui/adapters.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's message boxes: a real QMessageBox with the title, the text, a
 // warning icon or none, and OK. Closing it in any way is the click on OK.
 #include "ui/adapters.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's pictures: files beside the program, read on first use. A
 // missing or unreadable file is simply an empty picture.
 //

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Form5, the top-20 table: a grid of 22 rows whose first row holds the
 // column titles on grey and stays in view, and this game's result in red.
 #include "ui/adapters.h"

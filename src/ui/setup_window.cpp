@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Form2, the player set-up form: the banner, the name, three self-ratings on
 // sliders sharing one pool of points, OK and Exit.
 #include "ui/adapters.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The small windows: the win (Form3), the three events with their pictures
 // (Form4, Form6, Form7), the loss, complaints and messages (Form8 to Form11),
 // the game-over window (Form12) and the about window (Form13).

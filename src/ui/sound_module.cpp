@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The swoonery-sound module: the real sound service, loaded by the game when
 // it first needs it (see lazy_sound.h).
 #include "platform/qt_sound.h"

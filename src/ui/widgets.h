@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The few widgets of the game's windows that Qt has no exact match for, and
 // the two window frames, whose close box and resize report to the game
 // instead of acting on their own.

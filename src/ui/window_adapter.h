@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One window of the game on screen. An adapter builds the Qt window of one
 // window of the model, forwards the player's input on its widgets to the
 // game, and after every input brings its widgets in line with the model,

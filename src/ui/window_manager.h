@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The windows on screen as a whole: the manager feeds the player's input to
 // the game, one input at a time, and afterwards walks the game's loaded
 // windows, creating, syncing and destroying one adapter per window.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Shared helpers for the asset tests: where the assets are, what the game
 // expects to find there, and a small WAV reader and tone detector.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The generator program: the same bytes on every run, and the build's asset
 // folder holds exactly what the current generator makes.
 #include "asset_support.h"

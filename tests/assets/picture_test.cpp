@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The pictures the build leaves beside the game: present, the right size and
 // format, drawn (not blank), on the right backgrounds, and eleven different girls.
 #include "asset_support.h"

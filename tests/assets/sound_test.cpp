@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The sounds the build leaves in sounds/: valid WAV files in the game's format,
 // the right length, audible but not clipped, free of clicks at the ends, and
 // for the signal-like sounds, the tones that make them recognisable.

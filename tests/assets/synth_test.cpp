@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The synthesiser's building blocks and the WAV encoder, checked on their own.
 #include "asset_support.h"
 #include "instruments.h"

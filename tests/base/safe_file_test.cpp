@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The small-file helpers under the record files: what they refuse to read,
 // how they replace a file, what they clean up, and the lock between games.
 #include "base/safe_file.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The driver program as a script author meets it: standard input or a file,
 // JSON lines out, exit status 2 after an error.
 #include "json_check.h"

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Shared by the install tests: arguments, failing and skipping.
 #   <test>.sh STAGE PREFIX BUILD
 # STAGE is the DESTDIR the game was installed into, PREFIX its install prefix.

@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The staged game started by its menu entry's command on a real X display: the
 # set-up form takes a name, a call plays its sound from the game's sounds
 # folder, Online Help hands the installed help page to the browser, the

@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Every way out of the staged game ends it with exit status 0 once its sound
 # has loaded: the set-up form's Exit, closing the set-up form, closing the
 # main window and File > Exit, and File > Exit again while a sound plays, with

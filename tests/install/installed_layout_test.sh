@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The installed tree holds the game and everything it reads, in the game's own
 # folder, and nothing of the developers' tools or of the build folder.
 . "$(dirname "$0")/common.sh"

@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The staged game, started through its launcher as the menu starts it, shows
 # its set-up form with pictures read from its own folder, and keeps the
 # player's file in the data folder.

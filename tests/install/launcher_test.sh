@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The launcher starts the game in the folder where its files belong: the
 # current folder from a terminal, the game's own data folder from the menu,
 # and the current folder again when the data folder cannot be made or used;

@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The installed desktop entry, AppStream metadata and man page pass the
 # desktop's own validators, and the menu entry starts the launcher with the
 # data folder.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Helpers shared by the score tests: a fresh folder per test, and records
 // built byte by byte, independently of the code under test.
 #pragma once

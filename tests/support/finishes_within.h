@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs code that might block for ever (reading a pipe, say) in a child
 // process, so that a test can fail cleanly instead of hanging.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A fresh, empty folder for each test, removed afterwards, with `file` the
 // path of a high-score file inside it.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game played through its widgets: the set-up form, a call, a date, a
 // loss, a win, the disabled main window, the menus and the desktop check.
 #include "test_support.h"

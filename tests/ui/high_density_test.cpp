@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // On a high-density screen (run with QT_SCALE_FACTOR=2) the windows show the
 // pictures drawn at twice the size, the buttons' pictures keep their
 // transparency, and a picture without such a version still shows.

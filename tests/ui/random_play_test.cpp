@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Many random steps through the widgets, with every widget of every open
 // window compared with the model after each one.
 #include "test_support.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the player must be able to read: the top-20 table's header and its
 // new row, every score in full, the last line of the dialogue box, the
 // sliders' numbers and the list columns of every menu.

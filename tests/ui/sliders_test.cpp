@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The set-up form's three sliders share 150 points: the player's movements
 // reach the game's rule, the game's own changes to the others do not.
 #include "test_support.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The windows on a real X display: a secondary window stays above the main
 // window, even when the main window is brought to the front while it is
 // open, and the window opened last has the keyboard. Runs its own Xvfb, and

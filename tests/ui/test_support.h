@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the widget tests share: chance from a queue, sound and browser that
 // only record, a fixed desktop, one game on screen in a temporary working
 // folder, and a check that every widget on screen says what the model says.

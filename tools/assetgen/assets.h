@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the asset generator makes: every picture and sound of the game, by
 // file name relative to the asset folder, with the code that makes it.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes every asset into a folder, and draws the contact sheet of all pictures.
 #include "assets.h"
 #include "paint.h"

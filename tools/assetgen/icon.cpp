@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The application icon: a glossy heart with a swoosh, on a transparent background.
 #include "assets.h"
 #include "paint.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // swoonery-assetgen: draws the game's pictures and synthesises its sounds.
 //
 //   swoonery-assetgen FOLDER                  write every asset into FOLDER

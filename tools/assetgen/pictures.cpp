@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every picture but the portraits: the gauge heart, the banner, the cat, the
 // bill, the police car, the makers' logo and the five category buttons.
 #include "assets.h"

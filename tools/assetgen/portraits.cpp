@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The eleven girls' portraits. Each is drawn from a Look: hair style and
 // colour, skin, eyes, clothes, backdrop and accessories. The styles differ in
 // shape, not only in colour.

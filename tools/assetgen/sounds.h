@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's sounds, one function each; every one returns a finished buffer
 // (DC removed, faded at both ends, normalised to about -1 dBFS).
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The musical sounds: the restaurant's piano, the carnival organ, the theatre,
 // the club, the rock gig and the seven film cues.
 #include "instruments.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A small synthesiser for the game's sounds: mono float buffers at 22,050 Hz,
 // oscillators, noise, envelopes, filters and a few effects. Everything is
 // deterministic: noise comes from a seeded generator, never from the clock.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes sounds as RIFF WAVE files: 16-bit PCM, mono, 22,050 Hz.
 #pragma once
 

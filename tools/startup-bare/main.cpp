@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A bare Qt Widgets window of the set-up form's size, holding the same kinds
 // of widgets in the same places (a picture, two frames, the name box, three
 // captioned sliders, a points label, two buttons), that quits as soon as it has
