@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Opening the web browser on Linux desktops. The desktop's own lookup (GIO,
 // from the GLib that Qt already loads) finds the default application for
 // https addresses, then for web pages, and starts it with the address:

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The addresses the game hands a browser are plain: letters, digits, "-",
 // ".", "_", "~", "/", ":" and percent escapes, nothing else. No character of
 // such an address means anything to a shell or to a command line, whatever a

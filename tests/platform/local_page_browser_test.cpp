@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Pages shipped with the game are checked before a browser is started.
 #include "platform/local_page_browser.h"
 #include "platform/page_address.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A private PulseAudio for the sound tests: a null sink whose monitor is
 // recorded and measured with sox, to hear what a player hears.
 #pragma once

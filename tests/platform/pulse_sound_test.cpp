@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // QtSound through a real audio server: a private PulseAudio with a null sink
 // whose monitor is recorded and measured with sox, to hear what a player hears.
 #include "platform/qt_sound.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // QtSound where there is no audio device at all: no audio server may be
 // reached from this test.
 #include "platform/qt_sound.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The windowed game with its real sound on a private PulseAudio that is
 // stopped in the middle of play, as a hung audio daemon is.
 #include "core/game.h"
