@@ -20,6 +20,7 @@ test_packages=(
   pulseaudio pulseaudio-utils sox xvfb xauth openbox libxcb1-dev strace
   libx11-dev libxtst-dev libxdamage-dev
   desktop-file-utils appstream xdotool
+  dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0
 )
 deb_packages=(
   debhelper dpkg-dev fakeroot lintian git

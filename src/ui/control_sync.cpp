@@ -147,6 +147,15 @@ void list(ListBox* w, const Control& now, const Control* before) {
         }
         w->clear();
         w->addItems(rows);
+        // A row is read as one item, its columns one after the other.
+        for (int r = 0; r < w->count(); ++r) {
+            QStringList parts = rows[r].split(QLatin1Char('\t'), Qt::SkipEmptyParts);
+            for (QString& part : parts) {
+                part = part.trimmed();
+            }
+            parts.removeAll(QString());
+            w->item(r)->setData(Qt::AccessibleTextRole, parts.join(QStringLiteral(", ")));
+        }
     }
     const bool in_range = now.selected >= 0 && now.selected < w->count();
     if (refill || w->selected_row() != (in_range ? now.selected : -1)) {

@@ -76,6 +76,7 @@ protected:
             captions_ = captions;
             fit_captions();
         }
+        describe(m);
     }
 
     void set_enabled(bool enabled) override {
@@ -97,6 +98,23 @@ protected:
     }
 
 private:
+    // What a screen reader says of the controls that carry no words of their
+    // own: each is named after what a sighted player reads beside it.
+    void describe(const MainWindow& m) {
+        // The list is named after the open category, as its frame is.
+        const QString category = qt_text(m.Frame1.text);
+        set_name(list_, category.isEmpty() ? QStringLiteral("Actions") : category);
+        set_name(gauge_, qt_text(m.Picture1.tooltip));
+        gauge_->set_level(qt_text(m.heart_rate.text).toInt());
+        set_name(face_, qt_text(state().Gname));
+    }
+
+    static void set_name(QWidget* w, const QString& name) {
+        if (w->accessibleName() != name) {
+            w->setAccessibleName(name);
+        }
+    }
+
     // The five buttons share one caption size: the largest at which every
     // caption fits its button.
     void fit_captions() {
@@ -156,9 +174,9 @@ private:
         bold.setBold(true);
         money->setFont(bold);
 
-        PictureBox* face = bind_picture(ControlId::Picture7, new PictureBox(central_));
-        face->setGeometry(336, 8, 105, 113);
-        face->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+        face_ = bind_picture(ControlId::Picture7, new PictureBox(central_));
+        face_->setGeometry(336, 8, 105, 113);
+        face_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
 
         // The heart bar: its number on top, a line, and the hearts below.
         QFrame* bar = bind_plain(ControlId::Picture1, new QFrame(central_));
@@ -182,8 +200,8 @@ private:
         line->setFrameShape(QFrame::HLine);
         line->setFrameShadow(QFrame::Plain);
 
-        bind_hearts(ControlId::heart, new HeartGauge(bar))
-            ->move(3, 377 - 2 - HeartGauge::kSize * HeartGauge::kHearts);
+        gauge_ = bind_hearts(ControlId::heart, new HeartGauge(bar));
+        gauge_->move(3, 377 - 2 - HeartGauge::kSize * HeartGauge::kHearts);
     }
 
     void build_actions() {
@@ -197,17 +215,18 @@ private:
         talk->setFocusPolicy(Qt::StrongFocus);
         talk->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         talk->setTabChangesFocus(true);
+        talk->setAccessibleName(QStringLiteral("Conversation"));
 
         TitledFrame* frame1 = bind_frame(ControlId::Frame1, new TitledFrame(central_));
         frame1->setGeometry(104, 176, 337, 209);
 
-        ListBox* list = bind_list(ControlId::Do_List, new ListBox(frame1));
-        list->setGeometry(8, 16, 321, 160);
+        list_ = bind_list(ControlId::Do_List, new ListBox(frame1));
+        list_->setGeometry(8, 16, 321, 160);
 
         QPushButton* ok = bind_button(ControlId::cmd_ok, new QPushButton(frame1));
         ok->setGeometry(256, 184, 73, 17);
         ok->setAutoDefault(true);
-        QWidget::setTabOrder(list, ok);
+        QWidget::setTabOrder(list_, ok);
         QWidget::setTabOrder(ok, talk);
     }
 
@@ -239,6 +258,9 @@ private:
     QPointer<QWidget> kept_focus_;
     std::vector<PictureButton*> buttons_;
     std::array<std::string, 5> captions_;
+    ListBox* list_ = nullptr;
+    HeartGauge* gauge_ = nullptr;
+    PictureBox* face_ = nullptr;
 };
 
 } // namespace

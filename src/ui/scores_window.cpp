@@ -4,6 +4,7 @@
 // Form5, the top-20 table: a grid of 22 rows whose first row holds the
 // column titles on grey and stays in view, and this game's result in red.
 #include "ui/adapters.h"
+#include "ui/control_sync.h"
 #include "ui/widgets.h"
 #include "ui/window_adapter.h"
 
@@ -51,6 +52,7 @@ public:
         grid->setSelectionMode(QAbstractItemView::NoSelection);
         grid->setFocusPolicy(Qt::StrongFocus);
         grid->setWordWrap(false);
+        grid_ = grid;
         const int row_height = std::max(16, grid->fontMetrics().height() + 3);
         grid->verticalHeader()->setMinimumSectionSize(1);
         grid->verticalHeader()->setDefaultSectionSize(row_height);
@@ -71,6 +73,11 @@ public:
         fit_columns(grid);
         bind_grid(ControlId::Score_list, grid, [grid](const Control& now) {
             grid->show_fixed_row();
+            // The rank's column has no title on screen; a screen reader
+            // still says what its numbers are.
+            if (QTableWidgetItem* rank = grid->horizontalHeaderItem(0)) {
+                rank->setData(Qt::AccessibleTextRole, QStringLiteral("Rank"));
+            }
             fit_columns(grid);
             // The grid holds more than it shows: bring the new entry into view.
             if (!now.red_rows.empty()) {
@@ -81,6 +88,18 @@ public:
         dialog_button(dialog, ControlId::Command2, QRect(8, 360, 89, 25), false);
         dialog_button(dialog, ControlId::Command1, QRect(424, 357, 65, 25), true);
     }
+
+protected:
+    // The grid is read under the window's caption.
+    void sync_window(const Window& model) override {
+        const QString caption = qt_text(model.caption);
+        if (grid_->accessibleName() != caption) {
+            grid_->setAccessibleName(caption);
+        }
+    }
+
+private:
+    FixedRowGrid* grid_ = nullptr;
 };
 
 } // namespace

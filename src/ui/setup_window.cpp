@@ -4,6 +4,7 @@
 // Form2, the player set-up form: the banner, the name, three self-ratings on
 // sliders sharing one pool of points, OK and Exit.
 #include "ui/adapters.h"
+#include "ui/control_sync.h"
 #include "ui/widgets.h"
 #include "ui/window_adapter.h"
 
@@ -11,6 +12,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
+
+#include <array>
 
 namespace swoonery::ui {
 
@@ -26,18 +29,38 @@ public:
         bind_picture(ControlId::Picture1, new PictureBox(dialog))->setGeometry(8, 8, 275, 80);
 
         auto* name_frame = frame(dialog, ControlId::Frame1, QRect(8, 96, 275, 54));
-        bind_line_edit(ControlId::name_txt, new QLineEdit(name_frame))
-            ->setGeometry(10, 22, 255, 22);
+        name_ = bind_line_edit(ControlId::name_txt, new QLineEdit(name_frame));
+        name_->setGeometry(10, 22, 255, 22);
 
         auto* ratings = frame(dialog, ControlId::Frame2, QRect(8, 158, 275, 176));
-        rating(ratings, ControlId::Label1, ControlId::looks_sld, 22);
-        rating(ratings, ControlId::Label2, ControlId::smart_sld, 66);
-        rating(ratings, ControlId::Label3, ControlId::luck_sld, 110);
+        sliders_ = {rating(ratings, ControlId::Label1, ControlId::looks_sld, 22, "Looks"),
+                    rating(ratings, ControlId::Label2, ControlId::smart_sld, 66, "Smart"),
+                    rating(ratings, ControlId::Label3, ControlId::luck_sld, 110, "Luck")};
         label(ratings, ControlId::points, QRect(12, 154, 251, 16));
 
         auto* ok = button(dialog, ControlId::Command1, QRect(122, 342, 75, 25));
         ok->setDefault(true);
         button(dialog, ControlId::Command2, QRect(208, 342, 75, 25));
+    }
+
+protected:
+    // The name box is read with its question; each slider with its rating,
+    // the question over it and the points left, which a screen reader reads
+    // again as they change while the slider has the keyboard.
+    void sync_window(const Window& model) override {
+        const auto& m = static_cast<const SetupWindow&>(model);
+        const QString question = qt_text(m.Frame1.text);
+        if (name_->accessibleName() != question) {
+            name_->setAccessibleName(question);
+        }
+        const Control* captions[] = {&m.Label1, &m.Label2, &m.Label3};
+        for (std::size_t i = 0; i < sliders_.size(); ++i) {
+            const QString about =
+                qt_text(captions[i]->text) + QLatin1Char(' ') + qt_text(m.points.text);
+            if (sliders_[i]->accessibleDescription() != about) {
+                sliders_[i]->setAccessibleDescription(about);
+            }
+        }
     }
 
 private:
@@ -55,9 +78,11 @@ private:
 
     // A caption over its slider, `top` pixels into the frame, and beside the
     // slider the number it stands at: the rating the player is choosing.
-    void rating(QWidget* parent, ControlId caption, ControlId control, int top) {
+    QSlider* rating(QWidget* parent, ControlId caption, ControlId control, int top,
+                    const char* name) {
         label(parent, caption, QRect(12, top, 251, 16));
         auto* s = new QSlider(Qt::Horizontal, parent);
+        s->setAccessibleName(QLatin1String(name));
         s->setGeometry(10, top + 16, 219, 24);
         s->setRange(0, 100);
         s->setSingleStep(1);
@@ -79,6 +104,7 @@ private:
         bind_slider(control, s,
                     [s, number](const Control&) { number->setNum(s->sliderPosition()); });
         number->setObjectName(s->objectName() + QStringLiteral("_value"));
+        return s;
     }
 
     QPushButton* button(QWidget* parent, ControlId control, const QRect& place) {
@@ -87,6 +113,9 @@ private:
         b->setAutoDefault(true);
         return b;
     }
+
+    QLineEdit* name_ = nullptr;
+    std::array<QSlider*, 3> sliders_{};
 };
 
 } // namespace

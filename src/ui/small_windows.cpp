@@ -5,11 +5,13 @@
 // (Form4, Form6, Form7), the loss, complaints and messages (Form8 to Form11),
 // the game-over window (Form12) and the about window (Form13).
 #include "ui/adapters.h"
+#include "ui/control_sync.h"
 #include "ui/widgets.h"
 #include "ui/window_adapter.h"
 
 #include <QLabel>
 #include <QPushButton>
+#include <QStringList>
 
 namespace swoonery::ui {
 
@@ -82,6 +84,22 @@ public:
             break;
         default:
             break;
+        }
+    }
+
+protected:
+    // The window's message, read when it opens: its labels' texts in order.
+    void sync_window(const Window& model) override {
+        QStringList texts;
+        for (const NamedControl& nc : model.controls()) {
+            if (nc.control->kind == ControlKind::Label && nc.control->visible &&
+                !nc.control->text.empty()) {
+                texts.push_back(qt_text(nc.control->text).simplified());
+            }
+        }
+        const QString message = texts.join(QLatin1Char(' '));
+        if (dialog_->accessibleDescription() != message) {
+            dialog_->setAccessibleDescription(message);
         }
     }
 

@@ -5,6 +5,7 @@
 
 #include "ui/pictures.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFontMetricsF>
@@ -45,6 +46,8 @@ TitledFrame::TitledFrame(QWidget* parent) : QWidget(parent) {}
 
 void TitledFrame::set_title(const QString& title) {
     title_ = title;
+    // Read as a group under its caption.
+    setAccessibleName(title);
     update();
 }
 
@@ -101,6 +104,20 @@ void PictureButton::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange) {
         fit_icon();
     }
+}
+
+void PictureButton::paintEvent(QPaintEvent* event) {
+    QToolButton::paintEvent(event);
+    if (!hasFocus()) {
+        return;
+    }
+    // The style marks a focused tool button faintly or not at all: a frame
+    // in the highlight colour, inside the button's bevel.
+    QPainter p(this);
+    QPen pen(palette().color(QPalette::Highlight), 2);
+    pen.setJoinStyle(Qt::MiterJoin);
+    p.setPen(pen);
+    p.drawRect(QRectF(rect()).adjusted(3, 3, -3, -3));
 }
 
 void PictureButton::fit_icon() {
@@ -502,6 +519,16 @@ void HeartGauge::set_picture(const QString& file, const QPixmap& picture) {
     for (PictureBox* heart : hearts_) {
         heart->set_picture(file, picture);
     }
+}
+
+void HeartGauge::set_level(int level) {
+    level = std::clamp(level, 0, kMaximum);
+    if (level == level_) {
+        return;
+    }
+    level_ = level;
+    QAccessibleValueChangeEvent event(this, level_);
+    QAccessible::updateAccessibility(&event);
 }
 
 void HeartGauge::set_shown(int n) {

@@ -60,7 +60,8 @@ private:
     QString title_;
 };
 
-// A button with its picture above its caption; Enter presses it as Space does.
+// A button with its picture above its caption; Enter presses it as Space
+// does. It wears a focus frame while it has the keyboard, whatever the style.
 class PictureButton : public QToolButton {
     Q_OBJECT
 public:
@@ -72,6 +73,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void fit_icon();
@@ -176,22 +178,28 @@ private:
 };
 
 // The heart gauge: a column of 21 small pictures, the first n of them
-// shown, counted from the bottom.
+// shown, counted from the bottom. A screen reader reads it as one level bar
+// whose value is the heart number shown above it.
 class HeartGauge : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kHearts = 21;
     static constexpr int kSize = 17;
+    static constexpr int kMaximum = 100;
 
     explicit HeartGauge(QWidget* parent = nullptr);
     void set_picture(const QString& file, const QPixmap& picture);
     void set_shown(int n);
     int shown() const { return shown_; }
     const QString& file() const { return hearts_[0]->file(); }
+    // The number the gauge stands for, 0 to 100; a change is announced.
+    void set_level(int level);
+    int level() const { return level_; }
 
 private:
     std::array<PictureBox*, kHearts> hearts_{};
     int shown_ = 0;
+    int level_ = 0;
 };
 
 // The frame of every window but the main one: a dialog with a fixed border

@@ -71,6 +71,8 @@ WindowAdapter::WindowAdapter(WindowManager& manager, WindowId id) : manager_(man
 
 WindowAdapter::~WindowAdapter() { delete root_.data(); }
 
+const GameState& WindowAdapter::state() const { return std::as_const(manager_.game()).state(); }
+
 void WindowAdapter::set_root(QWidget* root) {
     root_ = root;
     root_->setObjectName(QString::fromLatin1(window_name(id_).data(),

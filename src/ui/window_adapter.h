@@ -28,6 +28,10 @@ class QLineEdit;
 class QMenu;
 class QSlider;
 
+namespace swoonery {
+struct GameState;
+}
+
 namespace swoonery::ui {
 
 class DialogueBox;
@@ -113,6 +117,10 @@ protected:
     // clicks; the default button takes the keyboard first.
     QPushButton* dialog_button(QWidget* parent, ControlId control, const QRect& place,
                                bool is_default);
+
+    // The game's state, for a window that shows more of it than its model
+    // holds (her name, read to a screen reader).
+    const GameState& state() const;
 
     // Window-level steps a window may do its own way.
     virtual void show_window();

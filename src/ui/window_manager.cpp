@@ -3,6 +3,7 @@
 
 #include "ui/window_manager.h"
 
+#include "ui/accessibility.h"
 #include "ui/adapters.h"
 #include "ui/window_adapter.h"
 
@@ -35,7 +36,9 @@ std::unique_ptr<WindowAdapter> make_adapter(WindowId id, WindowManager& manager)
 
 } // namespace
 
-WindowManager::WindowManager(Game& game, Pictures& pictures) : game_(game), pictures_(pictures) {}
+WindowManager::WindowManager(Game& game, Pictures& pictures) : game_(game), pictures_(pictures) {
+    install_accessibility();
+}
 
 WindowManager::~WindowManager() {
     for (auto& adapter : adapters_) {
