@@ -267,6 +267,14 @@ void ListBox::keyPressEvent(QKeyEvent* event) {
             return;
         }
     }
+    // Space on the chosen row chooses it again, as a click on it does (the
+    // action button comes back for another go), instead of searching the
+    // rows for one that starts with a blank.
+    if (before >= 0 && plain && event->key() == Qt::Key_Space) {
+        event->accept();
+        Q_EMIT row_picked(before);
+        return;
+    }
     QListWidget::keyPressEvent(event);
     const int after = selected_row();
     if (after >= 0 && after != before) {

@@ -375,6 +375,13 @@ void GameFlowTest::a_call_by_keyboard_alone() {
     key(Qt::Key_Space);
     QVERIFY(h.find<QPlainTextEdit>(WindowId::Form1, "Talk")->toPlainText().startsWith(
         QStringLiteral("Bob: So are you into")));
+    // Space on the row still chosen chooses it again, as a click does, and
+    // the action button comes back for the next topic.
+    QVERIFY(!h.game.form1()->cmd_ok.visible);
+    h.find<ListBox>(WindowId::Form1, "Do_List")->setFocus();
+    key(Qt::Key_Space);
+    QVERIFY(h.game.form1()->cmd_ok.visible);
+    QCOMPARE(h.game.form1()->Do_List.selected, 0);
     VERIFY_SCREEN_MATCHES(h);
 }
 
