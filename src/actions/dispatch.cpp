@@ -3,6 +3,7 @@
 
 // The action button: it resolves the chosen entry of the open category.
 #include "actions/resolvers.h"
+#include "actions/rules.h"
 
 #include "core/game.h"
 #include "core/handlers.h"
@@ -31,6 +32,8 @@ void set_talk(Game& g, std::string text) {
     g.form1()->Talk.text = std::move(text);
 }
 
+namespace {
+
 void action_button(Game& g) {
     GameState& s = g.state();
     MainWindow& f = *g.form1();
@@ -55,5 +58,9 @@ void action_button(Game& g) {
         }
     }
 }
+
+} // namespace
+
+Rules play_rules() { return Rules{.press_action_button = action_button}; }
 
 } // namespace swoonery

@@ -9,6 +9,7 @@
 #include "core/handlers.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace swoonery {
 
@@ -34,8 +35,12 @@ const WindowRoutes& routes(WindowId id) {
 
 } // namespace
 
-Game::Game(Services services)
-    : svc_(std::move(services)), forms_(svc_.help_url, svc_.home_url) {}
+Game::Game(Services services, Rules rules)
+    : svc_(std::move(services)), rules_(rules), forms_(svc_.help_url, svc_.home_url) {
+    if (rules_.press_action_button == nullptr) {
+        throw std::invalid_argument("a game needs the action button's rules");
+    }
+}
 
 Game::~Game() = default;
 

@@ -39,9 +39,19 @@ inline constexpr std::string_view kJobs = "Job Noticeboard";
 inline constexpr std::string_view kShopping = "Things to Buy";
 } // namespace category
 
+class Game;
+
+// What the layer above the game lends it: the action button's resolution,
+// which reads the open category and runs one of the resolvers. Handing it
+// down keeps this layer from calling up into that one.
+struct Rules {
+    void (*press_action_button)(Game&) = nullptr;
+};
+
 class Game {
 public:
-    explicit Game(Services services);
+    // `rules` must be complete: a game without its resolvers cannot be played.
+    Game(Services services, Rules rules);
     ~Game();
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
@@ -70,6 +80,7 @@ public:
     MainWindow* form1() const { return forms_.main_window(); }
     SetupWindow* form2() const { return forms_.setup_form(); }
     const Services& services() const { return svc_; }
+    const Rules& rules() const { return rules_; }
 
     // ---- Procedures the rules share ---------------------------------------
     void Restart(bool new_girl);
@@ -106,6 +117,7 @@ public:
 
 private:
     Services svc_;
+    Rules rules_;
     GameState s_;
     Forms forms_;
     bool started_ = false;

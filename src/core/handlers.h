@@ -45,7 +45,6 @@ void take_her_out(Game& g);
 void go_to_work(Game& g);
 void go_shopping(Game& g);
 void list_clicked(Game& g);
-void action_button(Game& g);
 // Once the game is over, the way to the game-over window: true when it was
 // opened instead of the button's action.
 bool game_over_opening(Game& g);

@@ -64,7 +64,7 @@ constexpr std::array<ClickRoute, 13> kClicks = {{
     {ControlId::Command3, take_her_out},
     {ControlId::Command4, go_to_work},
     {ControlId::Command5, go_shopping},
-    {ControlId::cmd_ok, action_button},
+    {ControlId::cmd_ok, [](Game& g) { g.rules().press_action_button(g); }},
     {ControlId::newgame, start_new_game},
     {ControlId::rstart, [](Game& g) { g.Restart(false); }},
     {ControlId::exit, [](Game& g) { g.end_program(); }},

@@ -3,6 +3,7 @@
 
 #include "driver/script.h"
 
+#include "actions/rules.h"
 #include "base/text.h"
 #include "driver/json.h"
 #include "driver/state_fields.h"
@@ -127,7 +128,7 @@ std::string command_text(const Input& input) {
 ScriptRunner::ScriptRunner(std::filesystem::path data_dir) {
     Services svc{sound_, browser_, desktop_, rng_};
     svc.data_dir = std::move(data_dir);
-    game_ = std::make_unique<Game>(std::move(svc));
+    game_ = std::make_unique<Game>(std::move(svc), play_rules());
 }
 
 std::string ScriptRunner::dump() {

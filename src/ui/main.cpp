@@ -6,6 +6,7 @@
 //
 // With SWOONERY_QUIT_AFTER_FIRST_PAINT=1 in the environment the program quits
 // as soon as its first window has been painted, for timing the start-up.
+#include "actions/rules.h"
 #include "core/game.h"
 #include "base/random.h"
 #include "ui/first_paint.h"
@@ -71,7 +72,7 @@ int main(int argc, char* argv[]) {
     // Online Help opens the player's guide, which the build and the install
     // both put in help/ beside the program.
     services.help_url = swoonery::file_address(program_folder() + "/help/index.html");
-    swoonery::Game game(std::move(services));
+    swoonery::Game game(std::move(services), swoonery::play_rules());
 
     swoonery::ui::Pictures pictures(QCoreApplication::applicationDirPath());
     swoonery::ui::WindowManager windows(game, pictures);

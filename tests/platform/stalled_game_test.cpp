@@ -3,6 +3,7 @@
 
 // The windowed game with its real sound on a private PulseAudio that is
 // stopped in the middle of play, as a hung audio daemon is.
+#include "actions/rules.h"
 #include "core/game.h"
 #include "driver/recording_services.h"
 #include "platform/qt_sound.h"
@@ -85,7 +86,7 @@ TEST(StoppedServer, GameKeepsAnsweringAndSoundComesBack) {
     driver::QueuedRandom rng(7);
     Services services{sound, browser, desktop, rng};
     services.data_dir = folder.path().toStdString();
-    Game game(std::move(services));
+    Game game(std::move(services), play_rules());
     ui::Pictures pictures(folder.path());
     ui::WindowManager windows(game, pictures);
     windows.start();

@@ -5,6 +5,7 @@
 // loss, a win, the disabled main window, the menus and the desktop check.
 #include "test_support.h"
 
+#include "actions/rules.h"
 #include "base/safe_file.h"
 #include "ui/qt_desktop.h"
 #include "ui/widgets.h"
@@ -416,7 +417,7 @@ void GameFlowTest::windows_paint_while_another_game_saves() {
     driver::QueuedRandom rng(1);
     Services services{sound, browser, desktop, rng};
     services.data_dir = folder.path().toStdString();
-    Game game(std::move(services));
+    Game game(std::move(services), play_rules());
     Pictures pictures(folder.path());
     WindowManager windows(game, pictures);
     windows.start();
