@@ -39,7 +39,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
+# A key the check holds down while it waits for the game must not repeat:
+# the repeat delay is past the longest wait (see screen_reader_check.py).
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -ardelay 65535 \
+    3>"$scratch/display" 2>/dev/null &
 pids="$pids $!"
 for _ in $(seq 100); do
     [ -s "$scratch/display" ] && break
