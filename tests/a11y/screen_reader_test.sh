@@ -63,6 +63,17 @@ pids="$pids $!"
 if [ "$wm" = --wm ]; then
     openbox >/dev/null 2>&1 &
     pids="$pids $!"
+    # A window mapped before openbox has taken the display is given no focus,
+    # and a busy machine can start openbox after the game: wait for it to
+    # claim the display (it answers for the current desktop once it has).
+    for _ in $(seq 600); do
+        xdotool get_desktop >/dev/null 2>&1 && break
+        sleep 0.1
+    done
+    xdotool get_desktop >/dev/null 2>&1 || {
+        echo "FAIL: openbox did not take the display"
+        exit 1
+    }
 fi
 unset QT_QPA_PLATFORM XDG_CURRENT_DESKTOP
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 XDG_RUNTIME_DIR="$scratch"
