@@ -258,6 +258,7 @@ class Player {
         drained_ = false;
         failed_ = false;
         started_ = Clock::now();
+        asked_at_ = next.asked_at;
     }
 
     // Ends the sound when it is over, drops a dead connection, and closes a
@@ -415,6 +416,13 @@ class Player {
         if (stream != player->stream_ || !player->clip_) {
             return;
         }
+        // A server held up (stopped, or slow to open the stream) may ask for
+        // the first bytes only once the sound's time is over: too late to
+        // start it, as it would be to open it.
+        if (player->written_ == 0 && Clock::now() - player->asked_at_ >= player->clip_->length()) {
+            player->failed_ = true;
+            return;
+        }
         const QByteArray& pcm = player->clip_->pcm;
         const auto size = static_cast<std::size_t>(pcm.size());
         const std::size_t now = std::min(bytes, size - player->written_);
@@ -455,6 +463,8 @@ class Player {
     bool drained_ = false;
     bool failed_ = false;
     Clock::time_point started_;
+    // When the game asked for the sound playing.
+    Clock::time_point asked_at_;
     pa_stream* retired_ = nullptr;
     Clock::time_point release_at_;
 };

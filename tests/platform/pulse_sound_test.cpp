@@ -187,6 +187,20 @@ TEST_F(PulseSound, StoppedServerHoldsNothingUp) {
     EXPECT_EQ(alerts_, 0);
 }
 
+// A server stopped while a sound waits for it and let go once the sound's
+// time is over does not get to play it then.
+TEST_F(PulseSound, SoundPastItsTimeIsNotPlayedWhenTheServerReturns) {
+    Recording recording(folder_.filePath(u"late.wav"_s));
+    ASSERT_TRUE(recording.running());
+    server->stall();
+    sound_.play("c660.wav"); // 800 ms
+    QTest::qWait(950);
+    server->resume();
+    QTest::qWait(800);
+    recording.stop();
+    EXPECT_FALSE(recording.band(u"600-720"_s).first) << "a sound past its time played late";
+}
+
 // Ending the sound service while the server is stopped takes no longer than
 // the time allowed, and ends its thread (which never waits on the server);
 // nothing of it plays once the server goes on.
