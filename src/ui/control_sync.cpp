@@ -51,6 +51,18 @@ bool changed(const Control& now, const Control* before, Field field) {
 
 namespace sync {
 
+void accessible_name(QWidget* w, const QString& name) {
+    if (w->accessibleName() != name) {
+        w->setAccessibleName(name);
+    }
+}
+
+void accessible_description(QWidget* w, const QString& description) {
+    if (w->accessibleDescription() != description) {
+        w->setAccessibleDescription(description);
+    }
+}
+
 void common(QWidget* w, const Control& now, const Control* before) {
     if (changed(now, before, &Control::visible)) {
         w->setVisible(now.visible);

@@ -37,6 +37,11 @@ QString qt_multiline(const std::string& text);
 
 namespace sync {
 
+// What a screen reader reads of a widget, set only when it changed, so that
+// a reader hears of a change only when there is one.
+void accessible_name(QWidget* w, const QString& name);
+void accessible_description(QWidget* w, const QString& description);
+
 // Visibility, enabled state and tooltip: what every widget control shares.
 void common(QWidget* w, const Control& now, const Control* before);
 

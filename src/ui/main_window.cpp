@@ -103,16 +103,10 @@ private:
     void describe(const MainWindow& m) {
         // The list is named after the open category, as its frame is.
         const QString category = qt_text(m.Frame1.text);
-        set_name(list_, category.isEmpty() ? QStringLiteral("Actions") : category);
-        set_name(gauge_, qt_text(m.Picture1.tooltip));
+        sync::accessible_name(list_, category.isEmpty() ? QStringLiteral("Actions") : category);
+        sync::accessible_name(gauge_, qt_text(m.Picture1.tooltip));
         gauge_->set_level(qt_text(m.heart_rate.text).toInt());
-        set_name(face_, qt_text(state().Gname));
-    }
-
-    static void set_name(QWidget* w, const QString& name) {
-        if (w->accessibleName() != name) {
-            w->setAccessibleName(name);
-        }
+        sync::accessible_name(face_, qt_text(state().Gname));
     }
 
     // The five buttons share one caption size: the largest at which every

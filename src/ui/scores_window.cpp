@@ -92,10 +92,7 @@ public:
 protected:
     // The grid is read under the window's caption.
     void sync_window(const Window& model) override {
-        const QString caption = qt_text(model.caption);
-        if (grid_->accessibleName() != caption) {
-            grid_->setAccessibleName(caption);
-        }
+        sync::accessible_name(grid_, qt_text(model.caption));
     }
 
 private:

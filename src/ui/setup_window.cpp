@@ -49,17 +49,12 @@ protected:
     // again as they change while the slider has the keyboard.
     void sync_window(const Window& model) override {
         const auto& m = static_cast<const SetupWindow&>(model);
-        const QString question = qt_text(m.Frame1.text);
-        if (name_->accessibleName() != question) {
-            name_->setAccessibleName(question);
-        }
+        sync::accessible_name(name_, qt_text(m.Frame1.text));
         const Control* captions[] = {&m.Label1, &m.Label2, &m.Label3};
         for (std::size_t i = 0; i < sliders_.size(); ++i) {
             const QString about =
                 qt_text(captions[i]->text) + QLatin1Char(' ') + qt_text(m.points.text);
-            if (sliders_[i]->accessibleDescription() != about) {
-                sliders_[i]->setAccessibleDescription(about);
-            }
+            sync::accessible_description(sliders_[i], about);
         }
     }
 

@@ -97,10 +97,7 @@ protected:
                 texts.push_back(qt_text(nc.control->text).simplified());
             }
         }
-        const QString message = texts.join(QLatin1Char(' '));
-        if (dialog_->accessibleDescription() != message) {
-            dialog_->setAccessibleDescription(message);
-        }
+        sync::accessible_description(dialog_, texts.join(QLatin1Char(' ')));
     }
 
 private:
