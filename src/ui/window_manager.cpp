@@ -8,6 +8,7 @@
 #include "ui/window_adapter.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -212,6 +213,21 @@ void WindowManager::sync_all() {
         if (front->id() == WindowId::Form1) {
             keep_secondary_windows_above();
         }
+        // A window that was just hidden has the keyboard handed to the window
+        // it stood over a moment later, after this: without a window manager
+        // a fast machine then left the main window with it. The window in
+        // front asks for it again once that is done.
+        const WindowId wanted = front->id() == WindowId::Form1 ? WindowId::Form1 : front->id();
+        QTimer::singleShot(100, this, [this, wanted] {
+            if (wanted == WindowId::Form1) {
+                keep_secondary_windows_above();
+                return;
+            }
+            const auto& adapter = adapters_[slot(wanted)];
+            if (adapter && adapter->takes_input() && on_screen(wanted)) {
+                adapter->bring_to_front();
+            }
+        });
     }
     busy_ = false;
 }
