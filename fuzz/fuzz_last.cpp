@@ -119,7 +119,7 @@ void check_shown(const SetupWindow& form, const std::string& record) {
             FUZZ_CHECK((*points)[k] == want, "a name byte was shown as another character");
         }
     }
-    const std::string& shown = form.name_txt.text;
+    const std::string& shown = form.name.text;
     const auto shown_points = utf8_code_points(shown);
     FUZZ_CHECK(shown_points.has_value(), "the name box is not UTF-8: " + escaped(shown));
     FUZZ_CHECK(shown_points->size() <= kLastRecordBytes, "the name box holds over 20 characters");
@@ -128,8 +128,8 @@ void check_shown(const SetupWindow& form, const std::string& record) {
         expected.pop_back();
     }
     FUZZ_CHECK(shown == expected, "the name box is not the saved name without trailing blanks");
-    FUZZ_CHECK(form.name_txt.sel_start == 0 &&
-                   form.name_txt.sel_length == static_cast<int>(shown_points->size()),
+    FUZZ_CHECK(form.name.sel_start == 0 &&
+                   form.name.sel_length == static_cast<int>(shown_points->size()),
                "the name in the box is not selected in full");
 }
 
@@ -139,11 +139,11 @@ void check_confirmed(driver::ScriptRunner& runner, const fs::path& dir, std::str
     const std::string typed =
         input.size() > kLastRecordBytes
             ? sanitize_utf8(input.substr(kLastRecordBytes))
-            : runner.game().form2()->name_txt.text; // the shown name, confirmed again
-    const InputResult t = runner.game().type(WindowId::Form2, ControlId::name_txt, typed);
+            : runner.game().setup_form()->name.text; // the shown name, confirmed again
+    const InputResult t = runner.game().type(Window::Setup, Control::Name, typed);
     FUZZ_CHECK(t.ok(), "typing into the name box failed: " + t.reason);
-    const std::string in_box = runner.game().form2()->name_txt.text;
-    const InputResult ok = runner.game().click(WindowId::Form2, ControlId::Command1);
+    const std::string in_box = runner.game().setup_form()->name.text;
+    const InputResult ok = runner.game().click(Window::Setup, Control::Ok);
     FUZZ_CHECK(ok.ok(), "OK on the set-up form failed: " + ok.reason);
     const std::string now = read_all(dir / "last");
     if (in_box.empty()) {
@@ -180,7 +180,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     driver::ScriptRunner runner(dir);
     const InputResult started = runner.game().start();
     FUZZ_CHECK(started.ok(), "the program did not start: " + started.reason);
-    const SetupWindow* form = runner.game().form2();
+    const SetupWindow* form = runner.game().setup_form();
     FUZZ_CHECK(form != nullptr && form->visible, "the set-up form is not shown");
     check_shown(*form, record);
     check_confirmed(runner, dir, input);

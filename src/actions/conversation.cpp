@@ -16,35 +16,31 @@ void resolve_talk(Game& g, int topic_row) {
     }
     Topic& topic = s.interest_table[static_cast<std::size_t>(topic_row - 1)];
     const std::string asks = s.player_name + ":";
-    if (topic.mark == mark::kLiked) {
+    if (topic.mark == Mark::Liked) {
         s.talks_today = sat16(s.talks_today + 1);
-        topic.mark = mark::kDiscussed;
-        set_talk(g, asks + " So are you into" + topic.name + "?" + "\r\n" + s.Gname + ":" +
+        topic.mark = Mark::Discussed;
+        g.say(asks + " So are you into" + topic.name + "?" + "\r\n" + s.Gname + ":" +
                  " Yah!!! what a coincedence ..me too!!");
-        s.heart_value = round16((s.heart_value + 10) + s.looks * 5 / 100);
-        g.display_heart(s.heart_value);
-    } else if (topic.mark == mark::kNotLiked) {
-        topic.mark = mark::kDiscussed;
-        set_talk(g, asks + " So are you into " + topic.name + "?" + "\r\n" + s.Gname + ":" +
+        g.set_heart(round16((s.heart_value + 10) + s.looks * 5 / 100));
+    } else if (topic.mark == Mark::NotLiked) {
+        topic.mark = Mark::Discussed;
+        g.say(asks + " So are you into " + topic.name + "?" + "\r\n" + s.Gname + ":" +
                  " Not realy.... ");
-        s.heart_value = sat16(s.heart_value - 2);
-        g.display_heart(s.heart_value);
+        g.set_heart(sat16(s.heart_value - 2));
         s.talks_today = sat16(s.talks_today + 1);
-    } else if (topic.mark == mark::kDiscussed) {
-        set_talk(g, asks + " So are you into " + topic.name + "?" + "\r\n" + s.Gname + ":" +
+    } else if (topic.mark == Mark::Discussed) {
+        g.say(asks + " So are you into " + topic.name + "?" + "\r\n" + s.Gname + ":" +
                  " You already asked me this!! Can't you remember!!");
-        s.heart_value = sat16(s.heart_value - 5);
-        g.display_heart(s.heart_value);
+        g.set_heart(sat16(s.heart_value - 5));
         s.talks_today = sat16(s.talks_today + 1);
     }
     if (s.talks_today >= 2) {
         g.next_day(1);
         s.talks_today = 0;
-        MainWindow& f = *g.form1();
-        f.Talk.text += "\r\n" + s.Gname + ":" + " I got go now BYE!!";
+        MainWindow& f = *g.main_window();
+        f.dialogue.text += "\r\n" + s.Gname + ":" + " I got go now BYE!!";
         g.play(Sound::PhoneDown);
-        f.Do_List.items.clear();
-        f.Do_List.selected = -1;
+        f.action_list.clear();
     }
 }
 

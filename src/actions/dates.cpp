@@ -108,10 +108,10 @@ bool repeated(GameState& s, std::size_t at) {
     return boring;
 }
 
-void apply_gain(Game& g, int gain) {
-    GameState& s = g.state();
+// Her heart gains, and more the better he looks.
+int16 with_gain(const GameState& s, int gain) {
     const int16 sum = sat16(s.heart_value + gain);
-    s.heart_value = round16(sum + s.looks * (gain / 100.0));
+    return round16(sum + s.looks * (gain / 100.0));
 }
 
 void place_reaction(Game& g, std::size_t at) {
@@ -121,15 +121,14 @@ void place_reaction(Game& g, std::size_t at) {
         g.play(*rec.sound);
     }
     if (repeated(s, at)) {
-        g.complain("b");
+        g.complain(Complaint::Bored);
     }
     const auto n = static_cast<long long>(std::floor(sat16(100 - s.luck) / 10.0)) + 3;
     const long long r = draw(g.services().rng, n);
     const Outcome& out = (r >= 1 && r <= 3) ? rec.outcomes[static_cast<std::size_t>(r - 1)]
                                             : rec.outcomes[3];
-    apply_gain(g, out.gain);
-    g.display_heart(s.heart_value);
-    set_talk(g, s.player_name + ":" + std::string(rec.question) + "\r\n" + s.Gname + ":" +
+    g.set_heart(with_gain(s, out.gain));
+    g.say(s.player_name + ":" + std::string(rec.question) + "\r\n" + s.Gname + ":" +
              std::string(out.reply));
 }
 
@@ -137,19 +136,15 @@ void movie_reaction(Game& g) {
     GameState& s = g.state();
     const Reaction& rec = kReactions[kMovie];
     if (repeated(s, kMovie)) {
-        g.complain("b");
+        g.complain(Complaint::Bored);
     }
     g.play_chosen([&g] { return movie_sound(draw(g.services().rng, 7)); });
     const long long r = draw(g.services().rng, 4);
     const std::size_t k = static_cast<std::size_t>(r >= 1 && r <= 4 ? r - 1 : 3);
     const Outcome& out = rec.outcomes[k];
-    if (out.gain > 0) {
-        apply_gain(g, out.gain);
-    } else {
-        s.heart_value = sat16(s.heart_value + out.gain);
-    }
-    g.display_heart(s.heart_value);
-    set_talk(g, s.player_name + ":" + std::string(rec.question) + "\r\n" + s.Gname + ":" +
+    // Only a gain grows with his looks.
+    g.set_heart(out.gain > 0 ? with_gain(s, out.gain) : sat16(s.heart_value + out.gain));
+    g.say(s.player_name + ":" + std::string(rec.question) + "\r\n" + s.Gname + ":" +
              std::string(out.reply));
 }
 
@@ -161,7 +156,7 @@ void resolve_date(Game& g, int place) {
     s.work_streak = 0;
     if (place >= 1 && place <= static_cast<int>(s.place_catalogue.size())) {
         const auto at = static_cast<std::size_t>(place - 1);
-        const long long price = price_value(s.place_catalogue[at].price);
+        const int price = s.place_catalogue[at].price;
         if (price > s.cash) {
             g.show_message("Hey...BUDDY are you expecting her to pay for this !!!!");
         } else {
@@ -175,9 +170,7 @@ void resolve_date(Game& g, int place) {
             }
         }
     }
-    Control& list = g.form1()->Do_List;
-    list.items.clear();
-    list.selected = -1;
+    g.main_window()->action_list.clear();
 }
 
 } // namespace swoonery

@@ -9,35 +9,23 @@
 #include "core/handlers.h"
 
 #include <array>
-#include <string_view>
-#include <utility>
 
 namespace swoonery {
 
 namespace {
 
-// The list's frame is titled after its category; the title tells the
-// button which resolver the chosen row goes to.
-constexpr std::array<std::pair<std::string_view, void (*)(Game&, int)>, 5> kResolvers = {{
-    {category::kPlaces, resolve_date},
-    {category::kJobs, resolve_job},
-    {category::kTalk, resolve_talk},
-    {category::kShopping, resolve_purchase},
-    {category::kGifts, resolve_gift},
-}};
-
-} // namespace
-
-void set_talk(Game& g, std::string text) {
-    g.form1()->Talk.text = std::move(text);
-}
-
-namespace {
+// Each category's resolver, in the order of the categories.
+constexpr std::array<void (*)(Game&, int), 5> kResolvers = {
+    resolve_gift,     // Category::Gifts
+    resolve_talk,     // Category::Talk
+    resolve_date,     // Category::Places
+    resolve_job,      // Category::Jobs
+    resolve_purchase, // Category::Shopping
+};
 
 void action_button(Game& g) {
-    GameState& s = g.state();
-    MainWindow& f = *g.form1();
-    f.cmd_ok.visible = false;
+    MainWindow& f = *g.main_window();
+    f.action_button.visible = false;
     // A game that has ended stays as it was: like the category buttons, the
     // button only leads to the game-over window.
     if (game_over_opening(g)) {
@@ -45,17 +33,14 @@ void action_button(Game& g) {
     }
     // The button can still be visible after a category button refilled the
     // list; with nothing chosen there is nothing to resolve or to count.
-    const int chosen = f.Do_List.selected + 1;
+    const int chosen = f.action_list.selected + 1;
     if (chosen < 1) {
         return;
     }
+    GameState& s = g.state();
     s.action_count = sat16(s.action_count + 1);
-    const std::string_view title = f.Frame1.text;
-    for (const auto& [category_title, resolve] : kResolvers) {
-        if (title == category_title) {
-            resolve(g, chosen);
-            return;
-        }
+    if (f.category) {
+        kResolvers[static_cast<std::size_t>(*f.category)](g, chosen);
     }
 }
 

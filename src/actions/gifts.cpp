@@ -15,17 +15,15 @@ void resolve_gift(Game& g, int gift) {
     if (gift < 1 || gift > static_cast<int>(s.gift_catalogue.size())) {
         return;
     }
-    const auto price = static_cast<double>(
-        price_value(s.gift_catalogue[static_cast<std::size_t>(gift - 1)].price));
+    const auto price = static_cast<double>(s.gift_catalogue[static_cast<std::size_t>(gift - 1)].price);
     if (price <= s.cash) {
         const double divisor = price < 500 ? 20.0 : 40.0;
-        s.heart_value = round16(price / divisor + s.heart_value);
-        g.display_heart(s.heart_value);
+        g.set_heart(round16(price / divisor + s.heart_value));
         g.change_cash(-round16(price));
         s.money_spent = round16(price + s.money_spent);
         s.gift_spending = round16(price + s.gift_spending);
         g.play(Sound::CashRegister);
-        set_talk(g, s.player_name + ":" + " I got something for you" + "\r\n" + s.Gname + ":" +
+        g.say(s.player_name + ":" + " I got something for you" + "\r\n" + s.Gname + ":" +
                  " I like it thank you!!");
         g.buy_off_check();
     } else {

@@ -30,11 +30,9 @@ void resolve_job(Game& g, int job) {
         g.show_message("I think my grandma's more qualified!!!");
         return;
     }
-    g.change_cash(price_value(g.state().job_catalogue[row].price));
+    g.change_cash(g.state().job_catalogue[row].price);
     g.play(Sound::Money);
-    Control& list = g.form1()->Do_List;
-    list.items.clear();
-    list.selected = -1;
+    g.main_window()->action_list.clear();
 }
 
 } // namespace swoonery

@@ -15,15 +15,20 @@ void resolve_purchase(Game& g, int item_row) {
         return;
     }
     const Row& item = s.self_item_catalogue[static_cast<std::size_t>(item_row - 1)];
-    const auto price = static_cast<double>(price_value(item.price));
-    const bool affordable = price <= s.cash;
+    const auto price = static_cast<double>(item.price);
     const double share = price / 10.0 / 100.0;
-    if (item.attribute == "looks" && affordable) {
-        s.looks = s.looks + (100.0 - s.looks) * share;
-    } else if (item.attribute == "smart" && affordable) {
-        s.smart = s.smart + (100.0 - s.smart) * share;
-    } else if (item.attribute == "luck" && affordable) {
-        s.luck = round16(share * (100.0 - s.luck) + s.luck);
+    if (item.raises && price <= s.cash) {
+        switch (*item.raises) {
+        case Rating::Looks:
+            s.looks = s.looks + (100.0 - s.looks) * share;
+            break;
+        case Rating::Smart:
+            s.smart = s.smart + (100.0 - s.smart) * share;
+            break;
+        case Rating::Luck:
+            s.luck = round16(share * (100.0 - s.luck) + s.luck);
+            break;
+        }
     } else {
         g.play(Sound::Humpf);
         g.show_message("Are you expecting your mother to pay for this!!");

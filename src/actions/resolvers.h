@@ -6,8 +6,6 @@
 // its own catalogue.
 #pragma once
 
-#include <string>
-
 namespace swoonery {
 
 class Game;
@@ -17,8 +15,5 @@ void resolve_job(Game& g, int job);
 void resolve_talk(Game& g, int topic_row);
 void resolve_purchase(Game& g, int item_row);
 void resolve_gift(Game& g, int gift);
-
-// Replaces the text of the dialogue box.
-void set_talk(Game& g, std::string text);
 
 } // namespace swoonery

@@ -10,48 +10,40 @@ namespace swoonery {
 
 void Game::next_day(int16 days) {
     s_.day = sat16(s_.day + days);
-    if (MainWindow* f = form1()) {
-        f->days_lbl.text = "Day " + plain_decimal(static_cast<long long>(s_.day));
+    if (MainWindow* f = main_window()) {
+        f->day_count.text = "Day " + plain_decimal(static_cast<long long>(s_.day));
     }
     if (s_.day >= 30 && !s_.game_over) {
-        auto& lost = static_cast<MessageWindow&>(*ensure_loaded(WindowId::Form8));
-        lost.Label1.text =
+        auto& lost = static_cast<MessageWindow&>(*ensure_loaded(Window::Lost));
+        lost.message.text =
             " Hey Pal! you've been at it for a month. I think you should give up!!!";
-        show(WindowId::Form8);
-        forms_.disable_main_window();
+        show_over_main_window(Window::Lost);
         s_.game_over = true;
     }
 }
 
-void Game::complain(std::string_view kind) {
+void Game::complain(Complaint complaint) {
     play(Sound::Sigh);
-    if (kind == "b" && !s_.game_over) {
-        show(WindowId::Form10);
-        forms_.disable_main_window();
-    }
-    if (kind == "w" && !s_.game_over) {
-        show(WindowId::Form9);
-        forms_.disable_main_window();
+    if (!s_.game_over) {
+        show_over_main_window(complaint == Complaint::Bored ? Window::Bored : Window::Ignored);
     }
 }
 
 void Game::speeding_event() {
     const long long r = draw(svc_.rng, s_.luck + 10LL);
     if (r == 3 && s_.cash > 60 && !s_.game_over) {
-        forms_.disable_main_window();
         change_cash(-60);
         play(Sound::Police);
-        show(WindowId::Form7);
+        show_over_main_window(Window::Speeding);
     }
 }
 
 void Game::found_money_event() {
     const long long r = draw(svc_.rng, 110LL - s_.luck);
     if (r == 9 && !s_.game_over) {
-        forms_.disable_main_window();
         play(Sound::FoundMoney);
         change_cash(100);
-        show(WindowId::Form6);
+        show_over_main_window(Window::FoundMoney);
     }
 }
 
@@ -59,8 +51,7 @@ void Game::cat_event() {
     const long long r = draw(svc_.rng, s_.luck + 10LL);
     if (r == 3 && !s_.game_over) {
         play_to_end(Sound::Cat);
-        forms_.disable_main_window();
-        show(WindowId::Form4);
+        show_over_main_window(Window::Cat);
     }
 }
 
@@ -68,8 +59,7 @@ void Game::buy_off_check() {
     if (s_.gift_spending > 80.0 / 100.0 * s_.money_spent && s_.heart_value > 65) {
         play(Sound::Sigh);
         show_message(s_.Gname + ":" + " Are you tring to buy me off!!!");
-        s_.heart_value = sat16(s_.heart_value - 10);
-        display_heart(s_.heart_value);
+        set_heart(sat16(s_.heart_value - 10));
         // The heart value is above 55 here, so the divisor is at least 7.
         s_.gift_spending =
             round16(s_.gift_spending - s_.gift_spending / (s_.heart_value / 8.0));

@@ -10,51 +10,51 @@ namespace swoonery {
 Forms::Forms(std::string help_url, std::string home_url)
     : help_url_(std::move(help_url)), home_url_(std::move(home_url)) {}
 
-std::unique_ptr<Window> Forms::make(WindowId id) const {
+std::unique_ptr<WindowModel> Forms::make(Window id) const {
     switch (id) {
-    case WindowId::Form1:
+    case Window::Main:
         return std::make_unique<MainWindow>(help_url_);
-    case WindowId::Form2:
+    case Window::Setup:
         return std::make_unique<SetupWindow>();
-    case WindowId::Form3:
+    case Window::Win:
         return std::make_unique<WinWindow>();
-    case WindowId::Form4:
+    case Window::Cat:
         return std::make_unique<EventWindow>(id, std::string(pictures::kCat),
                                              "OOPS!! You Stepped on her precious FELIX");
-    case WindowId::Form5:
+    case Window::HighScores:
         return std::make_unique<ScoresWindow>();
-    case WindowId::Form6:
+    case Window::FoundMoney:
         return std::make_unique<EventWindow>(id, std::string(pictures::kBill),
                                              "You find a hundred dollar bill on the floor");
-    case WindowId::Form7:
+    case Window::Speeding:
         return std::make_unique<EventWindow>(
             id, std::string(pictures::kPolice),
             "You got pulled over for speeding.You got a $60 fine!!!");
-    case WindowId::Form8:
+    case Window::Lost:
         return std::make_unique<MessageWindow>(
             id, "SWOONERY", "Sorry Buddy !!! I guess you aren't much of a ladies man after all.");
-    case WindowId::Form9:
-    case WindowId::Form10:
-    case WindowId::Form11:
+    case Window::Ignored:
+    case Window::Bored:
+    case Window::Message:
         return std::make_unique<MessageWindow>(id, "Swoonery", "");
-    case WindowId::Form12:
+    case Window::GameOver:
         return std::make_unique<GameOverWindow>();
-    case WindowId::Form13:
+    case Window::About:
         return std::make_unique<AboutWindow>(home_url_);
-    case WindowId::MsgBox:
+    case Window::MessageBox:
         return std::make_unique<MessageBoxWindow>("", "", false);
     }
     return nullptr;
 }
 
-Window& Forms::load(WindowId id) {
+WindowModel& Forms::load(Window id) {
     auto& slot = windows_[static_cast<std::size_t>(id)];
     slot = make(id);
     load_order_.push_back(id);
     return *slot;
 }
 
-void Forms::unload(WindowId id) {
+void Forms::unload(Window id) {
     auto& slot = windows_[static_cast<std::size_t>(id)];
     if (!slot) {
         return;
@@ -72,23 +72,23 @@ void Forms::unload_all() {
 
 bool Forms::alone() const {
     const auto forms = std::count_if(load_order_.begin(), load_order_.end(),
-                                     [](WindowId id) { return id != WindowId::MsgBox; });
+                                     [](Window id) { return id != Window::MessageBox; });
     return forms <= 3;
 }
 
 void Forms::open_message_box(std::string title, std::string text, bool warning, AfterBox after) {
-    unload(WindowId::MsgBox);
-    windows_[static_cast<std::size_t>(WindowId::MsgBox)] =
+    unload(Window::MessageBox);
+    windows_[static_cast<std::size_t>(Window::MessageBox)] =
         std::make_unique<MessageBoxWindow>(std::move(title), std::move(text), warning);
-    load_order_.push_back(WindowId::MsgBox);
-    window(WindowId::MsgBox)->visible = true;
+    load_order_.push_back(Window::MessageBox);
+    window(Window::MessageBox)->visible = true;
     after_box_ = after;
 }
 
 AfterBox Forms::close_message_box() {
     const AfterBox after = after_box_;
     after_box_ = AfterBox::Nothing;
-    unload(WindowId::MsgBox);
+    unload(Window::MessageBox);
     return after;
 }
 
@@ -101,7 +101,7 @@ void Forms::disable_main_window() {
 void Forms::reenable_main_window() {
     // A win waiting in its window keeps the main window shut: a game started
     // from the menu meanwhile would throw the waiting result away.
-    if (window(WindowId::Form3) != nullptr) {
+    if (window(Window::Win) != nullptr) {
         return;
     }
     if (MainWindow* f = main_window()) {

@@ -23,19 +23,19 @@ class Forms {
   public:
     Forms(std::string help_url, std::string home_url);
 
-    Window* window(WindowId id) const { return windows_[static_cast<std::size_t>(id)].get(); }
-    template <class W> W& get(WindowId id) const { return static_cast<W&>(*window(id)); }
-    MainWindow* main_window() const { return static_cast<MainWindow*>(window(WindowId::Form1)); }
-    SetupWindow* setup_form() const { return static_cast<SetupWindow*>(window(WindowId::Form2)); }
+    WindowModel* window(Window id) const { return windows_[static_cast<std::size_t>(id)].get(); }
+    template <class W> W& get(Window id) const { return static_cast<W&>(*window(id)); }
+    MainWindow* main_window() const { return static_cast<MainWindow*>(window(Window::Main)); }
+    SetupWindow* setup_form() const { return static_cast<SetupWindow*>(window(Window::Setup)); }
     // Loaded windows, in the order they were loaded (a message box included).
-    const std::vector<WindowId>& load_order() const { return load_order_; }
+    const std::vector<Window>& load_order() const { return load_order_; }
 
     // A fresh window as it would load, not loaded: to tell which controls a
     // window has while it is closed.
-    std::unique_ptr<Window> make(WindowId id) const;
+    std::unique_ptr<WindowModel> make(Window id) const;
     // Loads a fresh window; it comes last in the load order.
-    Window& load(WindowId id);
-    void unload(WindowId id);
+    WindowModel& load(Window id);
+    void unload(Window id);
     void unload_all();
 
     // True when at most this window, the main window and the hidden set-up
@@ -56,8 +56,8 @@ class Forms {
   private:
     std::string help_url_;
     std::string home_url_;
-    std::array<std::unique_ptr<Window>, kWindowCount> windows_;
-    std::vector<WindowId> load_order_;
+    std::array<std::unique_ptr<WindowModel>, kWindowCount> windows_;
+    std::vector<Window> load_order_;
     AfterBox after_box_ = AfterBox::Nothing;
 };
 

@@ -7,6 +7,7 @@
 
 #include "base/text.h"
 #include "core/handlers.h"
+#include "core/names.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -18,15 +19,15 @@ namespace {
 // The message box has no handlers: OK and its close box both close it.
 const WindowRoutes kNoRoutes{};
 
-const WindowRoutes& routes(WindowId id) {
+const WindowRoutes& routes(Window id) {
     switch (id) {
-    case WindowId::Form1:
+    case Window::Main:
         return main_window_routes();
-    case WindowId::Form2:
+    case Window::Setup:
         return setup_form_routes();
-    case WindowId::Form5:
+    case Window::HighScores:
         return scores_routes();
-    case WindowId::MsgBox:
+    case Window::MessageBox:
         return kNoRoutes;
     default:
         return outcome_routes(id);
@@ -46,26 +47,31 @@ Game::~Game() = default;
 
 // ---- Windows ------------------------------------------------------------------
 
-Window& Game::load(WindowId id) {
-    Window& w = forms_.load(id);
+WindowModel& Game::load(Window id) {
+    WindowModel& w = forms_.load(id);
     if (const Handler on_load = routes(id).on_load) {
         on_load(*this);
     }
     return w;
 }
 
-Window* Game::ensure_loaded(WindowId id) {
+WindowModel* Game::ensure_loaded(Window id) {
     if (window(id) == nullptr) {
         load(id);
     }
     return window(id);
 }
 
-void Game::show(WindowId id) {
-    Window* w = ensure_loaded(id);
+void Game::show(Window id) {
+    WindowModel* w = ensure_loaded(id);
     if (w != nullptr && running_) {
         w->visible = true;
     }
+}
+
+void Game::show_over_main_window(Window id) {
+    forms_.disable_main_window();
+    show(id);
 }
 
 void Game::message_box(std::string title, std::string text, bool warning, AfterBox after) {
@@ -73,10 +79,22 @@ void Game::message_box(std::string title, std::string text, bool warning, AfterB
 }
 
 void Game::show_message(std::string text) {
-    auto* f = static_cast<MessageWindow*>(ensure_loaded(WindowId::Form11));
-    f->Label1.text = std::move(text);
-    show(WindowId::Form11);
-    forms_.disable_main_window();
+    auto* f = static_cast<MessageWindow*>(ensure_loaded(Window::Message));
+    f->message.text = std::move(text);
+    show_over_main_window(Window::Message);
+}
+
+void Game::say(std::string text) { main_window()->dialogue.text = std::move(text); }
+
+void Game::close_message_box() {
+    const AfterBox after = forms_.close_message_box();
+    if (after == AfterBox::EndProgram) {
+        end_program();
+    } else if (after == AfterBox::FocusName) {
+        if (SetupWindow* f = setup_form()) {
+            f->focus(Control::Name);
+        }
+    }
 }
 
 void Game::end_program() {
@@ -89,26 +107,21 @@ void Game::end_program() {
 
 namespace {
 
-std::string target(WindowId id, std::optional<ControlId> control) {
-    std::string t(window_name(id));
-    if (control) {
-        t += '.';
-        t += control_name(*control);
-    }
-    return t;
+std::string target(Window id, std::optional<Control> control) {
+    return control ? control_path(id, *control) : std::string(window_name(id));
 }
 
 // Whether the window (and the control) would take input from the player now.
-InputResult check_input(const Game& g, WindowId id, std::optional<ControlId> control,
-                        Control*& c) {
+InputResult check_input(const Game& g, Window id, std::optional<Control> control,
+                        const ControlEntry*& c) {
     if (!g.running()) {
         return InputResult::error("the program has ended");
     }
     const std::string window_name_(window_name(id));
-    const Window* w = g.window(id);
+    const WindowModel* w = g.window(id);
     if (w == nullptr) {
         // Tell a control this window does not have from a window that is merely closed.
-        if (control && g.forms().make(id)->find(*control) == nullptr) {
+        if (control && g.make_window(id)->find(*control) == nullptr) {
             return InputResult::error("unknown control " + target(id, control));
         }
         return InputResult::ignored(window_name_ + " is not open");
@@ -120,7 +133,7 @@ InputResult check_input(const Game& g, WindowId id, std::optional<ControlId> con
             return InputResult::error("unknown control " + target(id, control));
         }
     }
-    if (id != WindowId::MsgBox && g.window(WindowId::MsgBox) != nullptr) {
+    if (id != Window::MessageBox && g.window(Window::MessageBox) != nullptr) {
         return InputResult::ignored("a message box is open");
     }
     if (!w->visible) {
@@ -129,23 +142,11 @@ InputResult check_input(const Game& g, WindowId id, std::optional<ControlId> con
     if (!w->enabled) {
         return InputResult::ignored(window_name_ + " is disabled");
     }
-    if (c != nullptr && (!c->visible || !c->enabled)) {
+    if (c != nullptr && (!c->model->visible || !c->model->enabled)) {
         return InputResult::ignored(target(id, control) +
-                                    (c->visible ? " is disabled" : " is not visible"));
+                                    (c->model->visible ? " is disabled" : " is not visible"));
     }
     return InputResult::done();
-}
-
-void close_message_box(Game& g) {
-    const AfterBox after = g.forms().close_message_box();
-    if (after == AfterBox::EndProgram) {
-        g.end_program();
-    } else if (after == AfterBox::FocusName) {
-        if (SetupWindow* f = g.form2()) {
-            f->focus_control = ControlId::name_txt;
-            ++f->focus_serial;
-        }
-    }
 }
 
 } // namespace
@@ -156,9 +157,9 @@ InputResult Game::start() {
         return InputResult::error("the program has already been started");
     }
     started_ = true;
-    load(WindowId::Form2);
-    if (running_ && window(WindowId::MsgBox) == nullptr) {
-        show(WindowId::Form2);
+    load(Window::Setup);
+    if (running_ && window(Window::MessageBox) == nullptr) {
+        show(Window::Setup);
         activate_setup_form(*this);
     }
     return InputResult::done();
@@ -182,8 +183,8 @@ InputResult Game::apply(const Input& input) {
     return InputResult::error("unknown input");
 }
 
-InputResult Game::click(WindowId id, ControlId control) {
-    Control* c = nullptr;
+InputResult Game::click(Window id, Control control) {
+    const ControlEntry* c = nullptr;
     InputResult r = check_input(*this, id, control, c);
     if (!r.ok()) {
         return r;
@@ -192,8 +193,8 @@ InputResult Game::click(WindowId id, ControlId control) {
         c->kind == ControlKind::ListBox || c->kind == ControlKind::Grid) {
         return InputResult::error(target(id, control) + " is not clickable");
     }
-    if (id == WindowId::MsgBox) {
-        close_message_box(*this);
+    if (id == Window::MessageBox) {
+        close_message_box();
         return InputResult::done();
     }
     for (const ClickRoute& route : routes(id).clicks) {
@@ -205,83 +206,85 @@ InputResult Game::click(WindowId id, ControlId control) {
     return InputResult::done();
 }
 
-InputResult Game::select(WindowId id, ControlId control, int row) {
-    Control* c = nullptr;
+InputResult Game::select(Window id, Control control, int row) {
+    const ControlEntry* c = nullptr;
     InputResult r = check_input(*this, id, control, c);
     if (!r.ok()) {
         return r;
     }
     if (c->kind != ControlKind::ListBox) {
-        return InputResult::error(std::string(control_name(control)) + " is not a list");
+        return InputResult::error(std::string(control_name(id, control)) + " is not a list");
     }
-    if (row < 0 || row >= static_cast<int>(c->items.size())) {
+    auto& list = c->as<ListBox>();
+    if (row < 0 || row >= static_cast<int>(list.items.size())) {
         return InputResult::error("row " + plain_decimal(static_cast<long long>(row)) +
                                   " is out of range");
     }
-    c->selected = row;
+    list.selected = row;
     if (const auto on_select = routes(id).on_select) {
         on_select(*this, control);
     }
     return InputResult::done();
 }
 
-InputResult Game::type(WindowId id, ControlId control, std::string_view text) {
-    Control* c = nullptr;
+InputResult Game::type(Window id, Control control, std::string_view text) {
+    const ControlEntry* c = nullptr;
     InputResult r = check_input(*this, id, control, c);
     if (!r.ok()) {
         return r;
     }
     if (c->kind != ControlKind::TextBox) {
-        return InputResult::error(std::string(control_name(control)) + " is not a text box");
+        return InputResult::error(std::string(control_name(id, control)) + " is not a text box");
     }
-    if (c->read_only) {
-        return InputResult::ignored(std::string(control_name(control)) + " is read-only");
+    auto& box = c->as<TextBox>();
+    if (box.read_only) {
+        return InputResult::ignored(std::string(control_name(id, control)) + " is read-only");
     }
     std::string clean = sanitize_utf8(text);
-    if (c->max_length > 0) {
-        clean = utf8_truncate(clean, static_cast<std::size_t>(c->max_length));
+    if (box.max_length > 0) {
+        clean = utf8_truncate(clean, static_cast<std::size_t>(box.max_length));
     }
-    c->text = std::move(clean);
-    c->sel_start = static_cast<int>(utf8_length(c->text));
-    c->sel_length = 0;
+    box.text = std::move(clean);
+    box.sel_start = static_cast<int>(utf8_length(box.text));
+    box.sel_length = 0;
     return InputResult::done();
 }
 
-InputResult Game::slide(WindowId id, ControlId control, int value) {
-    Control* c = nullptr;
+InputResult Game::slide(Window id, Control control, int value) {
+    const ControlEntry* c = nullptr;
     InputResult r = check_input(*this, id, control, c);
     if (!r.ok()) {
         return r;
     }
     if (c->kind != ControlKind::Slider) {
-        return InputResult::error(std::string(control_name(control)) + " is not a slider");
+        return InputResult::error(std::string(control_name(id, control)) + " is not a slider");
     }
     if (value < 0 || value > 100) {
         return InputResult::error("slider value " + plain_decimal(static_cast<long long>(value)) +
                                   " is out of range 0 to 100");
     }
-    c->value = value;
+    c->as<Slider>().value = value;
     if (const auto on_slide = routes(id).on_slide) {
         on_slide(*this, control);
     }
     return InputResult::done();
 }
 
-InputResult Game::close(WindowId id) {
-    Control* c = nullptr;
+InputResult Game::close(Window id) {
+    const ControlEntry* c = nullptr;
     InputResult r = check_input(*this, id, std::nullopt, c);
     if (!r.ok()) {
         return r;
     }
-    if (id == WindowId::MsgBox) {
-        close_message_box(*this);
+    if (id == Window::MessageBox) {
+        close_message_box();
     } else if (const Handler on_close = routes(id).on_close) {
         on_close(*this);
     }
     return InputResult::done();
 }
 
-InputResult Game::resize(WindowId id) {
+InputResult Game::resize(Window id) {
     if (!running_) {
         return InputResult::error("the program has ended");
     }

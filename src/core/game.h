@@ -13,6 +13,8 @@
 #include "core/services.h"
 #include "core/window_model.h"
 
+#include <memory>
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,15 +31,6 @@ struct InputResult {
     static InputResult error(std::string why) { return {Kind::Error, std::move(why)}; }
     bool ok() const { return kind == Kind::Done; }
 };
-
-// The titles by which the action button tells the categories apart.
-namespace category {
-inline constexpr std::string_view kGifts = "Things to Get";
-inline constexpr std::string_view kTalk = "Things to Talk about";
-inline constexpr std::string_view kPlaces = "Places to Go";
-inline constexpr std::string_view kJobs = "Job Noticeboard";
-inline constexpr std::string_view kShopping = "Things to Buy";
-} // namespace category
 
 class Game;
 
@@ -60,35 +53,47 @@ public:
     // Starts the program: the set-up form loads and shows.
     InputResult start();
     InputResult apply(const Input& input);
-    InputResult click(WindowId window, ControlId control);
-    InputResult select(WindowId window, ControlId control, int row);
-    InputResult type(WindowId window, ControlId control, std::string_view text);
-    InputResult slide(WindowId window, ControlId control, int value);
-    InputResult close(WindowId window);
-    InputResult resize(WindowId window);
+    InputResult click(Window window, Control control);
+    InputResult select(Window window, Control control, int row);
+    InputResult type(Window window, Control control, std::string_view text);
+    InputResult slide(Window window, Control control, int value);
+    InputResult close(Window window);
+    InputResult resize(Window window);
 
     // ---- The model ------------------------------------------------------------
     bool started() const { return started_; }
     bool running() const { return running_; }
     GameState& state() { return s_; }
     const GameState& state() const { return s_; }
-    Forms& forms() { return forms_; }
-    const Forms& forms() const { return forms_; }
     // Loaded windows, in the order they were loaded (a message box included).
-    const std::vector<WindowId>& load_order() const { return forms_.load_order(); }
-    Window* window(WindowId id) const { return forms_.window(id); }
-    MainWindow* form1() const { return forms_.main_window(); }
-    SetupWindow* form2() const { return forms_.setup_form(); }
+    const std::vector<Window>& load_order() const { return forms_.load_order(); }
+    // The window's model while it is loaded, else null.
+    WindowModel* window(Window id) const { return forms_.window(id); }
+    MainWindow* main_window() const { return forms_.main_window(); }
+    SetupWindow* setup_form() const { return forms_.setup_form(); }
+    // A loaded window as what it is.
+    template <class W> W& window_as(Window id) const { return forms_.get<W>(id); }
+    // What will follow the open message box.
+    AfterBox after_box() const { return forms_.after_box(); }
+    // A fresh window as it would load, not loaded.
+    std::unique_ptr<WindowModel> make_window(Window id) const { return forms_.make(id); }
     const Services& services() const { return svc_; }
     const Rules& rules() const { return rules_; }
 
     // ---- Procedures the rules share ---------------------------------------
-    void Restart(bool new_girl);
+    // A new game: every field back to where it starts, the player as the
+    // set-up form describes him, and with `new_girl` a new girl and face.
+    void restart(bool new_girl);
     void display_heart(int16 value);
+    // The heart value becomes `value`, and the gauge shows it.
+    void set_heart(int16 value) {
+        s_.heart_value = value;
+        display_heart(value);
+    }
     void change_cash(long long delta);
-    void ChangeFace();
+    void change_face();
     void next_day(int16 days);
-    void complain(std::string_view kind);
+    void complain(Complaint complaint);
     void speeding_event();
     void found_money_event();
     void cat_event();
@@ -106,13 +111,27 @@ public:
 
     // ---- Windows as the rules open them -------------------------------------
     // Loads a fresh window and runs what its loading does.
-    Window& load(WindowId id);
-    Window* ensure_loaded(WindowId id);
+    WindowModel& load(Window id);
+    WindowModel* ensure_loaded(Window id);
     // Loads the window when needed and makes it visible.
-    void show(WindowId id);
+    void show(Window id);
+    // Shows the window over the main window, which waits for it.
+    void show_over_main_window(Window id);
+    void unload(Window id) { forms_.unload(id); }
+    // True when at most this window, the main window and the hidden set-up
+    // form are loaded: the last window closing gives the main window back.
+    bool alone() const { return forms_.alone(); }
+    void disable_main_window() { forms_.disable_main_window(); }
+    // Enables the main window and brings it back to the front, unless a win
+    // is still waiting in its window, whose OK carries the result on.
+    void reenable_main_window() { forms_.reenable_main_window(); }
     void message_box(std::string title, std::string text, bool warning, AfterBox after);
-    // Her remarks and the game's own, in Form11 over the main window.
+    // Closes the open message box and does what was to follow it.
+    void close_message_box();
+    // Her remarks and the game's own, in the message window over the main window.
     void show_message(std::string text);
+    // The main window's dialogue box says `text`.
+    void say(std::string text);
     void end_program();
 
 private:

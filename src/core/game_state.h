@@ -10,28 +10,37 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace swoonery {
 
+// The three ratings the player gives himself and the things he buys raise.
+enum class Rating { Looks, Smart, Luck };
+
+// One row of a catalogue: its name as the list shows it, blanks and all, and
+// its price in dollars (a job's: its pay).
 struct Row {
     std::string name;
-    std::string price;
-    std::string attribute;
+    int price = 0;
+    std::optional<Rating> raises; // what a thing he buys for himself raises
 };
+
+// A topic's mark: she likes it, she does not, or it has been discussed;
+// none before the first game.
+enum class Mark { None, Liked, NotLiked, Discussed };
 
 struct Topic {
     std::string name;
-    std::string mark; // one of the marks below
+    Mark mark = Mark::None;
 };
 
-// A topic's mark: she likes it, she does not, or it has been discussed.
-namespace mark {
-inline const std::string kLiked = "T";
-inline const std::string kNotLiked = "F";
-inline const std::string kDiscussed = "A";
-} // namespace mark
+// What she complains of.
+enum class Complaint {
+    Bored,  // their dates repeat
+    Ignored // he only works
+};
 
 struct GlobalPart {
     std::string player_name;
@@ -74,9 +83,5 @@ struct GameState : GlobalPart, MainWindowPart {
     // Discards the main-window part, as closing the main window does.
     void discard_main_window_part() { static_cast<MainWindowPart&>(*this) = MainWindowPart{}; }
 };
-
-// The numeric value of a catalogue price text: its leading whole number, 0 for
-// an empty or non-numeric text.
-long long price_value(const std::string& text);
 
 } // namespace swoonery

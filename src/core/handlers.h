@@ -18,7 +18,7 @@ using Handler = void (*)(Game&);
 
 // A click on a control of the window.
 struct ClickRoute {
-    ControlId control;
+    Control control;
     Handler handle;
 };
 
@@ -28,15 +28,17 @@ struct WindowRoutes {
     std::span<const ClickRoute> clicks;
     Handler on_load = nullptr;
     Handler on_close = nullptr;                    // its close box
-    void (*on_select)(Game&, ControlId) = nullptr; // a row of a list chosen
-    void (*on_slide)(Game&, ControlId) = nullptr;  // a slider moved
+    void (*on_select)(Game&, Control) = nullptr; // a row of a list chosen
+    void (*on_slide)(Game&, Control) = nullptr;  // a slider moved
     Handler on_resize = nullptr;
 };
 
-const WindowRoutes& main_window_routes();        // Form1: shell.cpp
-const WindowRoutes& setup_form_routes();         // Form2: setup_form.cpp
-const WindowRoutes& scores_routes();             // Form5: high_scores_window.cpp
-const WindowRoutes& outcome_routes(WindowId id); // Form3, Form4, Form6 to Form13
+const WindowRoutes& main_window_routes(); // shell.cpp
+const WindowRoutes& setup_form_routes();  // setup_form.cpp
+const WindowRoutes& scores_routes();      // high_scores_window.cpp
+// The win, event, loss, complaint, message, game-over and about windows:
+// outcome_forms.cpp.
+const WindowRoutes& outcome_routes(Window id);
 
 // The main window's category buttons, its list and its action button.
 void buy_a_gift(Game& g);

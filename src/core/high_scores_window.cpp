@@ -16,7 +16,7 @@ namespace {
 
 void load_high_scores(Game& g) {
     GameState& s = g.state();
-    auto& w = g.forms().get<ScoresWindow>(WindowId::Form5);
+    auto& w = g.window_as<ScoresWindow>(Window::HighScores);
     std::optional<scores::Result> result;
     if (s.score_pending) {
         result = scores::Result{s.winner_name, s.winner_score, s.winner_days, s.winner_money};
@@ -28,28 +28,28 @@ void load_high_scores(Game& g) {
     scores::HighScoreView view =
         scores::open_high_scores(g.services().data_dir / "Scores", result,
                                  [&desktop](std::chrono::milliseconds time) { desktop.pause(time); });
-    w.Score_list.cells = std::move(view.cells);
-    w.Score_list.red_rows = std::move(view.red_rows);
+    w.grid.cells = std::move(view.cells);
+    w.grid.red_rows = std::move(view.red_rows);
     if (!view.error.empty()) {
         g.message_box("Swoonery", std::move(view.error), true, AfterBox::Nothing);
     }
 }
 
 void scores_ok(Game& g) {
-    g.forms().reenable_main_window();
-    g.forms().unload(WindowId::Form5);
+    g.reenable_main_window();
+    g.unload(Window::HighScores);
 }
 
 void scores_play_again(Game& g) {
     // The set-up form comes up over the table; confirming it only brings the
     // main window back, and the new name and ratings count from Play Again.
-    g.show(WindowId::Form2);
+    g.show(Window::Setup);
     activate_setup_form(g);
 }
 
 constexpr std::array<ClickRoute, 2> kClicks = {{
-    {ControlId::Command1, scores_ok},
-    {ControlId::Command2, scores_play_again},
+    {Control::Ok, scores_ok},
+    {Control::PlayAgain, scores_play_again},
 }};
 
 const WindowRoutes kRoutes{

@@ -14,8 +14,8 @@ namespace swoonery {
 struct Input {
     enum class Kind { Click, Select, Type, Slide, Close, Resize };
     Kind kind = Kind::Click;
-    WindowId window = WindowId::Form1;
-    ControlId control = ControlId::Command1; // not used by Close and Resize
+    Window window = Window::Main;
+    Control control = Control::Ok; // not used by Close and Resize
     int value = 0;                           // the row selected, the slider's place
     std::string text;                        // what is typed
 };

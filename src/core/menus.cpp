@@ -7,58 +7,98 @@
 
 #include "base/text.h"
 
-namespace swoonery {
+#include <array>
 
-bool game_over_opening(Game& g) {
-    if (!g.state().game_over) {
-        return false;
-    }
-    g.forms().disable_main_window();
-    g.show(WindowId::Form12);
-    return true;
-}
+namespace swoonery {
 
 namespace {
 
-void fill_list(Game& g, const std::vector<Row>& rows, std::string_view tabs) {
-    Control& list = g.form1()->Do_List;
+// How the list looks with each category open: its frame's caption, the
+// action button's caption, the list's tool tip, and the tabs between a
+// row's name and its price.
+struct CategoryLook {
+    std::string_view title;
+    std::string_view button;
+    std::string_view tooltip;
+    std::string_view tabs;
+};
+
+constexpr std::array<CategoryLook, 5> kLooks = {{
+    {"Things to Get", "BUY", "Available gifts you can buy her", "\t"},
+    {"Things to Talk about", "TALK", "Topics you can talk about", ""},
+    {"Places to Go", "GO", "Places you can take her", "\t\t\t"},
+    {"Job Noticeboard", "WORK", "List of jobs", "\t"},
+    {"Things to Buy", "BUY", "Items you can buy for your self", "\t\t"},
+}};
+
+const CategoryLook& look(Category c) { return kLooks[static_cast<std::size_t>(c)]; }
+
+// What every category button does first: once the game is over it leads to
+// the game-over window instead (null); else the list's tool tip tells what
+// the list is for, and the press counts as an action.
+MainWindow* press_category_button(Game& g, Category c) {
+    if (game_over_opening(g)) {
+        return nullptr;
+    }
+    MainWindow& f = *g.main_window();
+    f.action_list.tooltip = look(c).tooltip;
+    GameState& s = g.state();
+    s.action_count = sat16(s.action_count + 1);
+    return &f;
+}
+
+// The frame names the category and the action button says what it does.
+void open_category(MainWindow& f, Category c) {
+    f.category = c;
+    f.category_frame.text = look(c).title;
+    f.action_button.text = look(c).button;
+}
+
+std::string priced(const Row& row, std::string_view tabs) {
+    std::string item = row.name;
+    item += tabs;
+    item += '$';
+    item += plain_decimal(static_cast<long long>(row.price));
+    return item;
+}
+
+void fill_list(MainWindow& f, const std::vector<Row>& rows, Category c) {
+    ListBox& list = f.action_list;
     list.items.resize(rows.size());
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        std::string& item = list.items[i];
-        item.assign(rows[i].name);
-        item.append(tabs);
-        item.append("$");
-        item.append(rows[i].price);
+        list.items[i] = priced(rows[i], look(c).tabs);
     }
     list.selected = -1;
 }
 
 } // namespace
 
+bool game_over_opening(Game& g) {
+    if (!g.state().game_over) {
+        return false;
+    }
+    g.show_over_main_window(Window::GameOver);
+    return true;
+}
+
 void buy_a_gift(Game& g) {
-    GameState& s = g.state();
-    if (game_over_opening(g)) {
+    MainWindow* f = press_category_button(g, Category::Gifts);
+    if (f == nullptr) {
         return;
     }
-    MainWindow& f = *g.form1();
-    f.Do_List.tooltip = "Available gifts you can buy her";
-    s.action_count = sat16(s.action_count + 1);
-    f.Frame1.text = category::kGifts;
-    f.cmd_ok.text = "BUY";
-    f.Talk.text.clear();
-    fill_list(g, s.gift_catalogue, "\t");
+    open_category(*f, Category::Gifts);
+    f->dialogue.text.clear();
+    fill_list(*f, g.state().gift_catalogue, Category::Gifts);
     g.found_money_event();
 }
 
 void call_her(Game& g) {
-    GameState& s = g.state();
-    if (game_over_opening(g)) {
+    MainWindow* f = press_category_button(g, Category::Talk);
+    if (f == nullptr) {
         return;
     }
-    MainWindow& f = *g.form1();
-    f.Do_List.tooltip = "Topics you can talk about";
+    GameState& s = g.state();
     s.work_streak = 0;
-    s.action_count = sat16(s.action_count + 1);
     if (s.cash < 5) {
         g.show_message("Were you thinking of calling REVERSE charge!!");
         return;
@@ -66,11 +106,11 @@ void call_her(Game& g) {
     g.change_cash(-5);
     s.money_spent = sat16(s.money_spent + 5);
     g.play(Sound::PhoneCall);
-    f.cmd_ok.text = "TALK";
-    f.Frame1.text = category::kTalk;
-    f.Talk.text = s.Gname + ":" + " Hello?" + "\r\n" + s.player_name + ":" + " Hi " + s.Gname +
-                  " this is " + s.player_name + "\r\n" + s.Gname + ":" + "Ohh .... How are you???";
-    Control& list = f.Do_List;
+    open_category(*f, Category::Talk);
+    f->dialogue.text = s.Gname + ":" + " Hello?" + "\r\n" + s.player_name + ":" + " Hi " +
+                       s.Gname + " this is " + s.player_name + "\r\n" + s.Gname + ":" +
+                       "Ohh .... How are you???";
+    ListBox& list = f->action_list;
     list.items.resize(s.interest_table.size());
     for (std::size_t i = 0; i < s.interest_table.size(); ++i) {
         list.items[i] = s.interest_table[i].name;
@@ -79,36 +119,31 @@ void call_her(Game& g) {
 }
 
 void take_her_out(Game& g) {
-    GameState& s = g.state();
-    if (game_over_opening(g)) {
+    MainWindow* f = press_category_button(g, Category::Places);
+    if (f == nullptr) {
         return;
     }
-    MainWindow& f = *g.form1();
-    f.Do_List.tooltip = "Places you can take her";
-    s.action_count = sat16(s.action_count + 1);
+    const GameState& s = g.state();
     g.play(Sound::Doorbell);
-    f.Frame1.text = category::kPlaces;
-    f.cmd_ok.text = "GO";
-    f.Talk.text = s.Gname + ":" + " I'm coming...";
-    fill_list(g, s.place_catalogue, "\t\t\t");
+    open_category(*f, Category::Places);
+    f->dialogue.text = s.Gname + ":" + " I'm coming...";
+    fill_list(*f, s.place_catalogue, Category::Places);
     g.found_money_event();
     g.cat_event();
 }
 
 void go_to_work(Game& g) {
-    GameState& s = g.state();
-    if (game_over_opening(g)) {
+    MainWindow* f = press_category_button(g, Category::Jobs);
+    if (f == nullptr) {
         return;
     }
-    MainWindow& f = *g.form1();
-    f.Do_List.tooltip = "List of jobs";
-    s.action_count = sat16(s.action_count + 1);
+    GameState& s = g.state();
     s.work_streak = sat16(s.work_streak + 1);
     g.play(Sound::Car);
-    f.cmd_ok.text = "WORK";
-    f.Frame1.text = category::kJobs;
-    f.Talk.text.clear();
-    Control& list = f.Do_List;
+    open_category(*f, Category::Jobs);
+    f->dialogue.text.clear();
+    // Each job is on today's noticeboard by a draw that luck improves.
+    ListBox& list = f->action_list;
     list.items.resize(s.job_catalogue.size());
     for (std::size_t i = 0; i < s.job_catalogue.size(); ++i) {
         const long long r = draw(g.services().rng, s.luck + 11LL);
@@ -116,15 +151,12 @@ void go_to_work(Game& g) {
         if (i < s.job_available.size()) {
             s.job_available[i] = available;
         }
-        std::string& item = list.items[i];
-        item.assign(s.job_catalogue[i].name);
-        item.append("\t$");
-        item.append(s.job_catalogue[i].price);
-        item.append(available ? "\tavailable" : "\tNOT available");
+        list.items[i] = priced(s.job_catalogue[i], look(Category::Jobs).tabs);
+        list.items[i] += available ? "\tavailable" : "\tNOT available";
     }
     list.selected = -1;
     if (s.work_streak > 3) {
-        g.complain("w");
+        g.complain(Complaint::Ignored);
         s.work_streak = 1;
     }
     g.next_day(1);
@@ -133,25 +165,21 @@ void go_to_work(Game& g) {
 }
 
 void go_shopping(Game& g) {
-    GameState& s = g.state();
-    if (game_over_opening(g)) {
+    MainWindow* f = press_category_button(g, Category::Shopping);
+    if (f == nullptr) {
         return;
     }
-    MainWindow& f = *g.form1();
-    f.Do_List.tooltip = "Items you can buy for your self";
-    s.action_count = sat16(s.action_count + 1);
-    f.Frame1.text = category::kShopping;
-    f.cmd_ok.text = "BUY";
-    f.Talk.text.clear();
-    fill_list(g, s.self_item_catalogue, "\t\t");
+    open_category(*f, Category::Shopping);
+    f->dialogue.text.clear();
+    fill_list(*f, g.state().self_item_catalogue, Category::Shopping);
     g.found_money_event();
     g.speeding_event();
 }
 
 void list_clicked(Game& g) {
-    MainWindow& f = *g.form1();
-    f.Talk.text.clear();
-    f.cmd_ok.visible = true;
+    MainWindow& f = *g.main_window();
+    f.dialogue.text.clear();
+    f.action_button.visible = true;
 }
 
 } // namespace swoonery

@@ -18,16 +18,28 @@ const std::vector<Row>& rows_of() {
         std::vector<Row> r;
         r.reserve(Table.size());
         for (const CatalogueRow& c : Table) {
-            r.push_back({std::string(c.name), std::string(c.price), std::string(c.attribute)});
+            r.push_back({std::string(c.name), c.price, c.raises});
         }
         return r;
     }();
     return rows;
 }
 
+// The player as the set-up form describes him.
+struct Player {
+    std::string name;
+    int looks;
+    int smart;
+    int luck;
+};
+
+Player player_of(const SetupWindow& form) {
+    return {trim_blanks(form.name.text), form.looks.value, form.smart.value, form.luck.value};
+}
+
 } // namespace
 
-void Game::Restart(bool new_girl) {
+void Game::restart(bool new_girl) {
     s_.score_pending = false;
     s_.winner_name.clear();
     s_.winner_score = 0.0;
@@ -44,15 +56,16 @@ void Game::Restart(bool new_girl) {
 
     // The set-up form is read for the name and the ratings; it stays loaded
     // while the main window is open, and is loaded hidden if it was closed.
-    ensure_loaded(WindowId::Form2);
-    SetupWindow* setup = form2();
+    ensure_loaded(Window::Setup);
+    const SetupWindow* setup = setup_form();
     if (setup == nullptr) {
         return; // the program ended while the form loaded
     }
-    s_.player_name = trim_blanks(setup->name_txt.text);
+    const Player player = player_of(*setup);
+    s_.player_name = player.name;
 
     if (new_girl) {
-        ChangeFace();
+        change_face();
         for (std::size_t i = 0; i < kGirlNames.size(); ++i) {
             s_.girl_names[i].assign(kGirlNames[i]);
         }
@@ -60,20 +73,20 @@ void Game::Restart(bool new_girl) {
         s_.Gname = s_.girl_names[static_cast<std::size_t>(n - 1)];
     }
 
-    s_.looks = setup->looks_sld.value;
-    s_.smart = setup->smart_sld.value - 15;
-    s_.luck = sat16(setup->luck_sld.value);
+    s_.looks = player.looks;
+    s_.smart = player.smart - 15;
+    s_.luck = sat16(player.luck);
 
     s_.talks_today = 0;
 
     for (std::size_t i = 0; i < kTopics.size(); ++i) {
         s_.interest_table[i].name.assign(kTopics[i]);
-        s_.interest_table[i].mark = mark::kNotLiked;
+        s_.interest_table[i].mark = Mark::NotLiked;
     }
     for (std::size_t i = 0; i < s_.liked_topics.size(); ++i) {
         const long long r = draw(svc_.rng, 20);
         s_.liked_topics[i] = sat16(r);
-        s_.interest_table[static_cast<std::size_t>(r - 1)].mark = mark::kLiked;
+        s_.interest_table[static_cast<std::size_t>(r - 1)].mark = Mark::Liked;
     }
 
     s_.place_catalogue = rows_of<kPlaces>();
@@ -81,19 +94,18 @@ void Game::Restart(bool new_girl) {
     s_.job_catalogue = rows_of<kJobs>();
     s_.self_item_catalogue = rows_of<kSelfItems>();
 
-    MainWindow* f = form1();
+    MainWindow* f = main_window();
     if (f == nullptr) {
         return;
     }
-    f->Talk.text.clear();
+    f->dialogue.text.clear();
     display_heart(s_.heart_value);
-    f->days_lbl.text = "Day 1";
-    f->money_lbl.text = "Cash $50";
-    f->Do_List.items.clear();
-    f->Do_List.selected = -1;
-    f->Do_List.tooltip.clear();
+    f->day_count.text = "Day 1";
+    f->cash_count.text = "Cash $50";
+    f->action_list.clear();
+    f->action_list.tooltip.clear();
     // Sound is on again for every game, and the menu's check mark says so.
-    f->sndenable.checked = true;
+    f->sound_enabled.checked = true;
 }
 
 } // namespace swoonery

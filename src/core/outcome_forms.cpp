@@ -12,54 +12,50 @@ namespace swoonery {
 
 namespace {
 
-void outcome_ok(Game& g, WindowId id) {
-    GameState& s = g.state();
+// The main window takes input again only when no other window waits.
+void reenable_when_alone(Game& g) {
+    if (g.alone()) {
+        g.reenable_main_window();
+    }
+}
+
+void outcome_ok(Game& g, Window id) {
+    const int16 heart = g.state().heart_value;
     switch (id) {
-    case WindowId::Form3:
-        s.score_pending = true;
-        g.show(WindowId::Form5);
-        g.forms().unload(WindowId::Form3);
+    case Window::Win:
+        g.state().score_pending = true;
+        g.show(Window::HighScores);
+        g.unload(Window::Win);
         break; // the high-score window enables the main window
-    case WindowId::Form4:
-        if (g.forms().alone()) {
-            g.forms().reenable_main_window();
-        }
-        s.heart_value = sat16(s.heart_value - 5);
-        g.display_heart(s.heart_value);
-        g.forms().unload(id);
+    case Window::Cat:
+        reenable_when_alone(g);
+        g.set_heart(sat16(heart - 5));
+        g.unload(id);
         break;
-    case WindowId::Form9:
-        if (g.forms().alone()) {
-            g.forms().reenable_main_window();
-        }
-        s.heart_value = sat16(s.heart_value - 10);
-        g.display_heart(s.heart_value);
-        g.forms().unload(id);
+    case Window::Ignored:
+        reenable_when_alone(g);
+        g.set_heart(sat16(heart - 10));
+        g.unload(id);
         break;
-    case WindowId::Form10:
-        s.heart_value = sat16(s.heart_value - 10);
-        g.display_heart(s.heart_value);
-        if (g.forms().alone()) {
-            g.forms().reenable_main_window();
-        }
-        g.forms().unload(id);
+    case Window::Bored:
+        g.set_heart(sat16(heart - 10));
+        reenable_when_alone(g);
+        g.unload(id);
         break;
-    case WindowId::Form11:
-        g.forms().unload(id);
-        g.forms().reenable_main_window();
+    case Window::Message:
+        g.unload(id);
+        g.reenable_main_window();
         break;
-    case WindowId::Form12:
-    case WindowId::Form13:
-        g.forms().reenable_main_window();
-        g.forms().unload(id);
+    case Window::GameOver:
+    case Window::About:
+        g.reenable_main_window();
+        g.unload(id);
         break;
-    case WindowId::Form6:
-    case WindowId::Form7:
-    case WindowId::Form8:
-        if (g.forms().alone()) {
-            g.forms().reenable_main_window();
-        }
-        g.forms().unload(id);
+    case Window::FoundMoney:
+    case Window::Speeding:
+    case Window::Lost:
+        reenable_when_alone(g);
+        g.unload(id);
         break;
     default:
         break;
@@ -67,88 +63,86 @@ void outcome_ok(Game& g, WindowId id) {
 }
 
 void game_over_play_again(Game& g) {
-    if (MainWindow* f = g.form1()) {
+    if (MainWindow* f = g.main_window()) {
         f->enabled = true;
     }
-    g.Restart(false);
+    g.restart(false);
     show_main_window(g);
-    g.forms().unload(WindowId::Form12);
+    g.unload(Window::GameOver);
 }
 
-template <WindowId Id> void ok(Game& g) { outcome_ok(g, Id); }
+template <Window Id> void ok(Game& g) { outcome_ok(g, Id); }
 
 void load_win(Game& g) {
-    g.forms().get<WinWindow>(WindowId::Form3).Label2.text =
+    g.window_as<WinWindow>(Window::Win).declaration.text =
         "OHH ... " + g.state().player_name + " I Love you!!!";
     g.play(Sound::Kiss);
 }
 
 void load_ignored(Game& g) {
-    g.forms().get<MessageWindow>(WindowId::Form9).Label1.text =
+    g.window_as<MessageWindow>(Window::Ignored).message.text =
         g.state().Gname + ":" + " You are IGNORING me!! you only care about work..work...work..";
 }
 
 void load_bored(Game& g) {
-    g.forms().get<MessageWindow>(WindowId::Form10).Label1.text =
+    g.window_as<MessageWindow>(Window::Bored).message.text =
         g.state().Gname + ":" + " You are getting a bit BORING!! we do the samething alot";
 }
 
 // OK is the only button; the close box does what OK does.
-template <WindowId Id>
-constexpr std::array<ClickRoute, 1> kOkClicks = {{{ControlId::Command1, ok<Id>}}};
-template <WindowId Id>
+template <Window Id>
+constexpr std::array<ClickRoute, 1> kOkClicks = {{{Control::Ok, ok<Id>}}};
+template <Window Id>
 const WindowRoutes kOkRoutes{.clicks = kOkClicks<Id>, .on_load = nullptr, .on_close = ok<Id>};
 
 const WindowRoutes kWinRoutes{
-    .clicks = kOkClicks<WindowId::Form3>, .on_load = load_win, .on_close = ok<WindowId::Form3>};
-const WindowRoutes kLostRoutes{.clicks = kOkClicks<WindowId::Form8>,
+    .clicks = kOkClicks<Window::Win>, .on_load = load_win, .on_close = ok<Window::Win>};
+const WindowRoutes kLostRoutes{.clicks = kOkClicks<Window::Lost>,
                                .on_load = [](Game& g) { g.play(Sound::SighMale); },
-                               .on_close = ok<WindowId::Form8>};
+                               .on_close = ok<Window::Lost>};
 const WindowRoutes kIgnoredRoutes{
-    .clicks = kOkClicks<WindowId::Form9>, .on_load = load_ignored, .on_close = ok<WindowId::Form9>};
-const WindowRoutes kBoredRoutes{.clicks = kOkClicks<WindowId::Form10>,
+    .clicks = kOkClicks<Window::Ignored>, .on_load = load_ignored, .on_close = ok<Window::Ignored>};
+const WindowRoutes kBoredRoutes{.clicks = kOkClicks<Window::Bored>,
                                 .on_load = load_bored,
-                                .on_close = ok<WindowId::Form10>};
+                                .on_close = ok<Window::Bored>};
 
 constexpr std::array<ClickRoute, 2> kGameOverClicks = {{
-    {ControlId::Command2, game_over_play_again},
-    {ControlId::Command1, ok<WindowId::Form12>},
+    {Control::PlayAgain, game_over_play_again},
+    {Control::Ok, ok<Window::GameOver>},
 }};
-const WindowRoutes kGameOverRoutes{.clicks = kGameOverClicks, .on_close = ok<WindowId::Form12>};
+const WindowRoutes kGameOverRoutes{.clicks = kGameOverClicks, .on_close = ok<Window::GameOver>};
 
 constexpr std::array<ClickRoute, 2> kAboutClicks = {{
-    {ControlId::Label3,
-     [](Game& g) {
-         open_web_page(g, g.forms().get<AboutWindow>(WindowId::Form13).txtUrl.text);
-     }},
-    {ControlId::Command1, ok<WindowId::Form13>},
+    {Control::HomeLink,
+     [](Game& g) { open_web_page(g, g.window_as<AboutWindow>(Window::About).home_address.text); }},
+    {Control::Ok, ok<Window::About>},
 }};
-const WindowRoutes kAboutRoutes{.clicks = kAboutClicks, .on_close = ok<WindowId::Form13>};
+const WindowRoutes kAboutRoutes{.clicks = kAboutClicks, .on_close = ok<Window::About>};
 
 } // namespace
 
-const WindowRoutes& outcome_routes(WindowId id) {
+const WindowRoutes& outcome_routes(Window id) {
     switch (id) {
-    case WindowId::Form3:
+    case Window::Win:
         return kWinRoutes;
-    case WindowId::Form4:
-        return kOkRoutes<WindowId::Form4>;
-    case WindowId::Form6:
-        return kOkRoutes<WindowId::Form6>;
-    case WindowId::Form7:
-        return kOkRoutes<WindowId::Form7>;
-    case WindowId::Form8:
+    case Window::Cat:
+        return kOkRoutes<Window::Cat>;
+    case Window::FoundMoney:
+        return kOkRoutes<Window::FoundMoney>;
+    case Window::Speeding:
+        return kOkRoutes<Window::Speeding>;
+    case Window::Lost:
         return kLostRoutes;
-    case WindowId::Form9:
+    case Window::Ignored:
         return kIgnoredRoutes;
-    case WindowId::Form10:
+    case Window::Bored:
         return kBoredRoutes;
-    case WindowId::Form12:
+    case Window::GameOver:
         return kGameOverRoutes;
-    case WindowId::Form13:
+    case Window::About:
         return kAboutRoutes;
     default:
-        return kOkRoutes<WindowId::Form11>;
+        return kOkRoutes<Window::Message>;
     }
 }
 

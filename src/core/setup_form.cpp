@@ -26,13 +26,13 @@ std::string name_of_record(std::string bytes) {
     return cp1252_to_utf8(bytes);
 }
 
-void select_all(Control& box) {
+void select_all(TextBox& box) {
     box.sel_start = 0;
     box.sel_length = static_cast<int>(utf8_length(box.text));
 }
 
 void load_setup_form(Game& g) {
-    SetupWindow& f = *g.form2();
+    SetupWindow& f = *g.setup_form();
     f.points_left = 0;
     if (desktop_too_small(g)) {
         g.message_box("Swoonery",
@@ -42,13 +42,13 @@ void load_setup_form(Game& g) {
     }
     f.saved_record = read_last_record(g.services().data_dir / "last");
     f.saved_name = name_of_record(f.saved_record);
-    f.name_txt.text = trim_trailing_blanks(f.saved_name);
-    select_all(f.name_txt);
+    f.name.text = trim_trailing_blanks(f.saved_name);
+    select_all(f.name);
 }
 
-void setup_slider_moved(Game& g, ControlId control) {
-    SetupWindow& f = *g.form2();
-    const int total = f.looks_sld.value + f.smart_sld.value + f.luck_sld.value;
+void setup_slider_moved(Game& g, Control control) {
+    SetupWindow& f = *g.setup_form();
+    const int total = f.looks.value + f.smart.value + f.luck.value;
     if (total > 150) {
         // The pool is overdrawn: take half the excess from each of the other
         // two. The player's own movement never raises their handlers. No
@@ -56,12 +56,12 @@ void setup_slider_moved(Game& g, ControlId control) {
         // gives, so the pool is never overdrawn by more than the rounding's
         // one point.
         const int cut = round16((total - 150) / 2.0);
-        Control* first = &f.smart_sld;
-        Control* second = &f.luck_sld;
-        if (control == ControlId::smart_sld) {
-            first = &f.looks_sld;
-        } else if (control == ControlId::luck_sld) {
-            second = &f.looks_sld;
+        Slider* first = &f.smart;
+        Slider* second = &f.luck;
+        if (control == Control::Smart) {
+            first = &f.looks;
+        } else if (control == Control::Luck) {
+            second = &f.looks;
         }
         const int first_short = std::max(0, cut - first->value);
         const int second_short = std::max(0, cut - second->value);
@@ -70,25 +70,25 @@ void setup_slider_moved(Game& g, ControlId control) {
     }
     // The label always tells what the sliders leave, even the rounding's one
     // point over.
-    f.points_left = sat16(150 - (f.looks_sld.value + f.smart_sld.value + f.luck_sld.value));
+    f.points_left = sat16(150 - (f.looks.value + f.smart.value + f.luck.value));
     f.points.text = "Points Left:" + plain_decimal(static_cast<long long>(f.points_left));
 }
 
 void setup_ok(Game& g) {
-    SetupWindow& f = *g.form2();
-    if (f.name_txt.text.empty()) {
+    SetupWindow& f = *g.setup_form();
+    if (f.name.text.empty()) {
         g.message_box("Swoonery", "Please Enter Your Name !!", false, AfterBox::FocusName);
         return;
     }
-    const std::string name = trim_blanks(f.name_txt.text);
+    const std::string name = trim_blanks(f.name.text);
     f.visible = false;
     show_main_window(g);
-    if (g.forms().after_box() == AfterBox::EndProgram) {
+    if (g.after_box() == AfterBox::EndProgram) {
         return; // the main window failed the desktop check: the program ends
     }
     std::string record = utf8_to_cp1252(name);
     record.resize(kLastRecordBytes, ' ');
-    SetupWindow* still = g.form2();
+    SetupWindow* still = g.setup_form();
     if (still == nullptr) {
         write_last_record(g.services().data_dir / "last", record);
         return;
@@ -102,15 +102,15 @@ void setup_ok(Game& g) {
 }
 
 void close_setup_form(Game& g) {
-    g.forms().unload(WindowId::Form2);
+    g.unload(Window::Setup);
     if (g.load_order().empty()) {
         g.end_program();
     }
 }
 
 constexpr std::array<ClickRoute, 2> kClicks = {{
-    {ControlId::Command1, setup_ok},
-    {ControlId::Command2, [](Game& g) { g.end_program(); }},
+    {Control::Ok, setup_ok},
+    {Control::Exit, [](Game& g) { g.end_program(); }},
 }};
 
 const WindowRoutes kRoutes{
@@ -132,14 +132,13 @@ bool desktop_too_small(Game& g) {
 }
 
 void activate_setup_form(Game& g) {
-    SetupWindow* f = g.form2();
+    SetupWindow* f = g.setup_form();
     if (f == nullptr) {
         return;
     }
-    f->name_txt.text = trim_trailing_blanks(f->saved_name);
-    select_all(f->name_txt);
-    f->focus_control = ControlId::name_txt;
-    ++f->focus_serial;
+    f->name.text = trim_trailing_blanks(f->saved_name);
+    select_all(f->name);
+    f->focus(Control::Name);
 }
 
 } // namespace swoonery

@@ -16,12 +16,12 @@ namespace {
 void load_main_window(Game& g) {
     // A fresh main window starts a fresh main-window part of the state.
     g.state().discard_main_window_part();
-    g.Restart(true);
+    g.restart(true);
 }
 
 void close_main_window(Game& g, bool end_when_alone) {
-    g.forms().unload(WindowId::Form1);
-    g.forms().unload(WindowId::Form2);
+    g.unload(Window::Main);
+    g.unload(Window::Setup);
     g.state().discard_main_window_part();
     if (end_when_alone && g.load_order().empty()) {
         g.end_program();
@@ -38,40 +38,36 @@ void desktop_check(Game& g) {
 
 void start_new_game(Game& g) {
     close_main_window(g, false);
-    g.load(WindowId::Form2);
-    if (g.running() && g.window(WindowId::MsgBox) == nullptr) {
-        g.show(WindowId::Form2);
+    g.load(Window::Setup);
+    if (g.running() && g.window(Window::MessageBox) == nullptr) {
+        g.show(Window::Setup);
         activate_setup_form(g);
     }
 }
 
 void toggle_sound(Game& g) {
-    MainWindow& f = *g.form1();
-    f.sndenable.checked = !f.sndenable.checked;
-    g.state().sound_on = f.sndenable.checked;
+    MenuEntry& entry = g.main_window()->sound_enabled;
+    entry.checked = !entry.checked;
+    g.state().sound_on = entry.checked;
 }
 
-// A window over the main window, which waits for it.
-template <WindowId Id> void open_over_main_window(Game& g) {
-    g.forms().disable_main_window();
-    g.show(Id);
-}
+template <Window Id> void open_over_main_window(Game& g) { g.show_over_main_window(Id); }
 
 // "&File", "&Sounds" and "&Help" only open their submenus.
 constexpr std::array<ClickRoute, 13> kClicks = {{
-    {ControlId::Command1, buy_a_gift},
-    {ControlId::Command2, call_her},
-    {ControlId::Command3, take_her_out},
-    {ControlId::Command4, go_to_work},
-    {ControlId::Command5, go_shopping},
-    {ControlId::cmd_ok, [](Game& g) { g.rules().press_action_button(g); }},
-    {ControlId::newgame, start_new_game},
-    {ControlId::rstart, [](Game& g) { g.Restart(false); }},
-    {ControlId::exit, [](Game& g) { g.end_program(); }},
-    {ControlId::hscores, open_over_main_window<WindowId::Form5>},
-    {ControlId::sndenable, toggle_sound},
-    {ControlId::onlinehelp, [](Game& g) { open_web_page(g, g.form1()->txtUrl.text); }},
-    {ControlId::about, open_over_main_window<WindowId::Form13>},
+    {Control::BuyGift, buy_a_gift},
+    {Control::CallHer, call_her},
+    {Control::TakeHerOut, take_her_out},
+    {Control::GoToWork, go_to_work},
+    {Control::GoShopping, go_shopping},
+    {Control::ActionButton, [](Game& g) { g.rules().press_action_button(g); }},
+    {Control::NewGame, start_new_game},
+    {Control::PlayAgain, [](Game& g) { g.restart(false); }},
+    {Control::Exit, [](Game& g) { g.end_program(); }},
+    {Control::TopPlayers, open_over_main_window<Window::HighScores>},
+    {Control::SoundEnabled, toggle_sound},
+    {Control::OnlineHelp, [](Game& g) { open_web_page(g, g.main_window()->help_address.text); }},
+    {Control::About, open_over_main_window<Window::About>},
 }};
 
 const WindowRoutes kRoutes{
@@ -79,8 +75,8 @@ const WindowRoutes kRoutes{
     .on_load = load_main_window,
     .on_close = [](Game& g) { close_main_window(g, true); },
     .on_select =
-        [](Game& g, ControlId list) {
-            if (list == ControlId::Do_List) {
+        [](Game& g, Control list) {
+            if (list == Control::ActionList) {
                 list_clicked(g);
             }
         },
@@ -92,8 +88,8 @@ const WindowRoutes kRoutes{
 const WindowRoutes& main_window_routes() { return kRoutes; }
 
 void show_main_window(Game& g) {
-    const bool first = g.form1() == nullptr;
-    g.show(WindowId::Form1);
+    const bool first = g.main_window() == nullptr;
+    g.show(Window::Main);
     if (first && g.running()) {
         desktop_check(g); // showing the window raises its resize event
     }

@@ -11,25 +11,24 @@
 namespace swoonery {
 
 void Game::display_heart(int16 value) {
-    MainWindow* f = form1();
+    MainWindow* f = main_window();
     if (f == nullptr) {
         return;
     }
     const double lit = round_half_even(static_cast<double>(value) * 20.0 / 100.0);
-    f->heart.shown = static_cast<int>(std::clamp(lit, 0.0, 20.0));
-    f->heart_rate.text = plain_decimal(static_cast<long long>(std::clamp<int>(value, 0, 100)));
-    f->Command3.enabled = s_.heart_value >= 30;
+    f->hearts.shown = static_cast<int>(std::clamp(lit, 0.0, 20.0));
+    f->heart_value.text = plain_decimal(static_cast<long long>(std::clamp<int>(value, 0, 100)));
+    f->take_her_out.enabled = s_.heart_value >= 30;
 
     if (s_.heart_value < 1 && !s_.game_over) {
-        forms_.disable_main_window();
-        show(WindowId::Form8);
+        show_over_main_window(Window::Lost);
         s_.game_over = true;
     }
     if (s_.heart_value > 99 && !s_.game_over) {
-        auto& won = static_cast<WinWindow&>(*ensure_loaded(WindowId::Form3));
-        won.money.text =
+        auto& won = static_cast<WinWindow&>(*ensure_loaded(Window::Win));
+        won.money_spent.text =
             "Total Money Spent $" + plain_decimal(static_cast<long long>(s_.money_spent));
-        won.days.text = "Total Days " + plain_decimal(static_cast<long long>(s_.day));
+        won.total_days.text = "Total Days " + plain_decimal(static_cast<long long>(s_.day));
         // A divisor below 1 cannot happen in play; it counts as 1 rather than
         // giving an infinite score.
         const double actions = std::max<double>(1.0, s_.action_count);
@@ -42,24 +41,23 @@ void Game::display_heart(int16 value) {
         s_.winner_money = Currency::dollars(s_.money_spent);
         s_.game_over = true;
         won.score.text = "Your Score : " + plain_decimal(score);
-        forms_.disable_main_window();
-        show(WindowId::Form3);
+        show_over_main_window(Window::Win);
     }
 }
 
 void Game::change_cash(long long delta) {
     s_.cash = sat16(s_.cash + delta);
-    if (MainWindow* f = form1()) {
-        f->money_lbl.text = "Cash  $" + plain_decimal(static_cast<long long>(s_.cash));
+    if (MainWindow* f = main_window()) {
+        f->cash_count.text = "Cash  $" + plain_decimal(static_cast<long long>(s_.cash));
     }
 }
 
-void Game::ChangeFace() {
+void Game::change_face() {
     const long long n = draw(svc_.rng, 11);
     s_.face = static_cast<int>(n);
-    if (MainWindow* f = form1()) {
-        f->Picture7.picture = "girl" + plain_decimal(n) + ".bmp";
-        f->Picture7.tooltip = "Hi " + s_.player_name;
+    if (MainWindow* f = main_window()) {
+        f->face.picture = "girl" + plain_decimal(n) + ".bmp";
+        f->face.tooltip = "Hi " + s_.player_name;
     }
 }
 

@@ -3,183 +3,123 @@
 
 #include "core/window_model.h"
 
-#include <array>
-
 namespace swoonery {
 
-namespace {
-constexpr std::array<std::string_view, kWindowCount> kNames = {
-    "Form1", "Form2", "Form3",  "Form4",  "Form5",  "Form6",  "Form7",
-    "Form8", "Form9", "Form10", "Form11", "Form12", "Form13", "MsgBox"};
-constexpr std::array kControlNames = {
-#define SWOONERY_CONTROL_NAME(name) std::string_view(#name),
-    SWOONERY_CONTROLS(SWOONERY_CONTROL_NAME)
-#undef SWOONERY_CONTROL_NAME
-};
-} // namespace
-
-std::string_view control_name(ControlId id) { return kControlNames[static_cast<std::size_t>(id)]; }
-
-std::optional<ControlId> control_by_name(std::string_view name) {
-    for (std::size_t i = 0; i < kControlNames.size(); ++i) {
-        if (kControlNames[i] == name) {
-            return static_cast<ControlId>(i);
-        }
-    }
-    return std::nullopt;
-}
-
-std::string_view window_name(WindowId id) { return kNames[static_cast<std::size_t>(id)]; }
-
-bool window_by_name(std::string_view name, WindowId& out) {
-    for (std::size_t i = 0; i < kNames.size(); ++i) {
-        if (kNames[i] == name) {
-            out = static_cast<WindowId>(i);
-            return true;
-        }
-    }
-    return false;
-}
-
-Control* Window::find(ControlId control) const {
-    for (const auto& c : controls_) {
+const ControlEntry* WindowModel::find(Control control) const {
+    for (const ControlEntry& c : controls_) {
         if (c.id == control) {
-            return c.control;
+            return &c;
         }
     }
     return nullptr;
 }
 
-Control* Window::find(std::string_view control) const {
-    const auto id = control_by_name(control);
-    return id ? find(*id) : nullptr;
-}
-
-Control& Window::add(ControlId id, Control& c, ControlKind kind, std::string text,
-                     std::string tooltip) {
-    c.kind = kind;
-    c.text = std::move(text);
-    c.tooltip = std::move(tooltip);
-    controls_.push_back({id, &c});
-    return c;
-}
-
-MainWindow::MainWindow(std::string help_url) : Window(WindowId::Form1, "Swoonery") {
-    using K = ControlKind;
-    add(ControlId::Command2, Command2, K::Button, "Call Her", "Call Her and smooth talk her")
-        .picture = pictures::kPhone;
-    add(ControlId::Command1, Command1, K::Button, "Buy A Gift", "Get her a Gift").picture =
-        pictures::kGift;
-    add(ControlId::Command3, Command3, K::Button, "Take Her Out", "Take her out on a date")
-        .picture = pictures::kDate;
-    add(ControlId::Command4, Command4, K::Button, "Go to Work",
-        "Go to the employment agency to look for Work")
+MainWindow::MainWindow(std::string help_url) : WindowModel(Window::Main, "Swoonery") {
+    using C = Control;
+    add(C::CallHer, call_her, "Call Her", "Call Her and smooth talk her").picture =
+        pictures::kPhone;
+    add(C::BuyGift, buy_gift, "Buy A Gift", "Get her a Gift").picture = pictures::kGift;
+    add(C::TakeHerOut, take_her_out, "Take Her Out", "Take her out on a date").picture =
+        pictures::kDate;
+    add(C::GoToWork, go_to_work, "Go to Work", "Go to the employment agency to look for Work")
         .picture = pictures::kWork;
-    add(ControlId::Command5, Command5, K::Button, "Go Shopping",
+    add(C::GoShopping, go_shopping, "Go Shopping",
         "Go Shopping for stuff. The things you buy will improve your LOOKS, BRAINS  OR LUCK")
         .picture = pictures::kShop;
-    add(ControlId::Frame2, Frame2, K::Frame);
-    add(ControlId::txtUrl, txtUrl, K::TextBox, std::move(help_url)).visible = false;
-    add(ControlId::days_lbl, days_lbl, K::Label, "Day 1", "Total number of days");
-    add(ControlId::money_lbl, money_lbl, K::Label, "Cash  $50", "Amount of money you have");
-    add(ControlId::Picture7, Picture7, K::Picture).picture = pictures::kStartFace;
-    add(ControlId::Picture1, Picture1, K::Picture, {}, "Heart Bar");
-    add(ControlId::heart, heart, K::Hearts).picture = pictures::kHeart;
-    add(ControlId::heart_rate, heart_rate, K::Label);
-    add(ControlId::Talk, Talk, K::TextBox, {}, "Dialog window").read_only = true;
-    add(ControlId::Frame1, Frame1, K::Frame);
-    add(ControlId::Do_List, Do_List, K::ListBox);
-    add(ControlId::cmd_ok, cmd_ok, K::Button, "GO").visible = false;
-    add(ControlId::ngame, ngame, K::Menu, "&File");
-    add(ControlId::newgame, newgame, K::Menu, "Start &New Game");
-    add(ControlId::rstart, rstart, K::Menu, "&Play Again");
-    add(ControlId::exit, exit, K::Menu, "&Exit");
-    add(ControlId::hscores, hscores, K::Menu, "&Top 20 Players");
-    add(ControlId::snds, snds, K::Menu, "&Sounds");
-    Control& s = add(ControlId::sndenable, sndenable, K::Menu, "Enabled");
+    add(C::ButtonPanel, button_panel);
+    add(C::HelpAddress, help_address, std::move(help_url)).visible = false;
+    add(C::DayCount, day_count, "Day 1", "Total number of days");
+    add(C::CashCount, cash_count, "Cash  $50", "Amount of money you have");
+    add(C::Face, face).picture = pictures::kStartFace;
+    add(C::HeartBar, heart_bar, {}, "Heart Bar");
+    add(C::Hearts, hearts).picture = pictures::kHeart;
+    add(C::HeartValue, heart_value);
+    add(C::Dialogue, dialogue, {}, "Dialog window").read_only = true;
+    add(C::CategoryFrame, category_frame);
+    add(C::ActionList, action_list);
+    add(C::ActionButton, action_button, "GO").visible = false;
+    add(C::FileMenu, file_menu, "&File");
+    add(C::NewGame, new_game, "Start &New Game");
+    add(C::PlayAgain, play_again, "&Play Again");
+    add(C::Exit, exit, "&Exit");
+    add(C::TopPlayers, top_players, "&Top 20 Players");
+    add(C::SoundsMenu, sounds_menu, "&Sounds");
+    MenuEntry& s = add(C::SoundEnabled, sound_enabled, "Enabled");
     s.checkable = true;
     s.checked = true;
-    add(ControlId::help, help, K::Menu, "&Help");
-    add(ControlId::onlinehelp, onlinehelp, K::Menu, "Online Help");
-    add(ControlId::about, about, K::Menu, "About");
+    add(C::HelpMenu, help_menu, "&Help");
+    add(C::OnlineHelp, online_help, "Online Help");
+    add(C::About, about, "About");
 }
 
-SetupWindow::SetupWindow() : Window(WindowId::Form2, "Swoonery") {
-    using K = ControlKind;
-    add(ControlId::Picture1, Picture1, K::Picture).picture = pictures::kBanner;
-    add(ControlId::Frame1, Frame1, K::Frame, "Please enter your name");
-    add(ControlId::name_txt, name_txt, K::TextBox).max_length = 20;
-    add(ControlId::Frame2, Frame2, K::Frame, "How would you rate your self");
-    add(ControlId::looks_sld, looks_sld, K::Slider, {},
-        "Rate how good looking you think you are from 1 to 100")
-        .value = 50;
-    add(ControlId::smart_sld, smart_sld, K::Slider, {},
-        "Rate how smart you think you are from 1 to 100")
-        .value = 50;
-    add(ControlId::luck_sld, luck_sld, K::Slider, {},
-        "Rate how lucky you think you are from 1 to 100")
-        .value = 50;
-    add(ControlId::Label1, Label1, K::Label, "How good looking are you?");
-    add(ControlId::Label2, Label2, K::Label, "How smart are you?");
-    add(ControlId::Label3, Label3, K::Label, "How lucky are you?");
-    add(ControlId::points, points, K::Label, "Points Left :0", "Points left for allocation");
-    add(ControlId::Command1, Command1, K::Button, "OK");
-    add(ControlId::Command2, Command2, K::Button, "Exit");
+SetupWindow::SetupWindow() : WindowModel(Window::Setup, "Swoonery") {
+    using C = Control;
+    add(C::Banner, banner).picture = pictures::kBanner;
+    add(C::NameFrame, name_frame, "Please enter your name");
+    add(C::Name, name).max_length = 20;
+    add(C::RatingsFrame, ratings_frame, "How would you rate your self");
+    add(C::Looks, looks, {}, "Rate how good looking you think you are from 1 to 100").value = 50;
+    add(C::Smart, smart, {}, "Rate how smart you think you are from 1 to 100").value = 50;
+    add(C::Luck, luck, {}, "Rate how lucky you think you are from 1 to 100").value = 50;
+    add(C::LooksQuestion, looks_question, "How good looking are you?");
+    add(C::SmartQuestion, smart_question, "How smart are you?");
+    add(C::LuckQuestion, luck_question, "How lucky are you?");
+    add(C::PointsLeft, points, "Points Left :0", "Points left for allocation");
+    add(C::Ok, ok, "OK");
+    add(C::Exit, exit, "Exit");
 }
 
-WinWindow::WinWindow() : Window(WindowId::Form3, "SWOONERY") {
-    using K = ControlKind;
-    add(ControlId::Label2, Label2, K::Label);
-    add(ControlId::Label1, Label1, K::Label,
+WinWindow::WinWindow() : WindowModel(Window::Win, "SWOONERY") {
+    using C = Control;
+    add(C::Declaration, declaration);
+    add(C::Praise, praise,
         "Well done! Looks like you landed a BABE. BUT are you 'THE' player !!!");
-    add(ControlId::score, score, K::Label, "Your Score : 0");
-    add(ControlId::days, days, K::Label, "Total Days ");
-    add(ControlId::money, money, K::Label, "Total Money Spent $0");
-    add(ControlId::Command1, Command1, K::Button, "OK");
+    add(C::Score, score, "Your Score : 0");
+    add(C::TotalDays, total_days, "Total Days ");
+    add(C::MoneySpent, money_spent, "Total Money Spent $0");
+    add(C::Ok, ok, "OK");
 }
 
-ScoresWindow::ScoresWindow() : Window(WindowId::Form5, "SWOONERY - Top 20 PLAYERS") {
-    using K = ControlKind;
-    add(ControlId::Score_list, Score_list, K::Grid);
-    add(ControlId::Command2, Command2, K::Button, "Play Again");
-    add(ControlId::Command1, Command1, K::Button, "OK");
+ScoresWindow::ScoresWindow() : WindowModel(Window::HighScores, "SWOONERY - Top 20 PLAYERS") {
+    add(Control::ScoreGrid, grid);
+    add(Control::PlayAgain, play_again, "Play Again");
+    add(Control::Ok, ok, "OK");
 }
 
-EventWindow::EventWindow(WindowId id, std::string picture, std::string text)
-    : Window(id, "SWOONERY") {
-    using K = ControlKind;
-    add(ControlId::Picture1, Picture1, K::Picture).picture = std::move(picture);
-    add(ControlId::Label1, Label1, K::Label, std::move(text));
-    add(ControlId::Command1, Command1, K::Button, "OK");
+EventWindow::EventWindow(Window id, std::string picture_file, std::string message_text)
+    : WindowModel(id, "SWOONERY") {
+    add(Control::Picture, picture).picture = std::move(picture_file);
+    add(Control::Message, message, std::move(message_text));
+    add(Control::Ok, ok, "OK");
 }
 
-MessageWindow::MessageWindow(WindowId id, std::string caption_text, std::string text)
-    : Window(id, std::move(caption_text)) {
-    add(ControlId::Label1, Label1, ControlKind::Label, std::move(text));
-    add(ControlId::Command1, Command1, ControlKind::Button, "OK");
+MessageWindow::MessageWindow(Window id, std::string caption_text, std::string message_text)
+    : WindowModel(id, std::move(caption_text)) {
+    add(Control::Message, message, std::move(message_text));
+    add(Control::Ok, ok, "OK");
 }
 
-GameOverWindow::GameOverWindow() : Window(WindowId::Form12, "Swoonery") {
-    using K = ControlKind;
-    add(ControlId::Picture1, Picture1, K::Picture).picture = pictures::kBanner;
-    add(ControlId::Command2, Command2, K::Button, "Play Again");
-    add(ControlId::Command1, Command1, K::Button, "OK");
+GameOverWindow::GameOverWindow() : WindowModel(Window::GameOver, "Swoonery") {
+    add(Control::Banner, banner).picture = pictures::kBanner;
+    add(Control::PlayAgain, play_again, "Play Again");
+    add(Control::Ok, ok, "OK");
 }
 
-AboutWindow::AboutWindow(std::string home_url) : Window(WindowId::Form13, "Swoonery") {
-    using K = ControlKind;
-    add(ControlId::Picture1, Picture1, K::Picture).picture = pictures::kBanner;
-    add(ControlId::Picture2, Picture2, K::Picture).picture = pictures::kLogo;
-    add(ControlId::Label2, Label2, K::Label, "Swoonery is made and owned by the Swoonery team.");
-    add(ControlId::Label1, Label1, K::Label, "All rights reserved. Free to play and to share.");
-    add(ControlId::Label3, Label3, K::Label, home_url);
-    add(ControlId::txtUrl, txtUrl, K::TextBox, std::move(home_url)).visible = false;
-    add(ControlId::Command1, Command1, K::Button, "OK");
+AboutWindow::AboutWindow(std::string home_url) : WindowModel(Window::About, "Swoonery") {
+    using C = Control;
+    add(C::Banner, banner).picture = pictures::kBanner;
+    add(C::Logo, logo).picture = pictures::kLogo;
+    add(C::Credits, credits, "Swoonery is made and owned by the Swoonery team.");
+    add(C::Rights, rights, "All rights reserved. Free to play and to share.");
+    add(C::HomeLink, home_link, home_url);
+    add(C::HomeAddress, home_address, std::move(home_url)).visible = false;
+    add(C::Ok, ok, "OK");
 }
 
-MessageBoxWindow::MessageBoxWindow(std::string title, std::string text_, bool warning_)
-    : Window(WindowId::MsgBox, std::move(title)), text(std::move(text_)), warning(warning_) {
-    add(ControlId::OK, OK, ControlKind::Button, "OK");
+MessageBoxWindow::MessageBoxWindow(std::string title, std::string message_text, bool warning_)
+    : WindowModel(Window::MessageBox, std::move(title)), text(std::move(message_text)),
+      warning(warning_) {
+    add(Control::Ok, ok, "OK");
 }
 
 } // namespace swoonery

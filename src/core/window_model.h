@@ -3,9 +3,10 @@
 
 // The windows of the game as plain state: what each window and each of its
 // controls shows. The Qt layer mirrors this; the scenario driver dumps it.
+// Windows and controls are named for what they are; the names scripts,
+// dumps and widgets know them by are in names.h.
 #pragma once
 
-#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,6 +14,88 @@
 #include <vector>
 
 namespace swoonery {
+
+// Every window of the game.
+enum class Window {
+    Main,       // where the game is played
+    Setup,      // the player describes himself
+    Win,        // her heart is won
+    Cat,        // he stepped on her cat
+    HighScores, // the top-20 table
+    FoundMoney, // a hundred-dollar bill on the floor
+    Speeding,   // a fine for speeding
+    Lost,       // her heart is lost, or the month is over
+    Ignored,    // she complains that he only works
+    Bored,      // she complains that their dates repeat
+    Message,    // her remarks and the game's own
+    GameOver,   // the game has ended; another one?
+    About,
+    MessageBox, // a plain message box
+};
+inline constexpr int kWindowCount = 14;
+
+// Every control of every window, by what it is to the player. One control
+// may stand in several windows (each small window has its Ok).
+enum class Control {
+    // the main window
+    BuyGift,
+    CallHer,
+    TakeHerOut,
+    GoToWork,
+    GoShopping,
+    ButtonPanel,
+    HelpAddress,
+    DayCount,
+    CashCount,
+    Face,
+    HeartBar,
+    Hearts,
+    HeartValue,
+    Dialogue,
+    CategoryFrame,
+    ActionList,
+    ActionButton,
+    FileMenu,
+    NewGame,
+    PlayAgain,
+    Exit,
+    TopPlayers,
+    SoundsMenu,
+    SoundEnabled,
+    HelpMenu,
+    OnlineHelp,
+    About,
+    // the set-up form
+    Banner,
+    NameFrame,
+    Name,
+    RatingsFrame,
+    Looks,
+    Smart,
+    Luck,
+    LooksQuestion,
+    SmartQuestion,
+    LuckQuestion,
+    PointsLeft,
+    // the win window
+    Declaration,
+    Praise,
+    Score,
+    TotalDays,
+    MoneySpent,
+    // the table
+    ScoreGrid,
+    // events and messages
+    Picture,
+    Message,
+    // the about window
+    Logo,
+    Credits,
+    Rights,
+    HomeLink,
+    HomeAddress,
+    Ok,
+};
 
 enum class ControlKind {
     Button,
@@ -27,174 +110,227 @@ enum class ControlKind {
     Grid
 };
 
-struct Control {
-    ControlKind kind = ControlKind::Label;
+// What every control has. Each kind adds only what it has of its own, so a
+// rule cannot give a label a list or a button a grid.
+struct ControlBase {
     std::string text; // caption or text
     std::string tooltip;
     bool visible = true;
     bool enabled = true;
-    // list box
-    std::vector<std::string> items;
-    int selected = -1;
-    // slider
-    int value = 0;
-    // picture box: the file name loaded, "" for none
-    std::string picture;
-    // menu entry
-    bool checked = false;
-    bool checkable = false;
-    // heart gauge: how many of its pictures are shown
-    int shown = 0;
-    // grid
-    std::vector<std::vector<std::string>> cells;
-    std::vector<int> red_rows;
-    // text box
+    bool operator==(const ControlBase&) const = default;
+};
+
+struct Button : ControlBase {
+    static constexpr ControlKind kKind = ControlKind::Button;
+    std::string picture; // "" for a plain button
+    bool operator==(const Button&) const = default;
+};
+
+struct Label : ControlBase {
+    static constexpr ControlKind kKind = ControlKind::Label;
+    bool operator==(const Label&) const = default;
+};
+
+struct Frame : ControlBase {
+    static constexpr ControlKind kKind = ControlKind::Frame;
+    bool operator==(const Frame&) const = default;
+};
+
+struct TextBox : ControlBase {
+    static constexpr ControlKind kKind = ControlKind::TextBox;
     int max_length = 0; // 0: no limit
     bool read_only = false;
     int sel_start = 0;
     int sel_length = 0;
-
-    bool operator==(const Control&) const = default;
+    bool operator==(const TextBox&) const = default;
 };
 
-// The controls' names, each written once: the enum below and the names the
-// driver and the Qt widgets use both come from this list.
-// clang-format off
-#define SWOONERY_CONTROLS(X)                                                                    \
-    X(Command1) X(Command2) X(Command3) X(Command4) X(Command5) X(cmd_ok) X(OK)                 \
-    X(Frame1) X(Frame2) X(Label1) X(Label2) X(Label3) X(Picture1) X(Picture2) X(Picture7)      \
-    X(txtUrl) X(days_lbl) X(money_lbl) X(heart) X(heart_rate) X(Talk) X(Do_List)               \
-    X(ngame) X(newgame) X(rstart) X(exit) X(hscores) X(snds) X(sndenable) X(help)              \
-    X(onlinehelp) X(about)                                                                      \
-    X(name_txt) X(looks_sld) X(smart_sld) X(luck_sld) X(points)                                \
-    X(score) X(days) X(money) X(Score_list)
-// clang-format on
+struct ListBox : ControlBase {
+    static constexpr ControlKind kKind = ControlKind::ListBox;
+    std::vector<std::string> items;
+    int selected = -1;
+    bool operator==(const ListBox&) const = default;
 
-enum class ControlId {
-#define SWOONERY_CONTROL_ID(name) name,
-    SWOONERY_CONTROLS(SWOONERY_CONTROL_ID)
-#undef SWOONERY_CONTROL_ID
+    // Empties the list; nothing is chosen.
+    void clear() {
+        items.clear();
+        selected = -1;
+    }
 };
 
-std::string_view control_name(ControlId id);
-// Looks a control up by its name; nullopt when no window has one of that name.
-std::optional<ControlId> control_by_name(std::string_view name);
-
-enum class WindowId {
-    Form1, Form2, Form3, Form4, Form5, Form6, Form7, Form8, Form9, Form10, Form11, Form12, Form13,
-    MsgBox
-};
-inline constexpr int kWindowCount = 14;
-
-std::string_view window_name(WindowId id);
-// Looks a window up by its name; false when there is none of that name.
-bool window_by_name(std::string_view name, WindowId& out);
-
-struct NamedControl {
-    ControlId id;
-    Control* control;
-    std::string_view name() const { return control_name(id); }
+struct Slider : ControlBase {
+    static constexpr ControlKind kKind = ControlKind::Slider;
+    int value = 0;
+    bool operator==(const Slider&) const = default;
 };
 
-class Window {
+struct PictureBox : ControlBase {
+    static constexpr ControlKind kKind = ControlKind::Picture;
+    std::string picture; // the file name loaded, "" for none
+    bool operator==(const PictureBox&) const = default;
+};
+
+struct MenuEntry : ControlBase {
+    static constexpr ControlKind kKind = ControlKind::Menu;
+    bool checkable = false;
+    bool checked = false;
+    bool operator==(const MenuEntry&) const = default;
+};
+
+struct HeartGauge : ControlBase {
+    static constexpr ControlKind kKind = ControlKind::Hearts;
+    std::string picture;
+    int shown = 0; // how many of its pictures are shown
+    bool operator==(const HeartGauge&) const = default;
+};
+
+struct Grid : ControlBase {
+    static constexpr ControlKind kKind = ControlKind::Grid;
+    std::vector<std::vector<std::string>> cells;
+    std::vector<int> red_rows;
+    bool operator==(const Grid&) const = default;
+};
+
+// A control of a window as code that handles any kind sees it.
+struct ControlEntry {
+    Control id;
+    ControlKind kind;
+    ControlBase* model;
+
+    template <class M> M& as() const { return static_cast<M&>(*model); }
+};
+
+class WindowModel {
 public:
-    Window(WindowId id, std::string caption_text) : caption(std::move(caption_text)), id_(id) {}
-    virtual ~Window() = default;
-    Window(const Window&) = delete;
-    Window& operator=(const Window&) = delete;
+    WindowModel(Window id, std::string caption_text) : caption(std::move(caption_text)), id_(id) {}
+    virtual ~WindowModel() = default;
+    WindowModel(const WindowModel&) = delete;
+    WindowModel& operator=(const WindowModel&) = delete;
 
-    WindowId id() const { return id_; }
-    std::string_view name() const { return window_name(id_); }
-    const std::vector<NamedControl>& controls() const { return controls_; }
-    Control* find(ControlId control) const;
-    Control* find(std::string_view control) const;
+    Window id() const { return id_; }
+    const std::vector<ControlEntry>& controls() const { return controls_; }
+    const ControlEntry* find(Control control) const;
 
     std::string caption;
     bool visible = false;
     bool enabled = true;
     // Bumped whenever the game asks for the keyboard focus to go to focus_control.
     int focus_serial = 0;
-    std::optional<ControlId> focus_control;
+    std::optional<Control> focus_control;
+
+    // Asks for the keyboard focus to go to `control`.
+    void focus(Control control) {
+        focus_control = control;
+        ++focus_serial;
+    }
 
 protected:
-    Control& add(ControlId id, Control& c, ControlKind kind, std::string text = {},
-                 std::string tooltip = {});
+    template <class M> M& add(Control id, M& c, std::string text = {}, std::string tooltip = {}) {
+        c.text = std::move(text);
+        c.tooltip = std::move(tooltip);
+        controls_.push_back({id, M::kKind, &c});
+        return c;
+    }
 
 private:
-    WindowId id_;
-    std::vector<NamedControl> controls_;
+    Window id_;
+    std::vector<ControlEntry> controls_;
 };
 
-// Form1: the main window.
-class MainWindow final : public Window {
+// The five categories of the main window's list, each opened by its button.
+enum class Category { Gifts, Talk, Places, Jobs, Shopping };
+
+class MainWindow final : public WindowModel {
 public:
     explicit MainWindow(std::string help_url);
-    Control Command1, Command2, Command3, Command4, Command5, Frame2, txtUrl, days_lbl, money_lbl,
-        Picture7, Picture1, heart, heart_rate, Talk, Frame1, Do_List, cmd_ok;
-    Control ngame, newgame, rstart, exit, hscores, snds, sndenable, help, onlinehelp, about;
+    Button buy_gift, call_her, take_her_out, go_to_work, go_shopping;
+    Frame button_panel;
+    TextBox help_address;
+    Label day_count, cash_count;
+    PictureBox face, heart_bar;
+    HeartGauge hearts;
+    Label heart_value;
+    TextBox dialogue;
+    Frame category_frame;
+    ListBox action_list;
+    Button action_button;
+    MenuEntry file_menu, new_game, play_again, exit, top_players, sounds_menu, sound_enabled,
+        help_menu, online_help, about;
+    // The category the list shows, which the frame's caption names; none
+    // before the first is opened.
+    std::optional<Category> category;
 };
 
-// Form2: the player set-up form.
-class SetupWindow final : public Window {
+class SetupWindow final : public WindowModel {
 public:
     SetupWindow();
-    Control Picture1, Frame1, name_txt, Frame2, looks_sld, smart_sld, luck_sld, Label1, Label2,
-        Label3, points, Command1, Command2;
+    PictureBox banner;
+    Frame name_frame;
+    TextBox name;
+    Frame ratings_frame;
+    Slider looks, smart, luck;
+    Label looks_question, smart_question, luck_question, points;
+    Button ok, exit;
     // Form state, lives as long as the form is loaded.
     int points_left = 0;
     std::string saved_name;   // 20 characters, as in the file
     std::string saved_record; // the file's bytes behind it
 };
 
-// Form3: the game is won.
-class WinWindow final : public Window {
+class WinWindow final : public WindowModel {
 public:
     WinWindow();
-    Control Label2, Label1, score, days, money, Command1;
+    Label declaration, praise, score, total_days, money_spent;
+    Button ok;
 };
 
-// Form5: the top-20 table.
-class ScoresWindow final : public Window {
+class ScoresWindow final : public WindowModel {
 public:
     ScoresWindow();
-    Control Score_list, Command2, Command1;
+    Grid grid;
+    Button play_again, ok;
 };
 
-// Form4, Form6, Form7: a random event with its picture.
-class EventWindow final : public Window {
+// The cat, the found money and the speeding fine: a picture and a text.
+class EventWindow final : public WindowModel {
 public:
-    EventWindow(WindowId id, std::string picture, std::string text);
-    Control Picture1, Label1, Command1;
+    EventWindow(Window id, std::string picture_file, std::string message_text);
+    PictureBox picture;
+    Label message;
+    Button ok;
 };
 
-// Form8 to Form11: a loss, a complaint or a message; one label and OK.
-class MessageWindow final : public Window {
+// A loss, a complaint or a message: one label and Ok.
+class MessageWindow final : public WindowModel {
 public:
-    MessageWindow(WindowId id, std::string caption, std::string text);
-    Control Label1, Command1;
+    MessageWindow(Window id, std::string caption, std::string message_text);
+    Label message;
+    Button ok;
 };
 
-// Form12: the game is over.
-class GameOverWindow final : public Window {
+class GameOverWindow final : public WindowModel {
 public:
     GameOverWindow();
-    Control Picture1, Command2, Command1;
+    PictureBox banner;
+    Button play_again, ok;
 };
 
-// Form13: the about window.
-class AboutWindow final : public Window {
+class AboutWindow final : public WindowModel {
 public:
     explicit AboutWindow(std::string home_url);
-    Control Picture1, Picture2, Label2, Label1, Label3, txtUrl, Command1;
+    PictureBox banner, logo;
+    Label credits, rights, home_link;
+    TextBox home_address;
+    Button ok;
 };
 
-// A plain message box: title, text, warning icon or none, and OK.
-class MessageBoxWindow final : public Window {
+// A plain message box: title, text, warning icon or none, and Ok.
+class MessageBoxWindow final : public WindowModel {
 public:
-    MessageBoxWindow(std::string title, std::string text, bool warning);
+    MessageBoxWindow(std::string title, std::string message_text, bool warning);
     std::string text;
     bool warning;
-    Control OK;
+    Button ok;
 };
 
 // Picture files the windows load, beside the program.

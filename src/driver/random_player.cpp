@@ -14,8 +14,8 @@ namespace {
 
 struct Candidate {
     Input::Kind kind;
-    WindowId window;
-    ControlId control;
+    Window window;
+    Control control;
     int rows = 0;
 };
 
@@ -26,44 +26,43 @@ constexpr std::array<std::string_view, 6> kNames = {"Bob", "  Al  ", "Zoë Ångs
 
 std::optional<Input> RandomPlayer::next(const Game& game, bool allow_exit) {
     std::vector<Candidate> options;
-    const bool box_open = game.window(WindowId::MsgBox) != nullptr;
-    for (const WindowId id : game.load_order()) {
-        const Window& w = *game.window(id);
-        if (!w.visible || !w.enabled || (box_open && id != WindowId::MsgBox)) {
+    const bool box_open = game.window(Window::MessageBox) != nullptr;
+    for (const Window id : game.load_order()) {
+        const WindowModel& w = *game.window(id);
+        if (!w.visible || !w.enabled || (box_open && id != Window::MessageBox)) {
             continue;
         }
-        const bool ends = id == WindowId::Form1 || id == WindowId::Form2;
-        if ((allow_exit || !ends) && (id != WindowId::MsgBox || pick(4) == 0)) {
-            options.push_back({Input::Kind::Close, id, ControlId::Command1});
+        const bool ends = id == Window::Main || id == Window::Setup;
+        if ((allow_exit || !ends) && (id != Window::MessageBox || pick(4) == 0)) {
+            options.push_back({Input::Kind::Close, id, Control::Ok});
         }
-        for (const NamedControl& nc : w.controls()) {
-            const Control& c = *nc.control;
+        for (const ControlEntry& nc : w.controls()) {
+            const ControlBase& c = *nc.model;
             if (!c.visible || !c.enabled) {
                 continue;
             }
-            if (!allow_exit && ((id == WindowId::Form1 && nc.id == ControlId::exit) ||
-                                (id == WindowId::Form2 && nc.id == ControlId::Command2))) {
+            if (!allow_exit && nc.id == Control::Exit) {
                 continue;
             }
-            switch (c.kind) {
+            switch (nc.kind) {
             case ControlKind::Button:
             case ControlKind::Menu:
                 // Like a player, it plays far more than it uses the menus.
-                for (int k = id == WindowId::Form1 && c.kind == ControlKind::Button ? 8 : 1; k > 0;
+                for (int k = id == Window::Main && nc.kind == ControlKind::Button ? 8 : 1; k > 0;
                      --k) {
                     options.push_back({Input::Kind::Click, id, nc.id});
                 }
                 break;
             case ControlKind::Label:
-                if (id == WindowId::Form13 && nc.id == ControlId::Label3) {
+                if (nc.id == Control::HomeLink) {
                     options.push_back({Input::Kind::Click, id, nc.id});
                 }
                 break;
             case ControlKind::ListBox:
-                if (!c.items.empty()) {
+                if (const auto& list = nc.as<ListBox>(); !list.items.empty()) {
                     for (int k = 0; k < 8; ++k) {
                         options.push_back({Input::Kind::Select, id, nc.id,
-                                           static_cast<int>(c.items.size())});
+                                           static_cast<int>(list.items.size())});
                     }
                 }
                 break;
@@ -71,7 +70,7 @@ std::optional<Input> RandomPlayer::next(const Game& game, bool allow_exit) {
                 options.push_back({Input::Kind::Slide, id, nc.id});
                 break;
             case ControlKind::TextBox:
-                if (!c.read_only) {
+                if (!nc.as<TextBox>().read_only) {
                     options.push_back({Input::Kind::Type, id, nc.id});
                 }
                 break;

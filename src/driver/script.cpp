@@ -5,6 +5,7 @@
 
 #include "actions/rules.h"
 #include "base/text.h"
+#include "core/names.h"
 #include "driver/json.h"
 #include "driver/state_fields.h"
 
@@ -54,36 +55,40 @@ std::string_view browser_result(BrowserResult r) {
     return "";
 }
 
-void dump_control(Json& j, const Control& c) {
+void dump_control(Json& j, const ControlEntry& entry) {
+    const ControlBase& c = *entry.model;
     j.begin_object();
     j.key("text").value(c.text);
     j.key("visible").value(c.visible);
     j.key("enabled").value(c.enabled);
     j.key("tooltip").value(c.tooltip);
-    switch (c.kind) {
-    case ControlKind::ListBox:
+    switch (entry.kind) {
+    case ControlKind::ListBox: {
+        const auto& list = entry.as<ListBox>();
         j.key("items").begin_array();
-        for (const std::string& item : c.items) {
+        for (const std::string& item : list.items) {
             j.value(item);
         }
         j.end_array();
-        j.key("selected").value(c.selected);
+        j.key("selected").value(list.selected);
         break;
+    }
     case ControlKind::Slider:
-        j.key("value").value(c.value);
+        j.key("value").value(entry.as<Slider>().value);
         break;
     case ControlKind::Picture:
-        j.key("picture").value(c.picture);
+        j.key("picture").value(entry.as<PictureBox>().picture);
         break;
     case ControlKind::Menu:
-        j.key("checked").value(c.checked);
+        j.key("checked").value(entry.as<MenuEntry>().checked);
         break;
     case ControlKind::Hearts:
-        j.key("shown").value(c.shown);
+        j.key("shown").value(entry.as<HeartGauge>().shown);
         break;
-    case ControlKind::Grid:
+    case ControlKind::Grid: {
+        const auto& grid = entry.as<Grid>();
         j.key("cells").begin_array();
-        for (const auto& row : c.cells) {
+        for (const auto& row : grid.cells) {
             j.begin_array();
             for (const std::string& cell : row) {
                 j.value(cell);
@@ -92,11 +97,12 @@ void dump_control(Json& j, const Control& c) {
         }
         j.end_array();
         j.key("red_rows").begin_array();
-        for (const int r : c.red_rows) {
+        for (const int r : grid.red_rows) {
             j.value(r);
         }
         j.end_array();
         break;
+    }
     default:
         break;
     }
@@ -107,7 +113,7 @@ void dump_control(Json& j, const Control& c) {
 
 std::string command_text(const Input& input) {
     const std::string window(window_name(input.window));
-    const std::string target = window + "." + std::string(control_name(input.control));
+    const std::string target = control_path(input.window, input.control);
     switch (input.kind) {
     case Input::Kind::Click:
         return "click " + target;
@@ -138,23 +144,23 @@ std::string ScriptRunner::dump() {
     j.key("state");
     dump_state(game_->state(), j);
     j.key("windows").begin_array();
-    for (const WindowId id : game_->load_order()) {
-        const Window& w = *game_->window(id);
+    for (const Window id : game_->load_order()) {
+        const WindowModel& w = *game_->window(id);
         j.begin_object();
-        j.key("name").value(w.name());
+        j.key("name").value(window_name(id));
         j.key("visible").value(w.visible);
         j.key("enabled").value(w.enabled);
         j.key("caption").value(w.caption);
-        if (id == WindowId::MsgBox) {
+        if (id == Window::MessageBox) {
             const auto& box = static_cast<const MessageBoxWindow&>(w);
             j.key("title").value(box.caption);
             j.key("text").value(box.text);
             j.key("icon").value(box.warning ? "warning" : "none");
         }
         j.key("controls").begin_object();
-        for (const NamedControl& nc : w.controls()) {
-            j.key(nc.name());
-            dump_control(j, *nc.control);
+        for (const ControlEntry& entry : w.controls()) {
+            j.key(control_name(id, entry.id));
+            dump_control(j, entry);
         }
         j.end_object();
         j.end_object();
@@ -278,10 +284,12 @@ std::string ScriptRunner::execute(std::string_view line, bool& failed) {
             input.kind = cmd == "select" ? Input::Kind::Select : Input::Kind::Slide;
             input.value = static_cast<int>(v);
         }
-        const auto control = control_by_name(c);
-        if (!window_by_name(w, input.window)) {
+        const std::optional<Window> window = window_by_name(w);
+        if (!window) {
             return error("unknown window " + std::string(w));
         }
+        input.window = *window;
+        const std::optional<Control> control = control_by_name(*window, c);
         if (!control) {
             return error("unknown control " + std::string(w) + "." + std::string(c));
         }
@@ -294,9 +302,11 @@ std::string ScriptRunner::execute(std::string_view line, bool& failed) {
         }
         Input input;
         input.kind = cmd == "close" ? Input::Kind::Close : Input::Kind::Resize;
-        if (!window_by_name(rest, input.window)) {
+        const std::optional<Window> window = window_by_name(rest);
+        if (!window) {
             return error("unknown window " + std::string(rest));
         }
+        input.window = *window;
         return outcome(game_->apply(input));
     }
     if (cmd == "set") {

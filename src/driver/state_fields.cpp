@@ -5,13 +5,29 @@
 
 #include "base/text.h"
 
+#include <array>
 #include <charconv>
+#include <optional>
 #include <cmath>
 #include <vector>
 
 namespace swoonery::driver {
 
 namespace {
+
+// A topic's mark as the dump and `set` write it.
+constexpr std::array<std::string_view, 4> kMarkLetters = {"", "T", "F", "A"}; // by Mark
+
+std::string_view mark_letter(Mark mark) { return kMarkLetters[static_cast<std::size_t>(mark)]; }
+
+std::optional<Mark> mark_by_letter(std::string_view letter) {
+    for (std::size_t i = 1; i < kMarkLetters.size(); ++i) { // none cannot be set
+        if (kMarkLetters[i] == letter) {
+            return static_cast<Mark>(i);
+        }
+    }
+    return std::nullopt;
+}
 
 // Field values may carry a '+'.
 bool parse_int(std::string_view t, long long& v) { return parse_whole_number(t, v, true); }
@@ -112,7 +128,7 @@ void dump_state(const GameState& s, Json& out) {
     out.key("luck").value(static_cast<long long>(s.luck));
     out.key("interest_table").begin_array();
     for (const Topic& t : s.interest_table) {
-        out.begin_array().value(t.name).value(t.mark).end_array();
+        out.begin_array().value(t.name).value(mark_letter(t.mark)).end_array();
     }
     out.end_array();
     dump_list(out, "liked_topics", s.liked_topics);
@@ -207,10 +223,11 @@ std::string set_field(GameState& s, std::string_view name, std::string_view args
         if (!split_entry(args, s.interest_table.size(), i, rest, error)) {
             return error;
         }
-        if (rest != "T" && rest != "F" && rest != "A") {
+        const std::optional<Mark> mark = mark_by_letter(rest);
+        if (!mark) {
             return "a topic's mark is T, F or A, not " + std::string(rest);
         }
-        s.interest_table[i].mark = std::string(rest);
+        s.interest_table[i].mark = *mark;
         return {};
     }
     return "unknown field " + std::string(name);

@@ -4,6 +4,7 @@
 // A game in a temporary folder, played through the driver's script commands.
 #pragma once
 
+#include "core/names.h"
 #include "driver/script.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <random>
 #include <sstream>
 #include <string>
@@ -32,6 +34,23 @@ inline std::filesystem::path fresh_dir() {
     std::filesystem::create_directories(dir);
     return dir;
 }
+
+// Script lines for the player's input, written with the typed names so that
+// a misspelt window or control does not compile.
+inline std::string click(Window w, Control c) {
+    return driver::command_text({Input::Kind::Click, w, c});
+}
+inline std::string select(Window w, Control c, int row) {
+    return driver::command_text({Input::Kind::Select, w, c, row});
+}
+inline std::string slide(Window w, Control c, int value) {
+    return driver::command_text({Input::Kind::Slide, w, c, value});
+}
+inline std::string type(Window w, Control c, std::string text) {
+    return driver::command_text({Input::Kind::Type, w, c, 0, std::move(text)});
+}
+inline std::string close(Window w) { return driver::command_text({Input::Kind::Close, w}); }
+inline std::string resize(Window w) { return driver::command_text({Input::Kind::Resize, w}); }
 
 class Harness {
 public:
@@ -61,19 +80,29 @@ public:
         keep_transcript("> " + script + "\n" + out.str());
         return out.str();
     }
+    // Runs the lines as one script.
+    std::string run(std::initializer_list<std::string> lines) {
+        std::string script;
+        for (const std::string& line : lines) {
+            script += script.empty() ? "" : "\n";
+            script += line;
+        }
+        return run(script);
+    }
 
     // Starts a game as `name` with face 1, Samantha, and liked topics 1 to 5
     // unless other draws are given.
     void new_game(const std::string& name = "Bob",
                   const std::string& draws = "0 0 0 0.05 0.1 0.15 0.2") {
-        run("rng " + draws + "\nstart\ntype Form2.name_txt " + name + "\nclick Form2.Command1");
+        run({"rng " + draws, "start", type(Window::Setup, Control::Name, name),
+             click(Window::Setup, Control::Ok)});
     }
 
     Game& game() { return runner.game(); }
     GameState& s() { return runner.game().state(); }
-    MainWindow& f1() { return *runner.game().form1(); }
-    bool open(WindowId id) { return runner.game().window(id) != nullptr; }
-    template <class W> W& win(WindowId id) { return static_cast<W&>(*runner.game().window(id)); }
+    MainWindow& main() { return *runner.game().main_window(); }
+    bool open(Window id) { return runner.game().window(id) != nullptr; }
+    template <class W> W& win(Window id) { return runner.game().window_as<W>(id); }
     std::vector<std::string> sounds() {
         auto played = runner.sound().played;
         runner.sound().played.clear();
