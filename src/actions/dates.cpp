@@ -160,8 +160,7 @@ void resolve_date(Game& g, int place) {
         if (price > s.cash) {
             g.show_message("Hey...BUDDY are you expecting her to pay for this !!!!");
         } else {
-            g.change_cash(-price);
-            s.money_spent = sat16(s.money_spent + price);
+            g.spend(price);
             g.next_day(1);
             if (at == kMovie) {
                 movie_reaction(g);

@@ -37,8 +37,7 @@ void action_button(Game& g) {
     if (chosen < 1) {
         return;
     }
-    GameState& s = g.state();
-    s.action_count = sat16(s.action_count + 1);
+    g.count_action();
     if (f.category) {
         kResolvers[static_cast<std::size_t>(*f.category)](g, chosen);
     }

@@ -15,13 +15,12 @@ void resolve_gift(Game& g, int gift) {
     if (gift < 1 || gift > static_cast<int>(s.gift_catalogue.size())) {
         return;
     }
-    const auto price = static_cast<double>(s.gift_catalogue[static_cast<std::size_t>(gift - 1)].price);
+    const int price = s.gift_catalogue[static_cast<std::size_t>(gift - 1)].price;
     if (price <= s.cash) {
         const double divisor = price < 500 ? 20.0 : 40.0;
         g.set_heart(round16(price / divisor + s.heart_value));
-        g.change_cash(-round16(price));
-        s.money_spent = round16(price + s.money_spent);
-        s.gift_spending = round16(price + s.gift_spending);
+        g.spend(price);
+        s.gift_spending = sat16(s.gift_spending + price);
         g.play(Sound::CashRegister);
         g.say(s.player_name + ":" + " I got something for you" + "\r\n" + s.Gname + ":" +
                  " I like it thank you!!");

@@ -15,9 +15,8 @@ void resolve_purchase(Game& g, int item_row) {
         return;
     }
     const Row& item = s.self_item_catalogue[static_cast<std::size_t>(item_row - 1)];
-    const auto price = static_cast<double>(item.price);
-    const double share = price / 10.0 / 100.0;
-    if (item.raises && price <= s.cash) {
+    const double share = item.price / 10.0 / 100.0;
+    if (item.raises && item.price <= s.cash) {
         switch (*item.raises) {
         case Rating::Looks:
             s.looks = s.looks + (100.0 - s.looks) * share;
@@ -34,8 +33,7 @@ void resolve_purchase(Game& g, int item_row) {
         g.show_message("Are you expecting your mother to pay for this!!");
         return;
     }
-    g.change_cash(-round16(price));
-    s.money_spent = round16(price + s.money_spent);
+    g.spend(item.price);
     g.play(Sound::CashRegister);
 }
 

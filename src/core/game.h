@@ -91,6 +91,13 @@ public:
         display_heart(value);
     }
     void change_cash(long long delta);
+    // He pays `dollars`, which count as money spent on her.
+    void spend(int dollars) {
+        change_cash(-dollars);
+        s_.money_spent = sat16(s_.money_spent + dollars);
+    }
+    // One more of the actions the score counts.
+    void count_action() { s_.action_count = sat16(s_.action_count + 1); }
     void change_face();
     void next_day(int16 days);
     void complain(Complaint complaint);

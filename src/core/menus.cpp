@@ -42,8 +42,7 @@ MainWindow* press_category_button(Game& g, Category c) {
     }
     MainWindow& f = *g.main_window();
     f.action_list.tooltip = look(c).tooltip;
-    GameState& s = g.state();
-    s.action_count = sat16(s.action_count + 1);
+    g.count_action();
     return &f;
 }
 
@@ -103,8 +102,7 @@ void call_her(Game& g) {
         g.show_message("Were you thinking of calling REVERSE charge!!");
         return;
     }
-    g.change_cash(-5);
-    s.money_spent = sat16(s.money_spent + 5);
+    g.spend(5);
     g.play(Sound::PhoneCall);
     open_category(*f, Category::Talk);
     f->dialogue.text = s.Gname + ":" + " Hello?" + "\r\n" + s.player_name + ":" + " Hi " +
