@@ -7,6 +7,7 @@
 #   ./dev.sh test   install what is missing, build with sanitizers, run every test
 #   ./dev.sh deb    install what is missing, build the Debian package into out/deb
 #   ./dev.sh reuse  install reuse, check that every file states its licence
+#   ./dev.sh format install clang-format, check that every C++ file is formatted
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -26,6 +27,7 @@ deb_packages=(
   debhelper dpkg-dev fakeroot lintian git
 )
 reuse_packages=(reuse git)
+format_packages=(clang-format git)
 
 install_missing() {
   local missing=()
@@ -66,8 +68,12 @@ case "${1:-}" in
     install_missing "${reuse_packages[@]}"
     reuse lint
     ;;
+  format)
+    install_missing "${format_packages[@]}"
+    tools/check-format.sh
+    ;;
   *)
-    echo "usage: ./dev.sh play | ./dev.sh test | ./dev.sh deb | ./dev.sh reuse" >&2
+    echo "usage: ./dev.sh play | ./dev.sh test | ./dev.sh deb | ./dev.sh reuse | ./dev.sh format" >&2
     exit 2
     ;;
 esac
