@@ -7,9 +7,25 @@
 # beside it.
 #   base < scores < core < actions < driver, platform < ui
 # (driver and platform stand side by side: neither may use the other.)
-#   tools/check-layers.sh [SRC]     exits 1 and names each offence
+#   tools/check-layers.sh [SRC]          exits 1 and names each offence
+#   tools/check-layers.sh --graph [SRC]  prints which layer includes which, and how often
 set -eu
+graph=false
+if [ "${1:-}" = "--graph" ]; then
+    graph=true
+    shift
+fi
 src=${1:-$(dirname "$0")/../src}
+
+if $graph; then
+    for dir in "$src"/*/; do
+        folder=$(basename "$dir")
+        cat "$dir"*.h "$dir"*.cpp 2>/dev/null |
+            sed -n 's|^[[:space:]]*#[[:space:]]*include[[:space:]]*"\([a-z_]*\)/.*|\1|p' |
+            grep -vx "$folder" | sort | uniq -c | awk -v f="$folder" '{printf "%s -> %s (%d)\n", f, $2, $1}'
+    done
+    exit 0
+fi
 
 # allowed FOLDER: the folders FOLDER may use.
 allowed() {
