@@ -8,6 +8,7 @@
 #include "base/text.h"
 
 #include <array>
+#include <charconv>
 
 namespace swoonery {
 
@@ -53,19 +54,22 @@ void open_category(MainWindow& f, Category c) {
     f.action_button.text = look(c).button;
 }
 
-std::string priced(const Row& row, std::string_view tabs) {
-    std::string item = row.name;
+// A list row: the name, the tabs, and the price in dollars. The row's text
+// is written over the old one, whose room it reuses.
+void write_priced(std::string& item, const Row& row, std::string_view tabs) {
+    item.assign(row.name);
     item += tabs;
     item += '$';
-    item += plain_decimal(static_cast<long long>(row.price));
-    return item;
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, row.price).ptr;
+    item.append(digits, end);
 }
 
 void fill_list(MainWindow& f, const std::vector<Row>& rows, Category c) {
     ListBox& list = f.action_list;
     list.items.resize(rows.size());
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        list.items[i] = priced(rows[i], look(c).tabs);
+        write_priced(list.items[i], rows[i], look(c).tabs);
     }
     list.selected = -1;
 }
@@ -149,7 +153,7 @@ void go_to_work(Game& g) {
         if (i < s.job_available.size()) {
             s.job_available[i] = available;
         }
-        list.items[i] = priced(s.job_catalogue[i], look(Category::Jobs).tabs);
+        write_priced(list.items[i], s.job_catalogue[i], look(Category::Jobs).tabs);
         list.items[i] += available ? "\tavailable" : "\tNOT available";
     }
     list.selected = -1;
