@@ -22,8 +22,9 @@ void date_ready(Harness& h, int heart = 40) {
 // Opens the date menu with no event and goes to list row `row` with the
 // given draw for her reaction (the police stop draws nothing that fires).
 void go_on_date(Harness& h, int row, const std::string& reaction_draws) {
-    h.run("rng 0.5 0.5\nclick Form1.Command3\nselect Form1.Do_List " + std::to_string(row) +
-          "\nrng 0.5 " + reaction_draws + "\nclick Form1.cmd_ok");
+    h.run({"rng 0.5 0.5", click(Window::Main, Control::TakeHerOut),
+           select(Window::Main, Control::ActionList, row), "rng 0.5 " + reaction_draws,
+           click(Window::Main, Control::ActionButton)});
 }
 
 struct PlaceRecord {
@@ -77,7 +78,7 @@ TEST_P(DateReaction, MatchesItsRecord) {
     const char* draws[] = {"0", "0.1", "0.2", "0.5"};
     Harness h;
     date_ready(h);
-    const int price = std::stoi(std::string(h.s().place_catalogue[static_cast<std::size_t>(rec.place - 1)].price));
+    const int price = h.s().place_catalogue[static_cast<std::size_t>(rec.place - 1)].price;
     h.sounds();
     go_on_date(h, rec.place - 1, draws[outcome]);
     EXPECT_EQ(h.s().heart_value, 40 + rec.gains[static_cast<std::size_t>(outcome)]);
@@ -85,14 +86,14 @@ TEST_P(DateReaction, MatchesItsRecord) {
     EXPECT_EQ(h.s().money_spent, price);
     EXPECT_EQ(h.s().day, 2);
     EXPECT_EQ(h.s().last_visit_day[static_cast<std::size_t>(rec.place - 1)], 2);
-    EXPECT_EQ(h.f1().Talk.text, std::string("Bob:") + rec.question + "\r\nSamantha:" +
-                                    rec.replies[static_cast<std::size_t>(outcome)]);
+    EXPECT_EQ(h.main().dialogue.text, std::string("Bob:") + rec.question + "\r\nSamantha:" +
+                                          rec.replies[static_cast<std::size_t>(outcome)]);
     std::vector<std::string> expected{"doorbell.wav"};
     if (*rec.sound != '\0') {
         expected.emplace_back(rec.sound);
     }
     EXPECT_EQ(h.sounds(), expected);
-    EXPECT_TRUE(h.f1().Do_List.items.empty());
+    EXPECT_TRUE(h.main().action_list.items.empty());
     EXPECT_TRUE(h.runner.rng().queue.empty());
 }
 
@@ -116,7 +117,7 @@ TEST_P(MovieReaction, HasItsOwnRoll) {
     h.sounds();
     go_on_date(h, 1, "0.45 " + num(GetParam().roll));
     EXPECT_EQ(h.s().heart_value, GetParam().heart_after);
-    EXPECT_EQ(h.f1().Talk.text,
+    EXPECT_EQ(h.main().dialogue.text,
               std::string("Bob: Did you like the movie?\r\nSamantha:") + GetParam().reply);
     EXPECT_EQ(h.sounds(), (std::vector<std::string>{"doorbell.wav", "movie4.wav"}));
 }
@@ -133,7 +134,7 @@ INSTANTIATE_TEST_SUITE_P(Rolls, MovieReaction,
 TEST(Dates, SilentMovieDrawsOnlyItsRoll) {
     Harness h;
     date_ready(h);
-    h.run("click Form1.sndenable");
+    h.run(click(Window::Main, Control::SoundEnabled));
     go_on_date(h, 1, "0.6");
     EXPECT_EQ(h.s().heart_value, 48);
     EXPECT_TRUE(h.runner.rng().queue.empty());
@@ -204,18 +205,20 @@ TEST(Dates, RefusedDateLeavesMoneyAndDay) {
     date_ready(h);
     h.s().cash = 99;
     h.s().work_streak = 2;
-    h.run("rng 0.5 0.5\nclick Form1.Command3\nselect Form1.Do_List 0\nrng 0.5\nclick Form1.cmd_ok");
+    h.run({"rng 0.5 0.5", click(Window::Main, Control::TakeHerOut),
+           select(Window::Main, Control::ActionList, 0), "rng 0.5",
+           click(Window::Main, Control::ActionButton)});
     EXPECT_EQ(h.s().cash, 99);
     EXPECT_EQ(h.s().day, 1);
     EXPECT_EQ(h.s().money_spent, 0);
     EXPECT_EQ(h.s().work_streak, 0);
     EXPECT_EQ(h.s().last_visit_day[0], -3);
-    EXPECT_TRUE(h.f1().Do_List.items.empty());
-    EXPECT_FALSE(h.f1().cmd_ok.visible);
-    ASSERT_TRUE(h.open(WindowId::Form11));
-    EXPECT_EQ(h.win<MessageWindow>(WindowId::Form11).Label1.text,
+    EXPECT_TRUE(h.main().action_list.items.empty());
+    EXPECT_FALSE(h.main().action_button.visible);
+    ASSERT_TRUE(h.open(Window::Message));
+    EXPECT_EQ(h.win<MessageWindow>(Window::Message).message.text,
               "Hey...BUDDY are you expecting her to pay for this !!!!");
-    EXPECT_FALSE(h.f1().enabled);
+    EXPECT_FALSE(h.main().enabled);
 }
 
 // A price equal to the cash is paid and leaves nothing.
@@ -225,7 +228,7 @@ TEST(Dates, ExactPriceIsPaid) {
     h.s().cash = 100;
     go_on_date(h, 0, "0.5");
     EXPECT_EQ(h.s().cash, 0);
-    EXPECT_EQ(h.f1().money_lbl.text, "Cash  $0");
+    EXPECT_EQ(h.main().cash_count.text, "Cash  $0");
 }
 
 // Back at a place within three days she complains; the date goes on.
@@ -236,13 +239,13 @@ TEST(Dates, RepetitionComplains) {
     h.s().day = 2;
     h.sounds();
     go_on_date(h, 3, "0.5"); // day 2 -> 3: 3 - 3 < 2
-    EXPECT_TRUE(h.open(WindowId::Form10));
+    EXPECT_TRUE(h.open(Window::Bored));
     EXPECT_EQ(h.sounds(), (std::vector<std::string>{"doorbell.wav", "beach.wav", "sigh.wav"}));
     EXPECT_EQ(h.s().last_visit_day[3], 3);
-    h.run("click Form10.Command1");
+    h.run(click(Window::Bored, Control::Ok));
     h.s().day = 5;
     go_on_date(h, 3, "0.5"); // day 5 -> 6: 6 - 3 = 3, not before 3
-    EXPECT_FALSE(h.open(WindowId::Form10));
+    EXPECT_FALSE(h.open(Window::Bored));
 }
 
 // At the movie the sigh comes before the film's sound.
@@ -259,16 +262,17 @@ TEST(Dates, MovieRepetitionSighsFirst) {
 TEST(Dispatch, NoSelectionDoesNothing) {
     Harness h;
     date_ready(h);
-    h.run("rng 0.5 0.5\nclick Form1.Command3\nselect Form1.Do_List 0\nrng 0.5 0.5\n"
-          "click Form1.Command3");
-    ASSERT_TRUE(h.f1().cmd_ok.visible);
+    h.run({"rng 0.5 0.5", click(Window::Main, Control::TakeHerOut),
+           select(Window::Main, Control::ActionList, 0), "rng 0.5 0.5",
+           click(Window::Main, Control::TakeHerOut)});
+    ASSERT_TRUE(h.main().action_button.visible);
     const GameState before = h.s();
-    h.run("click Form1.cmd_ok");
-    EXPECT_FALSE(h.f1().cmd_ok.visible);
+    h.run(click(Window::Main, Control::ActionButton));
+    EXPECT_FALSE(h.main().action_button.visible);
     EXPECT_EQ(h.s().action_count, before.action_count);
     EXPECT_EQ(h.s().cash, before.cash);
     EXPECT_EQ(h.s().day, before.day);
-    EXPECT_EQ(h.f1().Do_List.items.size(), 11u);
+    EXPECT_EQ(h.main().action_list.items.size(), 11u);
 }
 
 struct GiftCase {
@@ -286,13 +290,14 @@ TEST_P(Gifts, RaiseTheHeartByAShareOfThePrice) {
     h.s().heart_value = static_cast<int16>(GetParam().heart);
     h.s().cash = 3000;
     h.s().money_spent = 30000; // keeps the resentment of lavish gifts out of it
-    h.run("rng 0.5\nclick Form1.Command1\nselect Form1.Do_List " + std::to_string(GetParam().row) +
-          "\nclick Form1.cmd_ok");
+    h.run({"rng 0.5", click(Window::Main, Control::BuyGift),
+           select(Window::Main, Control::ActionList, GetParam().row),
+           click(Window::Main, Control::ActionButton)});
     EXPECT_EQ(h.s().heart_value, GetParam().after);
-    const int price = std::stoi(h.s().gift_catalogue[static_cast<std::size_t>(GetParam().row)].price);
+    const int price = h.s().gift_catalogue[static_cast<std::size_t>(GetParam().row)].price;
     EXPECT_EQ(h.s().cash, 3000 - price);
     EXPECT_EQ(h.s().gift_spending, price);
-    EXPECT_EQ(h.f1().Talk.text,
+    EXPECT_EQ(h.main().dialogue.text,
               "Bob: I got something for you\r\nSamantha: I like it thank you!!");
 }
 
@@ -312,15 +317,19 @@ TEST(GiftRules, RefusalAndTheWorkStreak) {
     h.s().cash = 39;
     h.s().work_streak = 3;
     h.sounds();
-    h.run("rng 0.5\nclick Form1.Command1\nselect Form1.Do_List 0\nclick Form1.cmd_ok");
+    h.run({"rng 0.5", click(Window::Main, Control::BuyGift),
+           select(Window::Main, Control::ActionList, 0),
+           click(Window::Main, Control::ActionButton)});
     EXPECT_EQ(h.s().cash, 39);
     EXPECT_EQ(h.s().work_streak, 0);
     EXPECT_EQ(h.s().heart_value, 10);
-    EXPECT_EQ(h.win<MessageWindow>(WindowId::Form11).Label1.text, "You ain't got the dough Bro!");
+    EXPECT_EQ(h.win<MessageWindow>(Window::Message).message.text, "You ain't got the dough Bro!");
     EXPECT_EQ(h.sounds(), std::vector<std::string>{"humpf.wav"});
-    h.run("click Form11.Command1\nset cash 40\nselect Form1.Do_List 0\nclick Form1.cmd_ok");
+    h.run({click(Window::Message, Control::Ok), "set cash 40",
+           select(Window::Main, Control::ActionList, 0),
+           click(Window::Main, Control::ActionButton)});
     EXPECT_EQ(h.s().cash, 0);
-    EXPECT_EQ(h.f1().Do_List.items.size(), 11u); // the list stays for another gift
+    EXPECT_EQ(h.main().action_list.items.size(), 11u); // the list stays for another gift
 }
 
 // At 90 hearts, with $3000 and $5 spent, Bob buys the Tickets to Ball: a
@@ -332,15 +341,17 @@ void give_the_winning_gift(Harness& h) {
     h.s().cash = 3000;
     h.s().money_spent = 5;
     h.sounds();
-    h.run("rng 0.5\nclick Form1.Command1\nselect Form1.Do_List 10\nclick Form1.cmd_ok");
+    h.run({"rng 0.5", click(Window::Main, Control::BuyGift),
+           select(Window::Main, Control::ActionList, 10),
+           click(Window::Main, Control::ActionButton)});
 }
 
 // A gift that wins the game still runs the check on lavish gifts.
 TEST(GiftRules, WinningGiftStillChecksForBuyingHerOff) {
     Harness h;
     give_the_winning_gift(h);
-    EXPECT_TRUE(h.open(WindowId::Form3));
-    EXPECT_TRUE(h.open(WindowId::Form11));
+    EXPECT_TRUE(h.open(Window::Win));
+    EXPECT_TRUE(h.open(Window::Message));
     EXPECT_EQ(h.s().heart_value, 135); // 145, less 10 for the reproach
     EXPECT_EQ(h.s().winner_score, 1e9); // two actions on day 1 with $5 spent before the gift
     EXPECT_EQ(h.s().gift_spending, 2070); // 2200 - 2200 / 16.875
@@ -367,14 +378,15 @@ TEST_P(Purchases, CloseAShareOfTheGap) {
     h.s().looks = c.looks;
     h.s().smart = c.smart;
     h.s().luck = static_cast<int16>(c.luck);
-    h.run("rng 0.5 0.5\nclick Form1.Command5");
+    h.run({"rng 0.5 0.5", click(Window::Main, Control::GoShopping)});
     for (int i = 0; i < c.times; ++i) {
-        h.run("select Form1.Do_List " + std::to_string(c.row) + "\nclick Form1.cmd_ok");
+        h.run({select(Window::Main, Control::ActionList, c.row),
+               click(Window::Main, Control::ActionButton)});
     }
     EXPECT_DOUBLE_EQ(h.s().looks, c.looks_after);
     EXPECT_DOUBLE_EQ(h.s().smart, c.smart_after);
     EXPECT_EQ(h.s().luck, c.luck_after);
-    const int price = std::stoi(h.s().self_item_catalogue[static_cast<std::size_t>(c.row)].price);
+    const int price = h.s().self_item_catalogue[static_cast<std::size_t>(c.row)].price;
     EXPECT_EQ(h.s().money_spent, price * c.times);
     EXPECT_EQ(h.s().cash, 5000 - price * c.times);
 }
@@ -397,10 +409,12 @@ TEST(PurchaseRules, RefusedPurchase) {
     h.new_game();
     h.s().cash = 149;
     h.sounds();
-    h.run("rng 0.5 0.5\nclick Form1.Command5\nselect Form1.Do_List 0\nclick Form1.cmd_ok");
+    h.run({"rng 0.5 0.5", click(Window::Main, Control::GoShopping),
+           select(Window::Main, Control::ActionList, 0),
+           click(Window::Main, Control::ActionButton)});
     EXPECT_EQ(h.s().looks, 50);
     EXPECT_EQ(h.s().cash, 149);
-    EXPECT_EQ(h.win<MessageWindow>(WindowId::Form11).Label1.text,
+    EXPECT_EQ(h.win<MessageWindow>(Window::Message).message.text,
               "Are you expecting your mother to pay for this!!");
     EXPECT_EQ(h.sounds(), std::vector<std::string>{"humpf.wav"});
 }
@@ -418,14 +432,15 @@ TEST_P(Jobs, ThresholdsAreStrict) {
     Harness h;
     h.new_game();
     h.s().smart = GetParam().smart;
-    h.run("rng 0.9 0.9 0.9 0.9 0.9 0.9 0.5 0.5\nclick Form1.Command4\nselect Form1.Do_List " +
-          std::to_string(GetParam().row) + "\nclick Form1.cmd_ok");
-    const int pay = std::stoi(h.s().job_catalogue[static_cast<std::size_t>(GetParam().row)].price);
+    h.run({"rng 0.9 0.9 0.9 0.9 0.9 0.9 0.5 0.5", click(Window::Main, Control::GoToWork),
+           select(Window::Main, Control::ActionList, GetParam().row),
+           click(Window::Main, Control::ActionButton)});
+    const int pay = h.s().job_catalogue[static_cast<std::size_t>(GetParam().row)].price;
     EXPECT_EQ(h.s().cash, GetParam().taken ? 50 + pay : 50);
-    EXPECT_EQ(h.f1().Do_List.items.empty(), GetParam().taken);
-    EXPECT_EQ(h.open(WindowId::Form11), !GetParam().taken);
+    EXPECT_EQ(h.main().action_list.items.empty(), GetParam().taken);
+    EXPECT_EQ(h.open(Window::Message), !GetParam().taken);
     if (!GetParam().taken) {
-        EXPECT_EQ(h.win<MessageWindow>(WindowId::Form11).Label1.text,
+        EXPECT_EQ(h.win<MessageWindow>(Window::Message).message.text,
                   "I think my grandma's more qualified!!!");
     }
 }
@@ -444,21 +459,24 @@ TEST(JobRules, NoticeboardAndRefusals) {
     h.s().luck = 0;
     h.sounds();
     // luck 0: a job is available only on 11 of 11
-    h.run("rng 0.95 0.9 0.95 0 0 0 0.5 0.5\nclick Form1.Command4");
+    h.run({"rng 0.95 0.9 0.95 0 0 0 0.5 0.5", click(Window::Main, Control::GoToWork)});
     EXPECT_EQ(h.s().job_available, (std::array<bool, 6>{true, false, true, false, false, false}));
-    EXPECT_EQ(h.f1().Do_List.items[0], "Pizza Delivery\t$25\tavailable");
-    EXPECT_EQ(h.f1().Do_List.items[1], "Parking Attendant\t$50\tNOT available");
+    EXPECT_EQ(h.main().action_list.items[0], "Pizza Delivery\t$25\tavailable");
+    EXPECT_EQ(h.main().action_list.items[1], "Parking Attendant\t$50\tNOT available");
     EXPECT_EQ(h.s().day, 2);
     EXPECT_EQ(h.sounds(), std::vector<std::string>{"car.wav"});
-    h.run("select Form1.Do_List 1\nclick Form1.cmd_ok");
-    EXPECT_EQ(h.win<MessageWindow>(WindowId::Form11).Label1.text,
+    h.run(
+        {select(Window::Main, Control::ActionList, 1), click(Window::Main, Control::ActionButton)});
+    EXPECT_EQ(h.win<MessageWindow>(Window::Message).message.text,
               "Can't you see that this job is NOT available today!!");
-    h.run("click Form11.Command1\nselect Form1.Do_List 2\nclick Form1.cmd_ok");
+    h.run({click(Window::Message, Control::Ok), select(Window::Main, Control::ActionList, 2),
+           click(Window::Main, Control::ActionButton)});
     EXPECT_EQ(h.sounds(), std::vector<std::string>{"laff.wav"});
-    h.run("click Form11.Command1\nselect Form1.Do_List 0\nclick Form1.cmd_ok");
+    h.run({click(Window::Message, Control::Ok), select(Window::Main, Control::ActionList, 0),
+           click(Window::Main, Control::ActionButton)});
     EXPECT_EQ(h.s().cash, 75);
     EXPECT_EQ(h.sounds(), std::vector<std::string>{"money.wav"});
-    EXPECT_TRUE(h.f1().Do_List.items.empty());
+    EXPECT_TRUE(h.main().action_list.items.empty());
     EXPECT_EQ(h.s().day, 2);
 }
 
@@ -469,27 +487,32 @@ TEST(Conversation, CallsAndTopics) {
     h.new_game(); // she likes topics 1 to 5
     h.s().looks = 50;
     h.sounds();
-    h.run("click Form1.Command2\nselect Form1.Do_List 0\nclick Form1.cmd_ok");
+    h.run({click(Window::Main, Control::CallHer), select(Window::Main, Control::ActionList, 0),
+           click(Window::Main, Control::ActionButton)});
     EXPECT_EQ(h.s().heart_value, 22); // 10 + 10 + 2.5
-    EXPECT_EQ(h.f1().Talk.text,
+    EXPECT_EQ(h.main().dialogue.text,
               "Bob: So are you into Horror movies?\r\nSamantha: Yah!!! what a coincedence ..me "
               "too!!");
     EXPECT_EQ(h.s().talks_today, 1);
     // Off to the shops, then a new call: its first question ends it.
-    h.run("rng 0.5 0.5\nclick Form1.Command5\nclick Form1.Command2\nselect Form1.Do_List 13\n"
-          "click Form1.cmd_ok");
+    h.run({"rng 0.5 0.5", click(Window::Main, Control::GoShopping),
+           click(Window::Main, Control::CallHer), select(Window::Main, Control::ActionList, 13),
+           click(Window::Main, Control::ActionButton)});
     EXPECT_EQ(h.s().heart_value, 20);
-    EXPECT_EQ(h.f1().Talk.text, "Bob: So are you into  Singing   ?\r\nSamantha: Not realy.... "
-                                "\r\nSamantha: I got go now BYE!!");
+    EXPECT_EQ(h.main().dialogue.text,
+              "Bob: So are you into  Singing   ?\r\nSamantha: Not realy.... "
+              "\r\nSamantha: I got go now BYE!!");
     EXPECT_EQ(h.s().talks_today, 0);
     EXPECT_EQ(h.s().day, 2);
-    EXPECT_TRUE(h.f1().Do_List.items.empty());
+    EXPECT_TRUE(h.main().action_list.items.empty());
     EXPECT_EQ(h.sounds(), (std::vector<std::string>{"phonet.wav", "phonet.wav", "phoned.wav"}));
-    h.run("click Form1.Command2\nselect Form1.Do_List 13\nclick Form1.cmd_ok");
+    h.run({click(Window::Main, Control::CallHer), select(Window::Main, Control::ActionList, 13),
+           click(Window::Main, Control::ActionButton)});
     EXPECT_EQ(h.s().heart_value, 15);
-    EXPECT_EQ(h.f1().Talk.text, "Bob: So are you into  Singing   ?\r\nSamantha: You already asked "
-                                "me this!! Can't you remember!!");
-    EXPECT_EQ(h.s().interest_table[13].mark, "A");
+    EXPECT_EQ(h.main().dialogue.text,
+              "Bob: So are you into  Singing   ?\r\nSamantha: You already asked "
+              "me this!! Can't you remember!!");
+    EXPECT_EQ(h.s().interest_table[13].mark, Mark::Discussed);
 }
 
 // A call costs $5 and may leave nothing; below $5 she refuses the reverse charge.
@@ -497,65 +520,68 @@ TEST(Conversation, PhoneCallPrice) {
     Harness h;
     h.new_game();
     h.s().cash = 5;
-    h.run("click Form1.Command2");
+    h.run(click(Window::Main, Control::CallHer));
     EXPECT_EQ(h.s().cash, 0);
-    h.run("rng 0.5\nclick Form1.Command1");
+    h.run({"rng 0.5", click(Window::Main, Control::BuyGift)});
     h.s().work_streak = 3;
     const int16 actions = h.s().action_count;
-    h.run("click Form1.Command2");
-    EXPECT_EQ(h.win<MessageWindow>(WindowId::Form11).Label1.text,
+    h.run(click(Window::Main, Control::CallHer));
+    EXPECT_EQ(h.win<MessageWindow>(Window::Message).message.text,
               "Were you thinking of calling REVERSE charge!!");
     EXPECT_EQ(h.s().action_count, actions + 1);
     EXPECT_EQ(h.s().work_streak, 0);
-    EXPECT_EQ(h.f1().Frame1.text, "Things to Get"); // the menu stays as it was
+    EXPECT_EQ(h.main().category_frame.text, "Things to Get"); // the menu stays as it was
 }
 
 // A whole game from the set-up form to a win and into the high-score table.
 TEST(WholeGame, ToAWinAndTheTable) {
     Harness h;
-    h.run("rng 0 0.15 0 0.05 0.1 0.15 0.2\nstart\ntype Form2.name_txt  Bob \nslide Form2.looks_sld 100\n"
-          "click Form2.Command1");
+    h.run({"rng 0 0.15 0 0.05 0.1 0.15 0.2", "start", type(Window::Setup, Control::Name, " Bob "),
+           slide(Window::Setup, Control::Looks, 100), click(Window::Setup, Control::Ok)});
     EXPECT_EQ(h.s().looks, 100);
     // Five liked topics over three calls: 10 -> 25 -> 40 -> 55 -> 70 -> 85
     for (int topic = 0; topic < 5; ++topic) {
         if (topic % 2 == 0) {
-            h.run("click Form1.Command2");
+            h.run(click(Window::Main, Control::CallHer));
         }
-        h.run("select Form1.Do_List " + std::to_string(topic) + "\nclick Form1.cmd_ok");
+        h.run({select(Window::Main, Control::ActionList, topic),
+               click(Window::Main, Control::ActionButton)});
     }
     EXPECT_EQ(h.s().heart_value, 85);
     // Work for a date, then the nightclub's best outcome: 85 + 9 + 9 = 103.
-    h.run("rng 0.99 0.99 0.99 0.99 0.99 0.99 0.5 0.5\nclick Form1.Command4\n"
-          "select Form1.Do_List 1\nclick Form1.cmd_ok");
+    h.run({"rng 0.99 0.99 0.99 0.99 0.99 0.99 0.5 0.5", click(Window::Main, Control::GoToWork),
+           select(Window::Main, Control::ActionList, 1),
+           click(Window::Main, Control::ActionButton)});
     EXPECT_EQ(h.s().cash, 85);
-    h.run("rng 0.5 0.5\nclick Form1.Command3\nselect Form1.Do_List 9\nrng 0.5 0.2\n"
-          "click Form1.cmd_ok");
-    ASSERT_TRUE(h.open(WindowId::Form3));
+    h.run({"rng 0.5 0.5", click(Window::Main, Control::TakeHerOut),
+           select(Window::Main, Control::ActionList, 9), "rng 0.5 0.2",
+           click(Window::Main, Control::ActionButton)});
+    ASSERT_TRUE(h.open(Window::Win));
     EXPECT_TRUE(h.s().game_over);
-    const auto& won = h.win<WinWindow>(WindowId::Form3);
-    EXPECT_EQ(won.Label2.text, "OHH ... Bob I Love you!!!");
+    const auto& won = h.win<WinWindow>(Window::Win);
+    EXPECT_EQ(won.declaration.text, "OHH ... Bob I Love you!!!");
     EXPECT_EQ(h.s().heart_value, 103);
-    EXPECT_EQ(won.money.text, "Total Money Spent $90");
-    EXPECT_EQ(won.days.text, "Total Days 5");
+    EXPECT_EQ(won.money_spent.text, "Total Money Spent $90");
+    EXPECT_EQ(won.total_days.text, "Total Days 5");
     // actions: 3 calls + 5 questions + work + job + date + go = 12
     EXPECT_EQ(h.s().action_count, 12);
     EXPECT_EQ(won.score.text, "Your Score : 1851851");
-    h.run("click Form3.Command1");
-    EXPECT_FALSE(h.open(WindowId::Form3));
-    ASSERT_TRUE(h.open(WindowId::Form5));
-    const Control& grid = h.win<ScoresWindow>(WindowId::Form5).Score_list;
+    h.run(click(Window::Win, Control::Ok));
+    EXPECT_FALSE(h.open(Window::Win));
+    ASSERT_TRUE(h.open(Window::HighScores));
+    const Grid& grid = h.win<ScoresWindow>(Window::HighScores).grid;
     ASSERT_GE(grid.cells.size(), 2u);
     EXPECT_EQ(grid.cells[1], (std::vector<std::string>{"1", "Bob                 ", "5 Days",
                                                        "$90", "1851851"}));
     EXPECT_EQ(grid.red_rows, std::vector<int>{1});
     EXPECT_FALSE(h.s().score_pending);
-    EXPECT_FALSE(h.f1().enabled);
+    EXPECT_FALSE(h.main().enabled);
     EXPECT_EQ(std::filesystem::file_size(h.dir / "Scores"), 798u);
-    h.run("click Form5.Command1");
-    EXPECT_TRUE(h.f1().enabled);
+    h.run(click(Window::HighScores, Control::Ok));
+    EXPECT_TRUE(h.main().enabled);
     // From the menu the table shows without a red row.
-    h.run("click Form1.hscores");
-    EXPECT_TRUE(h.win<ScoresWindow>(WindowId::Form5).Score_list.red_rows.empty());
+    h.run(click(Window::Main, Control::TopPlayers));
+    EXPECT_TRUE(h.win<ScoresWindow>(Window::HighScores).grid.red_rows.empty());
 }
 
 // The table's Play Again brings the set-up form over it; confirming only shows
@@ -563,12 +589,14 @@ TEST(WholeGame, ToAWinAndTheTable) {
 TEST(WholeGame, TablePlayAgainFlow) {
     Harness h;
     h.new_game("Bob");
-    h.run("click Form1.hscores\nclick Form5.Command2");
-    ASSERT_TRUE(h.game().form2()->visible);
-    h.run("type Form2.name_txt Dan\nclick Form2.Command1");
+    h.run(
+        {click(Window::Main, Control::TopPlayers), click(Window::HighScores, Control::PlayAgain)});
+    ASSERT_TRUE(h.game().setup_form()->visible);
+    h.run({type(Window::Setup, Control::Name, "Dan"), click(Window::Setup, Control::Ok)});
     EXPECT_EQ(h.s().player_name, "Bob");
-    EXPECT_FALSE(h.f1().enabled);
-    h.run("click Form5.Command1\nrng 0 0 0 0 0\nclick Form1.rstart");
+    EXPECT_FALSE(h.main().enabled);
+    h.run({click(Window::HighScores, Control::Ok), "rng 0 0 0 0 0",
+           click(Window::Main, Control::PlayAgain)});
     EXPECT_EQ(h.s().player_name, "Dan");
 }
 
@@ -578,20 +606,20 @@ TEST(WholeGame, TablePlayAgainFlow) {
 TEST(WholeGame, WaitingWinOutlastsTheReproach) {
     Harness h;
     give_the_winning_gift(h);
-    ASSERT_TRUE(h.open(WindowId::Form3));
-    ASSERT_TRUE(h.open(WindowId::Form11));
-    h.run("click Form11.Command1");
-    EXPECT_FALSE(h.f1().enabled);
-    EXPECT_NE(h.run("click Form1.rstart").find("ignored"), std::string::npos);
-    h.run("click Form3.Command1");
-    ASSERT_TRUE(h.open(WindowId::Form5));
-    const Control& grid = h.win<ScoresWindow>(WindowId::Form5).Score_list;
+    ASSERT_TRUE(h.open(Window::Win));
+    ASSERT_TRUE(h.open(Window::Message));
+    h.run(click(Window::Message, Control::Ok));
+    EXPECT_FALSE(h.main().enabled);
+    EXPECT_NE(h.run(click(Window::Main, Control::PlayAgain)).find("ignored"), std::string::npos);
+    h.run(click(Window::Win, Control::Ok));
+    ASSERT_TRUE(h.open(Window::HighScores));
+    const Grid& grid = h.win<ScoresWindow>(Window::HighScores).grid;
     EXPECT_EQ(grid.cells[1][1], "Bob                 ");
     EXPECT_EQ(grid.red_rows, std::vector<int>{1});
-    h.run("click Form5.Command1");
-    EXPECT_TRUE(h.f1().enabled);
-    h.run("click Form1.hscores");
-    EXPECT_EQ(h.win<ScoresWindow>(WindowId::Form5).Score_list.cells[1][4], "1000000000");
+    h.run(click(Window::HighScores, Control::Ok));
+    EXPECT_TRUE(h.main().enabled);
+    h.run(click(Window::Main, Control::TopPlayers));
+    EXPECT_EQ(h.win<ScoresWindow>(Window::HighScores).grid.cells[1][4], "1000000000");
 }
 
 // A game lost in the middle of a call stays as it ended: the action button,
@@ -601,12 +629,14 @@ TEST(WholeGame, EndedGameDoesNotPlayOn) {
     Harness h;
     h.new_game();
     h.s().heart_value = 4;
-    h.s().interest_table[13].mark = "A";
-    h.run("click Form1.Command2\nselect Form1.Do_List 13\nclick Form1.cmd_ok");
-    ASSERT_TRUE(h.open(WindowId::Form8));
-    h.run("click Form8.Command1\nselect Form1.Do_List 0\nclick Form1.cmd_ok");
-    EXPECT_TRUE(h.open(WindowId::Form12));
-    EXPECT_FALSE(h.f1().cmd_ok.visible);
+    h.s().interest_table[13].mark = Mark::Discussed;
+    h.run({click(Window::Main, Control::CallHer), select(Window::Main, Control::ActionList, 13),
+           click(Window::Main, Control::ActionButton)});
+    ASSERT_TRUE(h.open(Window::Lost));
+    h.run({click(Window::Lost, Control::Ok), select(Window::Main, Control::ActionList, 0),
+           click(Window::Main, Control::ActionButton)});
+    EXPECT_TRUE(h.open(Window::GameOver));
+    EXPECT_FALSE(h.main().action_button.visible);
     EXPECT_EQ(h.s().heart_value, -1);
     EXPECT_EQ(h.s().day, 1);
     EXPECT_EQ(h.s().talks_today, 1);
@@ -618,18 +648,18 @@ TEST(WholeGame, LossByTheMonthLimit) {
     h.new_game();
     h.s().heart_value = 50;
     for (int d = 1; d < 30; ++d) {
-        h.run("rng 0 0 0 0 0 0 0.5 0.5\nclick Form1.Command4");
-        if (h.open(WindowId::Form9)) {
-            h.run("click Form9.Command1");
+        h.run({"rng 0 0 0 0 0 0 0.5 0.5", click(Window::Main, Control::GoToWork)});
+        if (h.open(Window::Ignored)) {
+            h.run(click(Window::Ignored, Control::Ok));
             h.s().heart_value = 50; // keep her patient for this test
         }
     }
     EXPECT_EQ(h.s().day, 30);
     EXPECT_TRUE(h.s().game_over);
-    EXPECT_EQ(h.win<MessageWindow>(WindowId::Form8).Label1.text,
+    EXPECT_EQ(h.win<MessageWindow>(Window::Lost).message.text,
               " Hey Pal! you've been at it for a month. I think you should give up!!!");
-    h.run("click Form8.Command1\nclick Form1.Command4");
-    EXPECT_TRUE(h.open(WindowId::Form12));
+    h.run({click(Window::Lost, Control::Ok), click(Window::Main, Control::GoToWork)});
+    EXPECT_TRUE(h.open(Window::GameOver));
     EXPECT_EQ(h.s().day, 30);
 }
 

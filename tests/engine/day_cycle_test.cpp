@@ -12,16 +12,16 @@ TEST(DayCycle, MonthLimitEndsTheGame) {
     h.new_game();
     h.s().day = 28;
     h.game().next_day(1);
-    EXPECT_EQ(h.f1().days_lbl.text, "Day 29");
-    EXPECT_FALSE(h.open(WindowId::Form8));
+    EXPECT_EQ(h.main().day_count.text, "Day 29");
+    EXPECT_FALSE(h.open(Window::Lost));
     h.sounds();
     h.game().next_day(1);
-    EXPECT_EQ(h.f1().days_lbl.text, "Day 30");
-    ASSERT_TRUE(h.open(WindowId::Form8));
-    EXPECT_EQ(h.win<MessageWindow>(WindowId::Form8).Label1.text,
+    EXPECT_EQ(h.main().day_count.text, "Day 30");
+    ASSERT_TRUE(h.open(Window::Lost));
+    EXPECT_EQ(h.win<MessageWindow>(Window::Lost).message.text,
               " Hey Pal! you've been at it for a month. I think you should give up!!!");
     EXPECT_TRUE(h.s().game_over);
-    EXPECT_FALSE(h.f1().enabled);
+    EXPECT_FALSE(h.main().enabled);
     EXPECT_EQ(h.sounds(), std::vector<std::string>{"sigh_m.wav"});
 }
 
@@ -32,9 +32,9 @@ TEST(DayCycle, MonthLimitAfterTheEndShowsNothing) {
     h.s().game_over = true;
     h.s().day = 29;
     h.game().next_day(1);
-    EXPECT_EQ(h.f1().days_lbl.text, "Day 30");
-    EXPECT_FALSE(h.open(WindowId::Form8));
-    EXPECT_TRUE(h.f1().enabled);
+    EXPECT_EQ(h.main().day_count.text, "Day 30");
+    EXPECT_FALSE(h.open(Window::Lost));
+    EXPECT_TRUE(h.main().enabled);
 }
 
 // A complaint sighs always, but shows its window only while the game goes on.
@@ -42,19 +42,19 @@ TEST(DayCycle, ComplaintsAndTheirWindows) {
     Harness h;
     h.new_game("Bob", "0 0.15 0 0 0 0 0"); // Lisa
     h.sounds();
-    h.game().complain("b");
-    ASSERT_TRUE(h.open(WindowId::Form10));
-    EXPECT_EQ(h.win<MessageWindow>(WindowId::Form10).Label1.text,
+    h.game().complain(Complaint::Bored);
+    ASSERT_TRUE(h.open(Window::Bored));
+    EXPECT_EQ(h.win<MessageWindow>(Window::Bored).message.text,
               "Lisa: You are getting a bit BORING!! we do the samething alot");
-    h.game().complain("w");
-    ASSERT_TRUE(h.open(WindowId::Form9));
-    EXPECT_EQ(h.win<MessageWindow>(WindowId::Form9).Label1.text,
+    h.game().complain(Complaint::Ignored);
+    ASSERT_TRUE(h.open(Window::Ignored));
+    EXPECT_EQ(h.win<MessageWindow>(Window::Ignored).message.text,
               "Lisa: You are IGNORING me!! you only care about work..work...work..");
     EXPECT_EQ(h.sounds(), (std::vector<std::string>{"sigh.wav", "sigh.wav"}));
-    h.run("click Form10.Command1\nclick Form9.Command1");
+    h.run({click(Window::Bored, Control::Ok), click(Window::Ignored, Control::Ok)});
     EXPECT_EQ(h.s().heart_value, -10);
-    h.game().complain("b");
-    EXPECT_FALSE(h.open(WindowId::Form10)); // the game was lost by the second OK
+    h.game().complain(Complaint::Bored);
+    EXPECT_FALSE(h.open(Window::Bored)); // the game was lost by the second OK
     EXPECT_EQ(h.sounds(), (std::vector<std::string>{"sigh_m.wav", "sigh.wav"}));
 }
 
@@ -80,22 +80,22 @@ TEST_P(RandomEvent, FiresOnItsNumber) {
     const std::string event = c.event;
     if (event == "speeding") {
         h.game().speeding_event();
-        EXPECT_EQ(h.open(WindowId::Form7), c.fires);
+        EXPECT_EQ(h.open(Window::Speeding), c.fires);
         EXPECT_EQ(h.s().cash, c.fires ? c.cash - 60 : c.cash);
         EXPECT_EQ(h.sounds(), c.fires ? std::vector<std::string>{"police.wav"}
                                       : std::vector<std::string>{});
     } else if (event == "found") {
         h.game().found_money_event();
-        EXPECT_EQ(h.open(WindowId::Form6), c.fires);
+        EXPECT_EQ(h.open(Window::FoundMoney), c.fires);
         EXPECT_EQ(h.s().cash, c.fires ? c.cash + 100 : c.cash);
         EXPECT_EQ(h.s().money_spent, 0);
     } else {
         h.game().cat_event();
-        EXPECT_EQ(h.open(WindowId::Form4), c.fires);
+        EXPECT_EQ(h.open(Window::Cat), c.fires);
         EXPECT_EQ(h.sounds(), c.fires ? std::vector<std::string>{"wait:cat.wav"}
                                       : std::vector<std::string>{});
     }
-    EXPECT_EQ(h.f1().enabled, !c.fires);
+    EXPECT_EQ(h.main().enabled, !c.fires);
     EXPECT_TRUE(h.runner.rng().queue.empty()); // exactly one draw
 }
 
@@ -122,10 +122,10 @@ TEST(DayCycle, CatCostsFiveWhenClosed) {
     h.s().luck = 0;
     h.game().cat_event();
     EXPECT_EQ(h.s().heart_value, 10);
-    h.run("click Form4.Command1");
+    h.run(click(Window::Cat, Control::Ok));
     EXPECT_EQ(h.s().heart_value, 5);
-    EXPECT_EQ(h.f1().heart_rate.text, "5");
-    EXPECT_TRUE(h.f1().enabled);
+    EXPECT_EQ(h.main().heart_value.text, "5");
+    EXPECT_TRUE(h.main().enabled);
 }
 
 struct BuyOffCase {
@@ -149,14 +149,14 @@ TEST_P(BuyOff, ReproachesLavishGifts) {
     h.s().heart_value = static_cast<int16>(c.heart);
     h.sounds();
     h.game().buy_off_check();
-    EXPECT_EQ(h.open(WindowId::Form11), c.reproach);
+    EXPECT_EQ(h.open(Window::Message), c.reproach);
     EXPECT_EQ(h.s().heart_value, c.heart_after);
     EXPECT_EQ(h.s().gift_spending, c.gifts_after);
     if (c.reproach) {
-        EXPECT_EQ(h.win<MessageWindow>(WindowId::Form11).Label1.text,
+        EXPECT_EQ(h.win<MessageWindow>(Window::Message).message.text,
                   "Lisa: Are you tring to buy me off!!!");
         EXPECT_EQ(h.sounds(), std::vector<std::string>{"sigh.wav"});
-        EXPECT_EQ(h.f1().heart_rate.text, std::to_string(c.heart_after));
+        EXPECT_EQ(h.main().heart_value.text, std::to_string(c.heart_after));
     }
 }
 

@@ -38,19 +38,23 @@ inline std::filesystem::path fresh_dir() {
 // Script lines for the player's input, written with the typed names so that
 // a misspelt window or control does not compile.
 inline std::string click(Window w, Control c) {
-    return driver::command_text({Input::Kind::Click, w, c});
+    return driver::command_text({Input::Kind::Click, w, c, 0, {}});
 }
 inline std::string select(Window w, Control c, int row) {
-    return driver::command_text({Input::Kind::Select, w, c, row});
+    return driver::command_text({Input::Kind::Select, w, c, row, {}});
 }
 inline std::string slide(Window w, Control c, int value) {
-    return driver::command_text({Input::Kind::Slide, w, c, value});
+    return driver::command_text({Input::Kind::Slide, w, c, value, {}});
 }
 inline std::string type(Window w, Control c, std::string text) {
     return driver::command_text({Input::Kind::Type, w, c, 0, std::move(text)});
 }
-inline std::string close(Window w) { return driver::command_text({Input::Kind::Close, w}); }
-inline std::string resize(Window w) { return driver::command_text({Input::Kind::Resize, w}); }
+inline std::string close(Window w) {
+    return driver::command_text({Input::Kind::Close, w, {}, 0, {}});
+}
+inline std::string resize(Window w) {
+    return driver::command_text({Input::Kind::Resize, w, {}, 0, {}});
+}
 
 class Harness {
 public:

@@ -14,10 +14,10 @@ std::string broken_invariant(Game& g) {
     if (!g.running()) {
         return {};
     }
-    const MainWindow* f = g.form1();
+    const MainWindow* f = g.main_window();
     bool secondary = false;
-    for (const WindowId id : g.load_order()) {
-        if (id != WindowId::Form1 && id != WindowId::Form2) {
+    for (const Window id : g.load_order()) {
+        if (id != Window::Main && id != Window::Setup) {
             secondary = true;
         }
     }
@@ -27,31 +27,31 @@ std::string broken_invariant(Game& g) {
             return "the main window is disabled with no other window open";
         }
         const double lit = std::clamp(std::nearbyint(s.heart_value / 5.0), 0.0, 20.0);
-        if (f->heart.shown != static_cast<int>(lit)) {
-            return "the gauge shows " + std::to_string(f->heart.shown) + " hearts for " +
+        if (f->hearts.shown != static_cast<int>(lit)) {
+            return "the gauge shows " + std::to_string(f->hearts.shown) + " hearts for " +
                    std::to_string(s.heart_value);
         }
-        if (f->heart_rate.text != std::to_string(std::clamp<int>(s.heart_value, 0, 100))) {
-            return "the heart label reads " + f->heart_rate.text;
+        if (f->heart_value.text != std::to_string(std::clamp<int>(s.heart_value, 0, 100))) {
+            return "the heart label reads " + f->heart_value.text;
         }
-        if (f->Command3.enabled != (s.heart_value >= 30)) {
+        if (f->take_her_out.enabled != (s.heart_value >= 30)) {
             return "the date button does not follow the heart value";
         }
-        if (f->days_lbl.text != "Day " + std::to_string(s.day)) {
-            return "the day label reads " + f->days_lbl.text;
+        if (f->day_count.text != "Day " + std::to_string(s.day)) {
+            return "the day label reads " + f->day_count.text;
         }
-        if (f->money_lbl.text != "Cash  $" + std::to_string(s.cash) &&
-            !(f->money_lbl.text == "Cash $50" && s.cash == 50)) {
-            return "the cash label reads " + f->money_lbl.text;
+        if (f->cash_count.text != "Cash  $" + std::to_string(s.cash) &&
+            !(f->cash_count.text == "Cash $50" && s.cash == 50)) {
+            return "the cash label reads " + f->cash_count.text;
         }
         if (s.cash < 0) {
             return "cash went negative";
         }
-        if (f->Do_List.selected >= static_cast<int>(f->Do_List.items.size())) {
+        if (f->action_list.selected >= static_cast<int>(f->action_list.items.size())) {
             return "the list selects a row it does not have";
         }
-    } else if (!g.load_order().empty() && g.form2() != nullptr && !g.form2()->visible &&
-               g.window(WindowId::MsgBox) == nullptr) {
+    } else if (!g.load_order().empty() && g.setup_form() != nullptr && !g.setup_form()->visible &&
+               g.window(Window::MessageBox) == nullptr) {
         return "only a hidden set-up form is left";
     }
     return {};
@@ -74,7 +74,7 @@ TEST(RandomPlay, InvariantsHoldAfterEveryInput) {
             ASSERT_FALSE(input.empty()) << "no input is possible; replay:\n" << replay;
             replay += input + "\n";
             ++inputs;
-            if (h.open(WindowId::Form3) || h.open(WindowId::Form8)) {
+            if (h.open(Window::Win) || h.open(Window::Lost)) {
                 ++endings;
             }
             const std::string why = broken_invariant(h.game());

@@ -25,7 +25,7 @@ void write_bytes(const std::filesystem::path& p, const std::string& bytes) {
 
 struct SliderCase {
     int looks, smart, luck; // before the move
-    const char* moved;
+    Control moved;
     int to;
     int looks_after, smart_after, luck_after;
     const char* points;
@@ -41,48 +41,50 @@ TEST_P(SliderPool, SharesOneHundredAndFiftyPoints) {
     const SliderCase& c = GetParam();
     Harness h;
     h.run("start");
-    SetupWindow& f = *h.game().form2();
-    f.looks_sld.value = c.looks;
-    f.smart_sld.value = c.smart;
-    f.luck_sld.value = c.luck;
-    h.run(std::string("slide Form2.") + c.moved + " " + std::to_string(c.to));
-    EXPECT_EQ(f.looks_sld.value, c.looks_after);
-    EXPECT_EQ(f.smart_sld.value, c.smart_after);
-    EXPECT_EQ(f.luck_sld.value, c.luck_after);
+    SetupWindow& f = *h.game().setup_form();
+    f.looks.value = c.looks;
+    f.smart.value = c.smart;
+    f.luck.value = c.luck;
+    h.run(slide(Window::Setup, c.moved, c.to));
+    EXPECT_EQ(f.looks.value, c.looks_after);
+    EXPECT_EQ(f.smart.value, c.smart_after);
+    EXPECT_EQ(f.luck.value, c.luck_after);
     EXPECT_EQ(f.points.text, c.points);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, SliderPool,
     ::testing::Values(
-        SliderCase{50, 50, 50, "looks_sld", 60, 60, 45, 45, "Points Left:0"},
-        SliderCase{50, 50, 50, "looks_sld", 40, 40, 50, 50, "Points Left:10"},
-        SliderCase{50, 50, 50, "smart_sld", 51, 50, 51, 50, "Points Left:-1"}, // excess 1: cut 0
-        SliderCase{50, 50, 50, "luck_sld", 52, 49, 49, 52, "Points Left:0"},   // excess 2: cut 1
-        SliderCase{50, 50, 50, "luck_sld", 53, 48, 48, 53, "Points Left:1"},   // excess 3: cut 2
-        SliderCase{50, 50, 50, "looks_sld", 55, 55, 48, 48, "Points Left:-1"}, // excess 5: 2.5 -> 2
-        SliderCase{50, 50, 50, "looks_sld", 57, 57, 46, 46, "Points Left:1"},  // excess 7: 3.5 -> 4
-        SliderCase{0, 0, 0, "looks_sld", 100, 100, 0, 0, "Points Left:50"},
-        SliderCase{100, 0, 50, "luck_sld", 60, 90, 0, 60, "Points Left:0"}, // clamped at 0
-        SliderCase{100, 0, 50, "luck_sld", 100, 50, 0, 100, "Points Left:0"},
-        SliderCase{0, 100, 50, "looks_sld", 100, 100, 50, 0, "Points Left:0"},
-        SliderCase{20, 50, 90, "smart_sld", 100, 0, 100, 50, "Points Left:0"},
-        SliderCase{10, 100, 40, "luck_sld", 51, 4, 94, 51, "Points Left:1"}, // one point free
-        SliderCase{100, 100, 100, "smart_sld", 0, 75, 0, 75, "Points Left:0"}));
+        SliderCase{50, 50, 50, Control::Looks, 60, 60, 45, 45, "Points Left:0"},
+        SliderCase{50, 50, 50, Control::Looks, 40, 40, 50, 50, "Points Left:10"},
+        SliderCase{50, 50, 50, Control::Smart, 51, 50, 51, 50, "Points Left:-1"}, // excess 1: cut 0
+        SliderCase{50, 50, 50, Control::Luck, 52, 49, 49, 52, "Points Left:0"},   // excess 2: cut 1
+        SliderCase{50, 50, 50, Control::Luck, 53, 48, 48, 53, "Points Left:1"},   // excess 3: cut 2
+        // excess 5: 2.5 -> 2, excess 7: 3.5 -> 4
+        SliderCase{50, 50, 50, Control::Looks, 55, 55, 48, 48, "Points Left:-1"},
+        SliderCase{50, 50, 50, Control::Looks, 57, 57, 46, 46, "Points Left:1"},
+        SliderCase{0, 0, 0, Control::Looks, 100, 100, 0, 0, "Points Left:50"},
+        SliderCase{100, 0, 50, Control::Luck, 60, 90, 0, 60, "Points Left:0"}, // clamped at 0
+        SliderCase{100, 0, 50, Control::Luck, 100, 50, 0, 100, "Points Left:0"},
+        SliderCase{0, 100, 50, Control::Looks, 100, 100, 50, 0, "Points Left:0"},
+        SliderCase{20, 50, 90, Control::Smart, 100, 0, 100, 50, "Points Left:0"},
+        SliderCase{10, 100, 40, Control::Luck, 51, 4, 94, 51, "Points Left:1"}, // one point free
+        SliderCase{100, 100, 100, Control::Smart, 0, 75, 0, 75, "Points Left:0"}));
 
 // The player's own moves cannot overdraw the pool: looks to 100, smart to 0,
 // then luck to 100 gives 50/0/100, not 75/0/100 (175 points), and the label
 // follows; one more step of looks is the rounding's point over, shown as such.
 TEST(SetupForm, PoolCannotBeOverdrawnByMoves) {
     Harness h;
-    h.run("start\nslide Form2.looks_sld 100\nslide Form2.smart_sld 0\nslide Form2.luck_sld 100");
-    SetupWindow& f = *h.game().form2();
-    EXPECT_EQ(f.looks_sld.value, 50);
-    EXPECT_EQ(f.smart_sld.value, 0);
-    EXPECT_EQ(f.luck_sld.value, 100);
+    h.run({"start", slide(Window::Setup, Control::Looks, 100),
+           slide(Window::Setup, Control::Smart, 0), slide(Window::Setup, Control::Luck, 100)});
+    SetupWindow& f = *h.game().setup_form();
+    EXPECT_EQ(f.looks.value, 50);
+    EXPECT_EQ(f.smart.value, 0);
+    EXPECT_EQ(f.luck.value, 100);
     EXPECT_EQ(f.points.text, "Points Left:0");
-    h.run("slide Form2.looks_sld 51");
-    EXPECT_EQ(f.looks_sld.value + f.smart_sld.value + f.luck_sld.value, 151);
+    h.run(slide(Window::Setup, Control::Looks, 51));
+    EXPECT_EQ(f.looks.value + f.smart.value + f.luck.value, 151);
     EXPECT_EQ(f.points.text, "Points Left:-1");
 }
 
@@ -91,15 +93,15 @@ TEST(SetupForm, LoadsTheSavedName) {
     Harness h;
     write_bytes(h.dir / "last", "Bob                 ");
     h.run("start");
-    SetupWindow& f = *h.game().form2();
+    SetupWindow& f = *h.game().setup_form();
     EXPECT_TRUE(f.visible);
-    EXPECT_EQ(f.name_txt.text, "Bob");
-    EXPECT_EQ(f.name_txt.sel_start, 0);
-    EXPECT_EQ(f.name_txt.sel_length, 3);
+    EXPECT_EQ(f.name.text, "Bob");
+    EXPECT_EQ(f.name.sel_start, 0);
+    EXPECT_EQ(f.name.sel_length, 3);
     EXPECT_EQ(f.points.text, "Points Left :0");
-    EXPECT_EQ(f.looks_sld.value, 50);
-    EXPECT_EQ(f.Frame1.text, "Please enter your name");
-    EXPECT_EQ(f.Frame2.text, "How would you rate your self");
+    EXPECT_EQ(f.looks.value, 50);
+    EXPECT_EQ(f.name_frame.text, "Please enter your name");
+    EXPECT_EQ(f.ratings_frame.text, "How would you rate your self");
 }
 
 struct LastFileCase {
@@ -115,7 +117,7 @@ TEST_P(LastFile, ShowsWhatCanBeRead) {
     Harness h;
     write_bytes(h.dir / "last", GetParam().bytes);
     h.run("start");
-    EXPECT_EQ(h.game().form2()->name_txt.text, GetParam().shown);
+    EXPECT_EQ(h.game().setup_form()->name.text, GetParam().shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -131,7 +133,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(SetupForm, MissingLastIsCreatedEmpty) {
     Harness h;
     h.run("start");
-    EXPECT_EQ(h.game().form2()->name_txt.text, "");
+    EXPECT_EQ(h.game().setup_form()->name.text, "");
     ASSERT_TRUE(std::filesystem::exists(h.dir / "last"));
     EXPECT_EQ(std::filesystem::file_size(h.dir / "last"), 0u);
 }
@@ -177,19 +179,19 @@ INSTANTIATE_TEST_SUITE_P(
 // An empty name is refused with a message; the focus goes back to the name box.
 TEST(SetupForm, EmptyNameIsRefused) {
     Harness h;
-    h.run("start\ntype Form2.name_txt \nclick Form2.Command1");
-    ASSERT_TRUE(h.open(WindowId::MsgBox));
-    auto& box = h.win<MessageBoxWindow>(WindowId::MsgBox);
+    h.run({"start", type(Window::Setup, Control::Name, ""), click(Window::Setup, Control::Ok)});
+    ASSERT_TRUE(h.open(Window::MessageBox));
+    auto& box = h.win<MessageBoxWindow>(Window::MessageBox);
     EXPECT_EQ(box.caption, "Swoonery");
     EXPECT_EQ(box.text, "Please Enter Your Name !!");
     EXPECT_FALSE(box.warning);
-    EXPECT_FALSE(h.open(WindowId::Form1));
-    EXPECT_NE(h.run("click Form2.Command1").find("ignored"), std::string::npos);
-    const int focus = h.game().form2()->focus_serial;
-    h.run("click MsgBox.OK");
-    EXPECT_FALSE(h.open(WindowId::MsgBox));
-    EXPECT_EQ(h.game().form2()->focus_serial, focus + 1);
-    EXPECT_EQ(h.game().form2()->focus_control, ControlId::name_txt);
+    EXPECT_FALSE(h.open(Window::Main));
+    EXPECT_NE(h.run(click(Window::Setup, Control::Ok)).find("ignored"), std::string::npos);
+    const int focus = h.game().setup_form()->focus_serial;
+    h.run(click(Window::MessageBox, Control::Ok));
+    EXPECT_FALSE(h.open(Window::MessageBox));
+    EXPECT_EQ(h.game().setup_form()->focus_serial, focus + 1);
+    EXPECT_EQ(h.game().setup_form()->focus_control, Control::Name);
     EXPECT_TRUE(h.game().running());
 }
 
@@ -198,15 +200,16 @@ TEST(SetupForm, UnwritableLastIsHarmless) {
     Harness h;
     std::filesystem::create_directory(h.dir / "last");
     h.new_game("Bob");
-    EXPECT_TRUE(h.open(WindowId::Form1));
+    EXPECT_TRUE(h.open(Window::Main));
     EXPECT_EQ(h.s().player_name, "Bob");
-    EXPECT_FALSE(h.open(WindowId::MsgBox));
+    EXPECT_FALSE(h.open(Window::MessageBox));
 }
 
 // Exit ends the program at once; nothing is saved.
 TEST(SetupForm, ExitEndsTheProgram) {
     Harness h;
-    h.run("start\ntype Form2.name_txt Bob\nclick Form2.Command2");
+    h.run(
+        {"start", type(Window::Setup, Control::Name, "Bob"), click(Window::Setup, Control::Exit)});
     EXPECT_FALSE(h.game().running());
     EXPECT_EQ(std::filesystem::file_size(h.dir / "last"), 0u);
     EXPECT_NE(h.runner.dump().find("\"running\":false"), std::string::npos);
@@ -224,15 +227,15 @@ TEST_P(DesktopCheck, AtTheSetupFormsLoad) {
     Harness h;
     h.run("desktop " + std::to_string(GetParam().w) + " " + std::to_string(GetParam().h) +
           "\nstart");
-    EXPECT_EQ(h.open(WindowId::MsgBox), !GetParam().passes);
+    EXPECT_EQ(h.open(Window::MessageBox), !GetParam().passes);
     if (!GetParam().passes) {
-        EXPECT_EQ(h.win<MessageBoxWindow>(WindowId::MsgBox).text,
+        EXPECT_EQ(h.win<MessageBoxWindow>(Window::MessageBox).text,
                   "The desktop size has to be at least 800x600 for Swoonery to work properly");
-        EXPECT_FALSE(h.game().form2()->visible);
-        h.run("click MsgBox.OK");
+        EXPECT_FALSE(h.game().setup_form()->visible);
+        h.run(click(Window::MessageBox, Control::Ok));
         EXPECT_FALSE(h.game().running());
     } else {
-        EXPECT_TRUE(h.game().form2()->visible);
+        EXPECT_TRUE(h.game().setup_form()->visible);
     }
 }
 
@@ -246,15 +249,16 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(DesktopCheckMain, OnResize) {
     Harness h;
     h.new_game();
-    h.run("resize Form1");
-    EXPECT_FALSE(h.open(WindowId::MsgBox));
-    h.run("desktop 799 600\nresize Form1");
-    ASSERT_TRUE(h.open(WindowId::MsgBox));
-    EXPECT_NE(h.run("click Form1.Command2").find("a message box is open"), std::string::npos);
-    h.run("click MsgBox.OK");
+    h.run(resize(Window::Main));
+    EXPECT_FALSE(h.open(Window::MessageBox));
+    h.run({"desktop 799 600", resize(Window::Main)});
+    ASSERT_TRUE(h.open(Window::MessageBox));
+    EXPECT_NE(h.run(click(Window::Main, Control::CallHer)).find("a message box is open"),
+              std::string::npos);
+    h.run(click(Window::MessageBox, Control::Ok));
     EXPECT_FALSE(h.game().running());
     std::ostringstream out;
-    EXPECT_FALSE(h.runner.run_line("click Form1.Command2", out));
+    EXPECT_FALSE(h.runner.run_line(click(Window::Main, Control::CallHer), out));
     EXPECT_NE(out.str().find("the program has ended"), std::string::npos);
 }
 
@@ -271,10 +275,10 @@ TEST(SetupForm, OkWritesOnlyTheRecord) {
     write_bytes(h.dir / "last", "Al                  tail");
     h.new_game("Bob");
     EXPECT_EQ(read_bytes(h.dir / "last"), "Bob                 tail");
-    h.run("click Form1.newgame");
-    EXPECT_EQ(h.game().form2()->name_txt.text, "Bob");
+    h.run(click(Window::Main, Control::NewGame));
+    EXPECT_EQ(h.game().setup_form()->name.text, "Bob");
     const auto before = std::filesystem::last_write_time(h.dir / "last");
-    h.run("rng 0 0 0 0 0 0 0\nclick Form2.Command1");
+    h.run({"rng 0 0 0 0 0 0 0", click(Window::Setup, Control::Ok)});
     EXPECT_EQ(std::filesystem::last_write_time(h.dir / "last"), before);
 }
 
@@ -291,7 +295,7 @@ TEST(LastFile, PipeDoesNotHangTheStart) {
     ASSERT_EQ(mkfifo((h.dir / "last").c_str(), 0600), 0);
     EXPECT_TRUE(finishes_within(std::chrono::seconds(5), [&] {
         h.run("start");
-        return h.open(WindowId::Form2) && h.game().form2()->name_txt.text.empty();
+        return h.open(Window::Setup) && h.game().setup_form()->name.text.empty();
     }));
     EXPECT_TRUE(std::filesystem::is_fifo(h.dir / "last"));
 }
@@ -303,8 +307,9 @@ TEST(LastFile, LinkIsReplacedNotWrittenThrough) {
     write_bytes(h.dir / "victim", "someone else's file, not a name");
     std::filesystem::create_symlink(h.dir / "victim", h.dir / "last");
     h.run("start");
-    EXPECT_EQ(h.game().form2()->name_txt.text, "");
-    h.run("type Form2.name_txt Bob\nrng 0 0 0 0 0 0 0\nclick Form2.Command1");
+    EXPECT_EQ(h.game().setup_form()->name.text, "");
+    h.run({type(Window::Setup, Control::Name, "Bob"), "rng 0 0 0 0 0 0 0",
+           click(Window::Setup, Control::Ok)});
     EXPECT_EQ(read_bytes(h.dir / "victim"), "someone else's file, not a name");
     EXPECT_FALSE(std::filesystem::is_symlink(h.dir / "last"));
     EXPECT_EQ(read_bytes(h.dir / "last"), "Bob                 ");
@@ -329,7 +334,7 @@ TEST(LastFile, FullDiskKeepsTheOldName) {
         const rlimit small{8, 8};
         setrlimit(RLIMIT_FSIZE, &small);
         h.new_game("Bob");
-        return h.open(WindowId::Form1);
+        return h.open(Window::Main);
     }));
     EXPECT_EQ(read_bytes(h.dir / "last"), "Alexander           ");
     long files = std::distance(std::filesystem::directory_iterator(h.dir),

@@ -23,9 +23,9 @@ TEST_P(HeartGauge, FollowsTheHeartValue) {
     h.s().game_over = true; // no win or loss window for the extreme values
     h.s().heart_value = static_cast<int16>(GetParam().heart);
     h.game().display_heart(h.s().heart_value);
-    EXPECT_EQ(h.f1().heart.shown, GetParam().shown);
-    EXPECT_EQ(h.f1().heart_rate.text, GetParam().label);
-    EXPECT_EQ(h.f1().Command3.enabled, GetParam().date_enabled);
+    EXPECT_EQ(h.main().hearts.shown, GetParam().shown);
+    EXPECT_EQ(h.main().heart_value.text, GetParam().label);
+    EXPECT_EQ(h.main().take_her_out.enabled, GetParam().date_enabled);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -44,17 +44,17 @@ TEST(Status, LossIsAnnouncedOnce) {
     h.sounds();
     h.s().heart_value = 0;
     h.game().display_heart(0);
-    EXPECT_TRUE(h.open(WindowId::Form8));
+    EXPECT_TRUE(h.open(Window::Lost));
     EXPECT_TRUE(h.s().game_over);
-    EXPECT_FALSE(h.f1().enabled);
-    EXPECT_EQ(h.win<MessageWindow>(WindowId::Form8).Label1.text,
+    EXPECT_FALSE(h.main().enabled);
+    EXPECT_EQ(h.win<MessageWindow>(Window::Lost).message.text,
               "Sorry Buddy !!! I guess you aren't much of a ladies man after all.");
     EXPECT_EQ(h.sounds(), std::vector<std::string>{"sigh_m.wav"});
-    h.run("click Form8.Command1");
+    h.run(click(Window::Lost, Control::Ok));
     h.s().heart_value = -5;
     h.game().display_heart(-5);
-    EXPECT_FALSE(h.open(WindowId::Form8));
-    EXPECT_TRUE(h.f1().enabled);
+    EXPECT_FALSE(h.open(Window::Lost));
+    EXPECT_TRUE(h.main().enabled);
 }
 
 // The win fills the result labels and the hand-off record with the score formula.
@@ -67,18 +67,18 @@ TEST(Status, WinComputesTheScore) {
     h.s().money_spent = 250;
     h.s().heart_value = 100;
     h.game().display_heart(100);
-    ASSERT_TRUE(h.open(WindowId::Form3));
-    auto& won = h.win<WinWindow>(WindowId::Form3);
-    EXPECT_EQ(won.money.text, "Total Money Spent $250");
-    EXPECT_EQ(won.days.text, "Total Days 4");
+    ASSERT_TRUE(h.open(Window::Win));
+    auto& won = h.win<WinWindow>(Window::Win);
+    EXPECT_EQ(won.money_spent.text, "Total Money Spent $250");
+    EXPECT_EQ(won.total_days.text, "Total Days 4");
     EXPECT_EQ(won.score.text, "Your Score : 833333");
-    EXPECT_EQ(won.Label2.text, "OHH ... Bob I Love you!!!");
+    EXPECT_EQ(won.declaration.text, "OHH ... Bob I Love you!!!");
     EXPECT_EQ(h.s().winner_score, 833333.0);
     EXPECT_EQ(h.s().winner_name, "Bob");
     EXPECT_EQ(h.s().winner_days, 4);
     EXPECT_EQ(h.s().winner_money, Currency::dollars(250));
     EXPECT_TRUE(h.s().game_over);
-    EXPECT_FALSE(h.f1().enabled);
+    EXPECT_FALSE(h.main().enabled);
     EXPECT_EQ(h.sounds(), std::vector<std::string>{"kiss.wav"});
 }
 
@@ -91,20 +91,20 @@ TEST(Status, ScoreWithZeroDivisorsStaysFinite) {
     h.s().heart_value = 100;
     h.game().display_heart(100);
     EXPECT_EQ(h.s().winner_score, 10000000000.0);
-    EXPECT_EQ(h.win<WinWindow>(WindowId::Form3).score.text, "Your Score : 10000000000");
+    EXPECT_EQ(h.win<WinWindow>(Window::Win).score.text, "Your Score : 10000000000");
 }
 
 // Cash changes show with two blanks before the dollar, after the one-blank start label.
 TEST(Status, CashLabel) {
     Harness h;
     h.new_game();
-    EXPECT_EQ(h.f1().money_lbl.text, "Cash $50");
+    EXPECT_EQ(h.main().cash_count.text, "Cash $50");
     h.game().change_cash(-5);
     EXPECT_EQ(h.s().cash, 45);
-    EXPECT_EQ(h.f1().money_lbl.text, "Cash  $45");
+    EXPECT_EQ(h.main().cash_count.text, "Cash  $45");
     h.game().change_cash(100000);
     EXPECT_EQ(h.s().cash, 32767);
-    EXPECT_EQ(h.f1().money_lbl.text, "Cash  $32767");
+    EXPECT_EQ(h.main().cash_count.text, "Cash  $32767");
 }
 
 } // namespace
