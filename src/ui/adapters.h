@@ -13,11 +13,11 @@ namespace swoonery::ui {
 class WindowAdapter;
 class WindowManager;
 
-std::unique_ptr<WindowAdapter> make_main_window(WindowManager& manager);   // Form1
-std::unique_ptr<WindowAdapter> make_setup_window(WindowManager& manager);  // Form2
-std::unique_ptr<WindowAdapter> make_scores_window(WindowManager& manager); // Form5
-std::unique_ptr<WindowAdapter> make_message_box(WindowManager& manager);   // MsgBox
-// Form3, Form4, Form6 to Form13: the outcome, message and about windows.
-std::unique_ptr<WindowAdapter> make_small_window(WindowManager& manager, WindowId id);
+std::unique_ptr<WindowAdapter> make_main_window(WindowManager& manager);
+std::unique_ptr<WindowAdapter> make_setup_window(WindowManager& manager);
+std::unique_ptr<WindowAdapter> make_scores_window(WindowManager& manager);
+std::unique_ptr<WindowAdapter> make_message_box(WindowManager& manager);
+// Every other window: the outcome, event, message and about windows.
+std::unique_ptr<WindowAdapter> make_small_window(WindowManager& manager, Window id);
 
 } // namespace swoonery::ui

@@ -42,8 +42,10 @@ int utf16_index(const QString& s, int chars) {
     return index;
 }
 
-template <class Field>
-bool changed(const Control& now, const Control* before, Field field) {
+// Whether `field` of the model differs from the copy last shown, or there is
+// none.
+template <class Model, class Field>
+bool changed(const Model& now, const Model* before, Field field) {
     return before == nullptr || before->*field != now.*field;
 }
 
@@ -63,56 +65,54 @@ void accessible_description(QWidget* w, const QString& description) {
     }
 }
 
-void common(QWidget* w, const Control& now, const Control* before) {
-    if (changed(now, before, &Control::visible)) {
+void common(QWidget* w, const ControlBase& now, const ControlBase* before) {
+    if (changed(now, before, &ControlBase::visible)) {
         w->setVisible(now.visible);
     }
-    if (changed(now, before, &Control::enabled)) {
+    if (changed(now, before, &ControlBase::enabled)) {
         w->setEnabled(now.enabled);
     }
-    if (changed(now, before, &Control::tooltip)) {
+    if (changed(now, before, &ControlBase::tooltip)) {
         w->setToolTip(qt_text(now.tooltip));
     }
 }
 
-void button(QAbstractButton* w, const Control& now, const Control* before) {
+void button(QAbstractButton* w, const Button& now, const Button* before) {
     common(w, now, before);
-    if (changed(now, before, &Control::text)) {
+    if (changed(now, before, &Button::text)) {
         w->setText(qt_text(now.text));
     }
 }
 
-void picture_button(PictureButton* w, Pictures& pictures, const Control& now,
-                    const Control* before) {
+void picture_button(PictureButton* w, Pictures& pictures, const Button& now,
+                    const Button* before) {
     button(w, now, before);
-    if (changed(now, before, &Control::picture)) {
+    if (changed(now, before, &Button::picture)) {
         w->set_picture(qt_text(now.picture), pictures.get(now.picture));
     }
 }
 
-void label(QLabel* w, const Control& now, const Control* before) {
+void label(QLabel* w, const Label& now, const Label* before) {
     common(w, now, before);
-    if (changed(now, before, &Control::text)) {
+    if (changed(now, before, &Label::text)) {
         w->setText(qt_text(now.text));
     }
 }
 
-void frame(TitledFrame* w, const Control& now, const Control* before) {
+void frame(TitledFrame* w, const Frame& now, const Frame* before) {
     common(w, now, before);
-    if (changed(now, before, &Control::text)) {
+    if (changed(now, before, &Frame::text)) {
         w->set_title(qt_text(now.text));
     }
 }
 
-void plain(QWidget* w, const Control& now, const Control* before) { common(w, now, before); }
-
-void line_edit(QLineEdit* w, const Control& now, const Control* before) {
+void line_edit(QLineEdit* w, const TextBox& now, const TextBox* before) {
     const QSignalBlocker block(w);
     common(w, now, before);
-    if (changed(now, before, &Control::max_length)) {
+    if (changed(now, before, &TextBox::max_length)) {
         w->setMaxLength(now.max_length > 0 ? now.max_length : 32767);
     }
-    if (changed(now, before, &Control::read_only)) {
+    if (changed(now, before, &TextBox::read_only)) {
         w->setReadOnly(now.read_only);
     }
     const QString text = qt_text(now.text);
@@ -132,13 +132,13 @@ void line_edit(QLineEdit* w, const Control& now, const Control* before) {
     }
 }
 
-void text_view(DialogueBox* w, const Control& now, const Control* before) {
+void text_view(DialogueBox* w, const TextBox& now, const TextBox* before) {
     common(w, now, before);
-    if (changed(now, before, &Control::read_only)) {
+    if (changed(now, before, &TextBox::read_only)) {
         w->setReadOnly(now.read_only);
     }
     const QString text = qt_multiline(now.text);
-    if (changed(now, before, &Control::text) || w->toPlainText() != text) {
+    if (changed(now, before, &TextBox::text) || w->toPlainText() != text) {
         const QSignalBlocker block(w);
         // The newest line is the one to read: an appended goodbye must not
         // sit below the box's edge.
@@ -146,10 +146,10 @@ void text_view(DialogueBox* w, const Control& now, const Control* before) {
     }
 }
 
-void list(ListBox* w, const Control& now, const Control* before) {
+void list(ListBox* w, const swoonery::ListBox& now, const swoonery::ListBox* before) {
     const QSignalBlocker block(w);
     common(w, now, before);
-    const bool refill = changed(now, before, &Control::items) ||
+    const bool refill = changed(now, before, &swoonery::ListBox::items) ||
                         w->count() != static_cast<int>(now.items.size());
     if (refill) {
         QStringList rows;
@@ -180,7 +180,7 @@ void list(ListBox* w, const Control& now, const Control* before) {
     }
 }
 
-void slider(QSlider* w, const Control& now, const Control* before) {
+void slider(QSlider* w, const Slider& now, const Slider* before) {
     const QSignalBlocker block(w);
     common(w, now, before);
     if (w->value() != now.value || w->sliderPosition() != now.value) {
@@ -189,27 +189,29 @@ void slider(QSlider* w, const Control& now, const Control* before) {
     }
 }
 
-void picture(PictureBox* w, Pictures& pictures, const Control& now, const Control* before) {
+void picture(PictureBox* w, Pictures& pictures, const swoonery::PictureBox& now,
+             const swoonery::PictureBox* before) {
     common(w, now, before);
-    if (changed(now, before, &Control::picture)) {
+    if (changed(now, before, &swoonery::PictureBox::picture)) {
         w->set_picture(qt_text(now.picture), pictures.get(now.picture));
     }
 }
 
-void hearts(HeartGauge* w, Pictures& pictures, const Control& now, const Control* before) {
+void hearts(HeartGauge* w, Pictures& pictures, const swoonery::HeartGauge& now,
+            const swoonery::HeartGauge* before) {
     common(w, now, before);
-    if (changed(now, before, &Control::picture)) {
+    if (changed(now, before, &swoonery::HeartGauge::picture)) {
         w->set_picture(qt_text(now.picture), pictures.get(now.picture));
     }
-    if (changed(now, before, &Control::shown)) {
+    if (changed(now, before, &swoonery::HeartGauge::shown)) {
         w->set_shown(now.shown);
     }
 }
 
-void grid(QTableWidget* w, const Control& now, const Control* before) {
+void grid(QTableWidget* w, const Grid& now, const Grid* before) {
     const QSignalBlocker block(w);
     common(w, now, before);
-    const bool cells_changed = changed(now, before, &Control::cells);
+    const bool cells_changed = changed(now, before, &Grid::cells);
     if (cells_changed) {
         const auto rows = static_cast<int>(now.cells.size());
         if (rows > w->rowCount()) {
@@ -232,7 +234,7 @@ void grid(QTableWidget* w, const Control& now, const Control* before) {
             }
         }
     }
-    if (cells_changed || changed(now, before, &Control::red_rows)) {
+    if (cells_changed || changed(now, before, &Grid::red_rows)) {
         const QBrush red(QColor(255, 0, 0));
         for (int r = 0; r < w->rowCount(); ++r) {
             const bool marked =
@@ -246,18 +248,18 @@ void grid(QTableWidget* w, const Control& now, const Control* before) {
     }
 }
 
-void action(QAction* a, const Control& now, const Control* before) {
+void action(QAction* a, const MenuEntry& now, const MenuEntry* before) {
     const QSignalBlocker block(a);
-    if (changed(now, before, &Control::text)) {
+    if (changed(now, before, &MenuEntry::text)) {
         a->setText(qt_text(now.text));
     }
-    if (changed(now, before, &Control::visible)) {
+    if (changed(now, before, &MenuEntry::visible)) {
         a->setVisible(now.visible);
     }
-    if (changed(now, before, &Control::enabled)) {
+    if (changed(now, before, &MenuEntry::enabled)) {
         a->setEnabled(now.enabled);
     }
-    if (changed(now, before, &Control::checkable)) {
+    if (changed(now, before, &MenuEntry::checkable)) {
         a->setCheckable(now.checkable);
     }
     if (a->isChecked() != now.checked) {

@@ -81,7 +81,7 @@ int main(int argc, char* argv[]) {
 
     windows.start();
     if (qEnvironmentVariableIntValue("SWOONERY_QUIT_AFTER_FIRST_PAINT") == 1) {
-        if (QWidget* first = windows.window_widget(swoonery::WindowId::Form2)) {
+        if (QWidget* first = windows.window_widget(swoonery::Window::Setup)) {
             new swoonery::ui::QuitAfterFirstPaint(first);
         }
     }

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Form1, the main window: five picture buttons on the left, the day and cash
+// The main window: five picture buttons on the left, the day and cash
 // panels, her face, the heart gauge, the dialogue box and the action list.
 #include "ui/adapters.h"
 #include "ui/control_sync.h"
@@ -48,11 +48,11 @@ QFrame* panel(QWidget* parent, const char* name, const QRect& place, const QColo
 
 class MainWindowAdapter final : public WindowAdapter {
 public:
-    explicit MainWindowAdapter(WindowManager& manager) : WindowAdapter(manager, WindowId::Form1) {
+    explicit MainWindowAdapter(WindowManager& manager) : WindowAdapter(manager, Window::Main) {
         window_ = new GameMainWindow;
         set_root(window_);
         window_->on_close = close_request();
-        window_->on_resize = [m = &manager] { m->resize(WindowId::Form1); };
+        window_->on_resize = [m = &manager] { m->resize(Window::Main); };
 
         central_ = new QWidget;
         central_->setObjectName(QStringLiteral("client"));
@@ -68,10 +68,11 @@ public:
     }
 
 protected:
-    void sync_window(const Window& model) override {
+    void sync_window(const WindowModel& model) override {
         const auto& m = static_cast<const MainWindow&>(model);
-        const std::array<std::string, 5> captions = {
-            m.Command1.text, m.Command2.text, m.Command3.text, m.Command4.text, m.Command5.text};
+        const std::array<std::string, 5> captions = {m.buy_gift.text, m.call_her.text,
+                                                     m.take_her_out.text, m.go_to_work.text,
+                                                     m.go_shopping.text};
         if (captions != captions_) {
             captions_ = captions;
             fit_captions();
@@ -102,10 +103,10 @@ private:
     // own: each is named after what a sighted player reads beside it.
     void describe(const MainWindow& m) {
         // The list is named after the open category, as its frame is.
-        const QString category = qt_text(m.Frame1.text);
+        const QString category = qt_text(m.category_frame.text);
         sync::accessible_name(list_, category.isEmpty() ? QStringLiteral("Actions") : category);
-        sync::accessible_name(gauge_, qt_text(m.Picture1.tooltip));
-        gauge_->set_level(qt_text(m.heart_rate.text).toInt());
+        sync::accessible_name(gauge_, qt_text(m.heart_bar.tooltip));
+        gauge_->set_level(qt_text(m.heart_value.text).toInt());
         sync::accessible_name(face_, qt_text(state().Gname));
     }
 
@@ -128,7 +129,7 @@ private:
         }
     }
 
-    void add_button(ControlId control, const QRect& place) {
+    void add_button(Control control, const QRect& place) {
         PictureButton* b = bind_picture_button(control, new PictureButton(central_));
         buttons_.push_back(b);
         b->setGeometry(place);
@@ -136,20 +137,20 @@ private:
     }
 
     void build_buttons() {
-        bind_frame(ControlId::Frame2, new TitledFrame(central_))->setGeometry(8, 0, 89, 385);
+        bind_frame(Control::ButtonPanel, new TitledFrame(central_))->setGeometry(8, 0, 89, 385);
         // In the order of the keyboard's Tab, top to bottom.
-        add_button(ControlId::Command2, QRect(16, 16, 73, 57));
-        add_button(ControlId::Command1, QRect(16, 80, 73, 57));
-        add_button(ControlId::Command3, QRect(16, 144, 73, 73));
-        add_button(ControlId::Command4, QRect(16, 224, 73, 73));
-        add_button(ControlId::Command5, QRect(16, 304, 73, 73));
+        add_button(Control::CallHer, QRect(16, 16, 73, 57));
+        add_button(Control::BuyGift, QRect(16, 80, 73, 57));
+        add_button(Control::TakeHerOut, QRect(16, 144, 73, 73));
+        add_button(Control::GoToWork, QRect(16, 224, 73, 73));
+        add_button(Control::GoShopping, QRect(16, 304, 73, 73));
     }
 
     void build_status() {
         panel(central_, "Shape1", QRect(104, 8, 225, 65), QColor(255, 196, 214));
         panel(central_, "Shape2", QRect(104, 72, 225, 49), QColor(255, 244, 184));
 
-        QLabel* days = bind_label(ControlId::days_lbl, new QLabel(central_));
+        QLabel* days = bind_label(Control::DayCount, new QLabel(central_));
         days->setGeometry(136, 16, 161, 49);
         days->setTextFormat(Qt::PlainText);
         days->setAlignment(Qt::AlignCenter);
@@ -159,7 +160,7 @@ private:
         heavy.setWeight(QFont::Black);
         days->setFont(heavy);
 
-        QLabel* money = bind_label(ControlId::money_lbl, new QLabel(central_));
+        QLabel* money = bind_label(Control::CashCount, new QLabel(central_));
         money->setGeometry(112, 80, 209, 25);
         money->setTextFormat(Qt::PlainText);
         money->setAlignment(Qt::AlignCenter);
@@ -168,18 +169,18 @@ private:
         bold.setBold(true);
         money->setFont(bold);
 
-        face_ = bind_picture(ControlId::Picture7, new PictureBox(central_));
+        face_ = bind_picture(Control::Face, new PictureBox(central_));
         face_->setGeometry(336, 8, 105, 113);
         face_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
 
         // The heart bar: its number on top, a line, and the hearts below.
-        QFrame* bar = bind_plain(ControlId::Picture1, new QFrame(central_));
+        QFrame* bar = bind_plain(Control::HeartBar, new QFrame(central_));
         bar->setGeometry(452, 8, 23, 377);
         bar->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
         bar->setBackgroundRole(QPalette::Base);
         bar->setAutoFillBackground(true);
 
-        QLabel* rate = bind_label(ControlId::heart_rate, new QLabel(bar));
+        QLabel* rate = bind_label(Control::HeartValue, new QLabel(bar));
         rate->setGeometry(1, 2, 21, 13);
         rate->setTextFormat(Qt::PlainText);
         rate->setAlignment(Qt::AlignCenter);
@@ -194,12 +195,12 @@ private:
         line->setFrameShape(QFrame::HLine);
         line->setFrameShadow(QFrame::Plain);
 
-        gauge_ = bind_hearts(ControlId::heart, new HeartGauge(bar));
+        gauge_ = bind_hearts(Control::Hearts, new HeartGauge(bar));
         gauge_->move(3, 377 - 2 - HeartGauge::kSize * HeartGauge::kHearts);
     }
 
     void build_actions() {
-        DialogueBox* talk = bind_text_view(ControlId::Talk, new DialogueBox(central_));
+        DialogueBox* talk = bind_text_view(Control::Dialogue, new DialogueBox(central_));
         talk->setGeometry(104, 128, 337, 49);
         QFont bold = talk->font();
         bold.setBold(true);
@@ -211,39 +212,39 @@ private:
         talk->setTabChangesFocus(true);
         talk->setAccessibleName(QStringLiteral("Conversation"));
 
-        TitledFrame* frame1 = bind_frame(ControlId::Frame1, new TitledFrame(central_));
+        TitledFrame* frame1 = bind_frame(Control::CategoryFrame, new TitledFrame(central_));
         frame1->setGeometry(104, 176, 337, 209);
 
-        list_ = bind_list(ControlId::Do_List, new ListBox(frame1));
+        list_ = bind_list(Control::ActionList, new ListBox(frame1));
         list_->setGeometry(8, 16, 321, 160);
 
-        QPushButton* ok = bind_button(ControlId::cmd_ok, new QPushButton(frame1));
+        QPushButton* ok = bind_button(Control::ActionButton, new QPushButton(frame1));
         ok->setGeometry(256, 184, 73, 17);
         ok->setAutoDefault(true);
         QWidget::setTabOrder(list_, ok);
         QWidget::setTabOrder(ok, talk);
     }
 
-    QMenu* add_menu(ControlId control) {
+    QMenu* add_menu(Control control) {
         return bind_menu(control, window_->menuBar()->addMenu(QString()));
     }
 
     void build_menus() {
-        QMenu* file = add_menu(ControlId::ngame);
-        bind_action(ControlId::newgame, file->addAction(QString()));
-        bind_action(ControlId::rstart, file->addAction(QString()));
+        QMenu* file = add_menu(Control::FileMenu);
+        bind_action(Control::NewGame, file->addAction(QString()));
+        bind_action(Control::PlayAgain, file->addAction(QString()));
         file->addSeparator();
-        bind_action(ControlId::exit, file->addAction(QString()));
+        bind_action(Control::Exit, file->addAction(QString()));
 
-        bind_action(ControlId::hscores, window_->menuBar()->addAction(QString()));
+        bind_action(Control::TopPlayers, window_->menuBar()->addAction(QString()));
 
-        QMenu* sounds = add_menu(ControlId::snds);
-        bind_action(ControlId::sndenable, sounds->addAction(QString()));
+        QMenu* sounds = add_menu(Control::SoundsMenu);
+        bind_action(Control::SoundEnabled, sounds->addAction(QString()));
 
-        QMenu* help = add_menu(ControlId::help);
-        bind_action(ControlId::onlinehelp, help->addAction(QString()));
+        QMenu* help = add_menu(Control::HelpMenu);
+        bind_action(Control::OnlineHelp, help->addAction(QString()));
         help->addSeparator();
-        bind_action(ControlId::about, help->addAction(QString()));
+        bind_action(Control::About, help->addAction(QString()));
     }
 
     GameMainWindow* window_ = nullptr;

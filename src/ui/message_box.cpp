@@ -21,19 +21,19 @@ namespace {
 
 class MessageBoxAdapter final : public WindowAdapter {
 public:
-    explicit MessageBoxAdapter(WindowManager& manager) : WindowAdapter(manager, WindowId::MsgBox) {
+    explicit MessageBoxAdapter(WindowManager& manager)
+        : WindowAdapter(manager, Window::MessageBox) {
         box_ = new QMessageBox;
         set_root(box_);
         box_->setTextFormat(Qt::PlainText);
-        QPushButton* ok =
-            bind_closing_button(ControlId::OK, box_, box_->addButton(QMessageBox::Ok));
+        QPushButton* ok = bind_closing_button(Control::Ok, box_, box_->addButton(QMessageBox::Ok));
         ok->setIcon(QIcon());
         box_->setDefaultButton(ok);
         box_->setEscapeButton(ok);
     }
 
 protected:
-    void sync_window(const Window& model) override {
+    void sync_window(const WindowModel& model) override {
         const auto& m = static_cast<const MessageBoxWindow&>(model);
         if (m.text != text_ || box_->text().isEmpty()) {
             box_->setText(qt_text(m.text));

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Form5, the top-20 table: a grid of 22 rows whose first row holds the
+// The top-20 table: a grid of 22 rows whose first row holds the
 // column titles on grey and stays in view, and this game's result in red.
 #include "ui/adapters.h"
 #include "ui/control_sync.h"
@@ -41,7 +41,8 @@ void fit_columns(FixedRowGrid* grid) {
 
 class ScoresWindowAdapter final : public WindowAdapter {
 public:
-    explicit ScoresWindowAdapter(WindowManager& manager) : WindowAdapter(manager, WindowId::Form5) {
+    explicit ScoresWindowAdapter(WindowManager& manager)
+        : WindowAdapter(manager, Window::HighScores) {
         auto* dialog = new GameDialog(508, 387);
         set_root(dialog);
         dialog->on_close = close_request();
@@ -71,7 +72,7 @@ public:
         }
         grid->show_fixed_row();
         fit_columns(grid);
-        bind_grid(ControlId::Score_list, grid, [grid](const Control& now) {
+        bind_grid(Control::ScoreGrid, grid, [grid](const Grid& now) {
             grid->show_fixed_row();
             // The rank's column has no title on screen; a screen reader
             // still says what its numbers are.
@@ -85,13 +86,13 @@ public:
             }
         });
 
-        dialog_button(dialog, ControlId::Command2, QRect(8, 360, 89, 25), false);
-        dialog_button(dialog, ControlId::Command1, QRect(424, 357, 65, 25), true);
+        dialog_button(dialog, Control::PlayAgain, QRect(8, 360, 89, 25), false);
+        dialog_button(dialog, Control::Ok, QRect(424, 357, 65, 25), true);
     }
 
 protected:
     // The grid is read under the window's caption.
-    void sync_window(const Window& model) override {
+    void sync_window(const WindowModel& model) override {
         sync::accessible_name(grid_, qt_text(model.caption));
     }
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Form2, the player set-up form: the banner, the name, three self-ratings on
+// The player set-up form: the banner, the name, three self-ratings on
 // sliders sharing one pool of points, OK and Exit.
 #include "ui/adapters.h"
 #include "ui/control_sync.h"
@@ -21,36 +21,36 @@ namespace {
 
 class SetupWindowAdapter final : public WindowAdapter {
 public:
-    explicit SetupWindowAdapter(WindowManager& manager) : WindowAdapter(manager, WindowId::Form2) {
+    explicit SetupWindowAdapter(WindowManager& manager) : WindowAdapter(manager, Window::Setup) {
         auto* dialog = new GameDialog(291, 375);
         set_root(dialog);
         dialog->on_close = close_request();
 
-        bind_picture(ControlId::Picture1, new PictureBox(dialog))->setGeometry(8, 8, 275, 80);
+        bind_picture(Control::Banner, new PictureBox(dialog))->setGeometry(8, 8, 275, 80);
 
-        auto* name_frame = frame(dialog, ControlId::Frame1, QRect(8, 96, 275, 54));
-        name_ = bind_line_edit(ControlId::name_txt, new QLineEdit(name_frame));
+        auto* name_frame = frame(dialog, Control::NameFrame, QRect(8, 96, 275, 54));
+        name_ = bind_line_edit(Control::Name, new QLineEdit(name_frame));
         name_->setGeometry(10, 22, 255, 22);
 
-        auto* ratings = frame(dialog, ControlId::Frame2, QRect(8, 158, 275, 176));
-        sliders_ = {rating(ratings, ControlId::Label1, ControlId::looks_sld, 22, "Looks"),
-                    rating(ratings, ControlId::Label2, ControlId::smart_sld, 66, "Smart"),
-                    rating(ratings, ControlId::Label3, ControlId::luck_sld, 110, "Luck")};
-        label(ratings, ControlId::points, QRect(12, 154, 251, 16));
+        auto* ratings = frame(dialog, Control::RatingsFrame, QRect(8, 158, 275, 176));
+        sliders_ = {rating(ratings, Control::LooksQuestion, Control::Looks, 22, "Looks"),
+                    rating(ratings, Control::SmartQuestion, Control::Smart, 66, "Smart"),
+                    rating(ratings, Control::LuckQuestion, Control::Luck, 110, "Luck")};
+        label(ratings, Control::PointsLeft, QRect(12, 154, 251, 16));
 
-        auto* ok = button(dialog, ControlId::Command1, QRect(122, 342, 75, 25));
+        auto* ok = button(dialog, Control::Ok, QRect(122, 342, 75, 25));
         ok->setDefault(true);
-        button(dialog, ControlId::Command2, QRect(208, 342, 75, 25));
+        button(dialog, Control::Exit, QRect(208, 342, 75, 25));
     }
 
 protected:
     // The name box is read with its question; each slider with its rating,
     // the question over it and the points left, which a screen reader reads
     // again as they change while the slider has the keyboard.
-    void sync_window(const Window& model) override {
+    void sync_window(const WindowModel& model) override {
         const auto& m = static_cast<const SetupWindow&>(model);
-        sync::accessible_name(name_, qt_text(m.Frame1.text));
-        const Control* captions[] = {&m.Label1, &m.Label2, &m.Label3};
+        sync::accessible_name(name_, qt_text(m.name_frame.text));
+        const Label* captions[] = {&m.looks_question, &m.smart_question, &m.luck_question};
         for (std::size_t i = 0; i < sliders_.size(); ++i) {
             const QString about =
                 qt_text(captions[i]->text) + QLatin1Char(' ') + qt_text(m.points.text);
@@ -59,13 +59,13 @@ protected:
     }
 
 private:
-    TitledFrame* frame(QWidget* parent, ControlId control, const QRect& place) {
+    TitledFrame* frame(QWidget* parent, Control control, const QRect& place) {
         TitledFrame* f = bind_frame(control, new TitledFrame(parent));
         f->setGeometry(place);
         return f;
     }
 
-    void label(QWidget* parent, ControlId control, const QRect& place) {
+    void label(QWidget* parent, Control control, const QRect& place) {
         QLabel* l = bind_label(control, new QLabel(parent));
         l->setGeometry(place);
         l->setTextFormat(Qt::PlainText);
@@ -73,8 +73,7 @@ private:
 
     // A caption over its slider, `top` pixels into the frame, and beside the
     // slider the number it stands at: the rating the player is choosing.
-    QSlider* rating(QWidget* parent, ControlId caption, ControlId control, int top,
-                    const char* name) {
+    QSlider* rating(QWidget* parent, Control caption, Control control, int top, const char* name) {
         label(parent, caption, QRect(12, top, 251, 16));
         auto* s = new QSlider(Qt::Horizontal, parent);
         s->setAccessibleName(QLatin1String(name));
@@ -97,12 +96,12 @@ private:
         QObject::connect(s, &QSlider::sliderMoved, number, qOverload<int>(&QLabel::setNum));
         QObject::connect(s, &QSlider::valueChanged, number, qOverload<int>(&QLabel::setNum));
         bind_slider(control, s,
-                    [s, number](const Control&) { number->setNum(s->sliderPosition()); });
+                    [s, number](const Slider&) { number->setNum(s->sliderPosition()); });
         number->setObjectName(s->objectName() + QStringLiteral("_value"));
         return s;
     }
 
-    QPushButton* button(QWidget* parent, ControlId control, const QRect& place) {
+    QPushButton* button(QWidget* parent, Control control, const QRect& place) {
         QPushButton* b = bind_button(control, new QPushButton(parent));
         b->setGeometry(place);
         b->setAutoDefault(true);

@@ -516,11 +516,17 @@ HeartGauge::HeartGauge(QWidget* parent) : QWidget(parent) {
     setFixedSize(kSize, kSize * kHearts);
     for (int i = 0; i < kHearts; ++i) {
         auto* heart = new PictureBox(this);
-        heart->setObjectName(QStringLiteral("heart_%1").arg(i));
         heart->setGeometry(0, kSize * (kHearts - 1 - i), kSize, kSize);
         heart->hide();
         hearts_[static_cast<std::size_t>(i)] = heart;
     }
+    // Each heart is named after the gauge, with its number from the bottom.
+    connect(this, &QObject::objectNameChanged, this, [this](const QString& name) {
+        for (int i = 0; i < kHearts; ++i) {
+            hearts_[static_cast<std::size_t>(i)]->setObjectName(name +
+                                                                QStringLiteral("_%1").arg(i));
+        }
+    });
 }
 
 void HeartGauge::set_picture(const QString& file, const QPixmap& picture) {

@@ -178,8 +178,9 @@ private:
 };
 
 // The heart gauge: a column of 21 small pictures, the first n of them
-// shown, counted from the bottom. A screen reader reads it as one level bar
-// whose value is the heart number shown above it.
+// shown, counted from the bottom, each named after the gauge with its number
+// ("_0" at the bottom). A screen reader reads it as one level bar whose value
+// is the heart number shown above it.
 class HeartGauge : public QWidget {
     Q_OBJECT
 public:

@@ -3,7 +3,9 @@
 
 #include "ui/window_adapter.h"
 
+#include "core/names.h"
 #include "ui/control_sync.h"
+#include "ui/pictures.h"
 #include "ui/widgets.h"
 #include "ui/window_manager.h"
 
@@ -18,25 +20,53 @@
 #include <QScreen>
 #include <QSlider>
 
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+#include <type_traits>
 #include <utility>
 
 namespace swoonery::ui {
 
 namespace {
 
-// The object name of a control's widget: the control's own name, by which
-// the widget tests find it.
-QString object_name(ControlId control) {
-    const std::string_view name = control_name(control);
+QString latin1(std::string_view name) {
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 
-// How a widget shows its control: by its sync function, then by the widget's
-// own extra step, if any.
-template <class W, class Sync>
-std::function<void(const Control&, const Control*)>
-shown_by(W* widget, Sync* sync_fn, std::function<void(const Control&)> then = {}) {
-    return [widget, sync_fn, then = std::move(then)](const Control& now, const Control* before) {
+const char* kind_name(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::Button:
+        return "button";
+    case ControlKind::Label:
+        return "label";
+    case ControlKind::Frame:
+        return "frame";
+    case ControlKind::TextBox:
+        return "text box";
+    case ControlKind::ListBox:
+        return "list box";
+    case ControlKind::Slider:
+        return "slider";
+    case ControlKind::Picture:
+        return "picture box";
+    case ControlKind::Menu:
+        return "menu entry";
+    case ControlKind::Hearts:
+        return "heart gauge";
+    case ControlKind::Grid:
+        return "grid";
+    }
+    return "control";
+}
+
+// How a widget shows its kind of control: by its sync function, then by the
+// widget's own extra step, if any.
+template <class Widget, class Model>
+std::function<void(const Model&, const Model*)>
+shown_by(std::type_identity_t<Widget>* widget, void (*sync_fn)(Widget*, const Model&, const Model*),
+         std::type_identity_t<std::function<void(const Model&)>> then = {}) {
+    return [widget, sync_fn, then = std::move(then)](const Model& now, const Model* before) {
         sync_fn(widget, now, before);
         if (then) {
             then(now);
@@ -45,15 +75,72 @@ shown_by(W* widget, Sync* sync_fn, std::function<void(const Control&)> then = {}
 }
 
 // The same for a widget that draws the game's pictures.
-template <class W, class Sync>
-std::function<void(const Control&, const Control*)> drawn_by(W* widget, Sync* sync_fn,
-                                                             WindowManager& manager) {
-    return [widget, sync_fn, m = &manager](const Control& now, const Control* before) {
+template <class Widget, class Model>
+std::function<void(const Model&, const Model*)>
+drawn_by(std::type_identity_t<Widget>* widget,
+         void (*sync_fn)(Widget*, Pictures&, const Model&, const Model*), WindowManager& manager) {
+    return [widget, sync_fn, m = &manager](const Model& now, const Model* before) {
         sync_fn(widget, m->pictures(), now, before);
     };
 }
 
 } // namespace
+
+// A control's widget as the adapter keeps it.
+class WindowAdapter::Binding {
+public:
+    Binding(Control control, QWidget* focus) : control_(control), focus_(focus) {}
+    virtual ~Binding() = default;
+    Binding(const Binding&) = delete;
+    Binding& operator=(const Binding&) = delete;
+
+    Control control() const { return control_; }
+    QWidget* focus() const { return focus_; }
+    void touch() { touched_ = true; }
+
+    // Brings the widget in line with `entry`, the bound control in the
+    // window's model, unless the model is as it was last shown and the
+    // player has not changed the widget since.
+    void sync(const WindowModel& window, const ControlEntry& entry) {
+        show(window, entry, touched_);
+        touched_ = false;
+    }
+
+protected:
+    virtual void show(const WindowModel& window, const ControlEntry& entry, bool touched) = 0;
+
+private:
+    Control control_;
+    QWidget* focus_;
+    bool touched_ = false;
+};
+
+// A binding of one kind of control, which keeps the last copy of the
+// control's model that its widget showed.
+template <class Model> class WindowAdapter::BindingOf final : public WindowAdapter::Binding {
+public:
+    BindingOf(Control control, QWidget* focus, Show<Model> apply)
+        : Binding(control, focus), apply_(std::move(apply)) {}
+
+protected:
+    void show(const WindowModel& window, const ControlEntry& entry, bool touched) override {
+        if (entry.kind != Model::kKind) {
+            throw std::logic_error(control_path(window.id(), entry.id) + " is a " +
+                                   kind_name(entry.kind) + ", shown as a " +
+                                   kind_name(Model::kKind));
+        }
+        const Model& now = entry.as<Model>();
+        if (last_ && !touched && *last_ == now) {
+            return;
+        }
+        apply_(now, last_ ? &*last_ : nullptr);
+        last_ = now;
+    }
+
+private:
+    Show<Model> apply_;
+    std::optional<Model> last_;
+};
 
 void centre_on_screen(QWidget* window) {
     const QScreen* screen = window->screen();
@@ -67,7 +154,13 @@ void centre_on_screen(QWidget* window) {
     window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
 }
 
-WindowAdapter::WindowAdapter(WindowManager& manager, WindowId id) : manager_(manager), id_(id) {}
+WindowAdapter::WindowAdapter(WindowManager& manager, Window id) : manager_(manager), id_(id) {
+    if (const std::unique_ptr<WindowModel> fresh = manager.game().make_window(id)) {
+        for (const ControlEntry& entry : fresh->controls()) {
+            kinds_.emplace_back(entry.id, entry.kind);
+        }
+    }
+}
 
 WindowAdapter::~WindowAdapter() { delete root_.data(); }
 
@@ -75,8 +168,7 @@ const GameState& WindowAdapter::state() const { return std::as_const(manager_.ga
 
 void WindowAdapter::set_root(QWidget* root) {
     root_ = root;
-    root_->setObjectName(QString::fromLatin1(window_name(id_).data(),
-                                             static_cast<qsizetype>(window_name(id_).size())));
+    root_->setObjectName(latin1(window_name(id_)));
 }
 
 void WindowAdapter::retire() {
@@ -90,27 +182,40 @@ void WindowAdapter::retire() {
     root->deleteLater();
 }
 
-WindowAdapter::Binding* WindowAdapter::find(ControlId control) {
-    for (Binding& b : bindings_) {
-        if (b.control == control) {
-            return &b;
+WindowAdapter::Binding* WindowAdapter::find(Control control) {
+    for (const std::unique_ptr<Binding>& b : bindings_) {
+        if (b->control() == control) {
+            return b.get();
         }
     }
     return nullptr;
 }
 
-void WindowAdapter::bind(ControlId control, QObject* named, QWidget* focus, Apply apply) {
-    named->setObjectName(object_name(control));
-    bindings_.push_back(Binding{control, focus, std::move(apply), std::nullopt, false});
+template <class Model>
+void WindowAdapter::bind(Control control, QObject* named, QWidget* focus, Show<Model> show) {
+    const auto kind = std::find_if(kinds_.begin(), kinds_.end(),
+                                   [control](const auto& k) { return k.first == control; });
+    const std::string_view name = control_name(id_, control);
+    if (kind == kinds_.end() || name.empty()) {
+        throw std::logic_error(std::string(window_name(id_)) + " has no control " +
+                               std::to_string(static_cast<int>(control)) + " to show as a " +
+                               kind_name(Model::kKind));
+    }
+    if (kind->second != Model::kKind) {
+        throw std::logic_error(control_path(id_, control) + " is a " + kind_name(kind->second) +
+                               ", not a " + kind_name(Model::kKind));
+    }
+    named->setObjectName(latin1(name));
+    bindings_.push_back(std::make_unique<BindingOf<Model>>(control, focus, std::move(show)));
 }
 
-void WindowAdapter::touch(ControlId control) {
+void WindowAdapter::touch(Control control) {
     if (Binding* b = find(control)) {
-        b->touched = true;
+        b->touch();
     }
 }
 
-bool WindowAdapter::sync(const Window& model) {
+bool WindowAdapter::sync(const WindowModel& model) {
     if (root_ == nullptr) {
         return false;
     }
@@ -120,14 +225,10 @@ bool WindowAdapter::sync(const Window& model) {
         caption_ = model.caption;
     }
     sync_window(model);
-    for (const NamedControl& nc : model.controls()) {
-        Binding* b = find(nc.id);
-        if (b == nullptr || (b->last && !b->touched && *b->last == *nc.control)) {
-            continue;
+    for (const ControlEntry& entry : model.controls()) {
+        if (Binding* b = find(entry.id)) {
+            b->sync(model, entry);
         }
-        b->apply(*nc.control, b->last ? &*b->last : nullptr);
-        b->last = *nc.control;
-        b->touched = false;
     }
     if (first_sync_ || model.enabled != enabled_) {
         set_enabled(model.enabled);
@@ -147,8 +248,8 @@ bool WindowAdapter::sync(const Window& model) {
     if (model.focus_serial != focus_serial_ || (showing && model.focus_control)) {
         focus_serial_ = model.focus_serial;
         Binding* b = model.focus_control ? find(*model.focus_control) : nullptr;
-        if (b != nullptr && b->focus != nullptr) {
-            b->focus->setFocus(Qt::OtherFocusReason);
+        if (b != nullptr && b->focus() != nullptr) {
+            b->focus()->setFocus(Qt::OtherFocusReason);
             front = true;
         }
     }
@@ -180,11 +281,11 @@ void WindowAdapter::hide_window() { root_->hide(); }
 
 void WindowAdapter::set_enabled(bool enabled) { root_->setEnabled(enabled); }
 
-void WindowAdapter::sync_window(const Window&) {}
+void WindowAdapter::sync_window(const WindowModel&) {}
 
 // ---- Binding controls to widgets ---------------------------------------------------
 
-std::function<void()> WindowAdapter::click_request(ControlId control) const {
+std::function<void()> WindowAdapter::click_request(Control control) const {
     return [m = &manager_, id = id_, control] { m->click(id, control); };
 }
 
@@ -192,60 +293,64 @@ std::function<void()> WindowAdapter::close_request() const {
     return [m = &manager_, id = id_] { m->close(id); };
 }
 
-QLabel* WindowAdapter::bind_label(ControlId control, QLabel* label) {
+QLabel* WindowAdapter::bind_label(Control control, QLabel* label) {
     bind(control, label, nullptr, shown_by(label, &sync::label));
     return label;
 }
 
-TitledFrame* WindowAdapter::bind_frame(ControlId control, TitledFrame* frame) {
+TitledFrame* WindowAdapter::bind_frame(Control control, TitledFrame* frame) {
     bind(control, frame, nullptr, shown_by(frame, &sync::frame));
     return frame;
 }
 
-QFrame* WindowAdapter::bind_plain(ControlId control, QFrame* frame) {
-    bind(control, frame, nullptr, shown_by(frame, &sync::plain));
+QFrame* WindowAdapter::bind_plain(Control control, QFrame* frame) {
+    bind<swoonery::PictureBox>(
+        control, frame, nullptr,
+        [frame](const swoonery::PictureBox& now, const swoonery::PictureBox* before) {
+            sync::common(frame, now, before);
+        });
     return frame;
 }
 
-PictureBox* WindowAdapter::bind_picture(ControlId control, PictureBox* picture) {
+PictureBox* WindowAdapter::bind_picture(Control control, PictureBox* picture) {
     bind(control, picture, nullptr, drawn_by(picture, &sync::picture, manager_));
     return picture;
 }
 
-HeartGauge* WindowAdapter::bind_hearts(ControlId control, HeartGauge* hearts) {
+HeartGauge* WindowAdapter::bind_hearts(Control control, HeartGauge* hearts) {
     bind(control, hearts, nullptr, drawn_by(hearts, &sync::hearts, manager_));
     return hearts;
 }
 
-DialogueBox* WindowAdapter::bind_text_view(ControlId control, DialogueBox* box) {
+DialogueBox* WindowAdapter::bind_text_view(Control control, DialogueBox* box) {
     bind(control, box, box, shown_by(box, &sync::text_view));
     return box;
 }
 
-FixedRowGrid* WindowAdapter::bind_grid(ControlId control, FixedRowGrid* grid, Then then) {
+FixedRowGrid* WindowAdapter::bind_grid(Control control, FixedRowGrid* grid, Then<Grid> then) {
     bind(control, grid, grid, shown_by(grid, &sync::grid, std::move(then)));
     return grid;
 }
 
-QPushButton* WindowAdapter::bind_button(ControlId control, QPushButton* button) {
+QPushButton* WindowAdapter::bind_button(Control control, QPushButton* button) {
     bind(control, button, button, shown_by(button, &sync::button));
     QObject::connect(button, &QAbstractButton::clicked, button, click_request(control));
     return button;
 }
 
-PictureButton* WindowAdapter::bind_picture_button(ControlId control, PictureButton* button) {
+PictureButton* WindowAdapter::bind_picture_button(Control control, PictureButton* button) {
     bind(control, button, button, drawn_by(button, &sync::picture_button, manager_));
     QObject::connect(button, &QAbstractButton::clicked, button, click_request(control));
     return button;
 }
 
-LinkLabel* WindowAdapter::bind_link(ControlId control, LinkLabel* label) {
+LinkLabel* WindowAdapter::bind_link(Control control, LinkLabel* label) {
     bind(control, label, label, shown_by(label, &sync::label));
     QObject::connect(label, &LinkLabel::clicked, label, click_request(control));
     return label;
 }
 
-ListBox* WindowAdapter::bind_list(ControlId control, ListBox* list) {
+ListBox* WindowAdapter::bind_list(Control control, ListBox* list) {
     bind(control, list, list, shown_by(list, &sync::list));
     QObject::connect(
         list, &ListBox::row_picked, list,
@@ -253,7 +358,7 @@ ListBox* WindowAdapter::bind_list(ControlId control, ListBox* list) {
     return list;
 }
 
-QLineEdit* WindowAdapter::bind_line_edit(ControlId control, QLineEdit* edit) {
+QLineEdit* WindowAdapter::bind_line_edit(Control control, QLineEdit* edit) {
     bind(control, edit, edit, shown_by(edit, &sync::line_edit));
     QObject::connect(edit, &QLineEdit::textEdited, edit,
                      [m = &manager_, id = id_, control](const QString& text) {
@@ -262,7 +367,7 @@ QLineEdit* WindowAdapter::bind_line_edit(ControlId control, QLineEdit* edit) {
     return edit;
 }
 
-QSlider* WindowAdapter::bind_slider(ControlId control, QSlider* slider, Then then) {
+QSlider* WindowAdapter::bind_slider(Control control, QSlider* slider, Then<Slider> then) {
     bind(control, slider, slider, shown_by(slider, &sync::slider, std::move(then)));
     // A key, a click on the groove or the wheel: the new position is already
     // in sliderPosition() while the action is reported.
@@ -279,13 +384,13 @@ QSlider* WindowAdapter::bind_slider(ControlId control, QSlider* slider, Then the
     return slider;
 }
 
-QAction* WindowAdapter::bind_action(ControlId control, QAction* action) {
+QAction* WindowAdapter::bind_action(Control control, QAction* action) {
     bind(control, action, nullptr, shown_by(action, &sync::action));
     QObject::connect(action, &QAction::triggered, action, click_request(control));
     return action;
 }
 
-QMenu* WindowAdapter::bind_menu(ControlId control, QMenu* menu) {
+QMenu* WindowAdapter::bind_menu(Control control, QMenu* menu) {
     QAction* title = menu->menuAction();
     bind(control, title, nullptr, shown_by(title, &sync::action));
     menu->setObjectName(title->objectName());
@@ -294,14 +399,14 @@ QMenu* WindowAdapter::bind_menu(ControlId control, QMenu* menu) {
     return menu;
 }
 
-QPushButton* WindowAdapter::bind_closing_button(ControlId control, QDialog* dialog,
+QPushButton* WindowAdapter::bind_closing_button(Control control, QDialog* dialog,
                                                 QPushButton* button) {
     bind(control, button, button, shown_by(button, &sync::button));
     QObject::connect(dialog, &QDialog::finished, dialog, click_request(control));
     return button;
 }
 
-QPushButton* WindowAdapter::dialog_button(QWidget* parent, ControlId control, const QRect& place,
+QPushButton* WindowAdapter::dialog_button(QWidget* parent, Control control, const QRect& place,
                                           bool is_default) {
     auto* b = bind_button(control, new QPushButton(parent));
     b->setGeometry(place);

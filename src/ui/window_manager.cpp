@@ -18,17 +18,17 @@ namespace swoonery::ui {
 
 namespace {
 
-std::size_t slot(WindowId id) { return static_cast<std::size_t>(id); }
+std::size_t slot(Window id) { return static_cast<std::size_t>(id); }
 
-std::unique_ptr<WindowAdapter> make_adapter(WindowId id, WindowManager& manager) {
+std::unique_ptr<WindowAdapter> make_adapter(Window id, WindowManager& manager) {
     switch (id) {
-    case WindowId::Form1:
+    case Window::Main:
         return make_main_window(manager);
-    case WindowId::Form2:
+    case Window::Setup:
         return make_setup_window(manager);
-    case WindowId::Form5:
+    case Window::HighScores:
         return make_scores_window(manager);
-    case WindowId::MsgBox:
+    case Window::MessageBox:
         return make_message_box(manager);
     default:
         return make_small_window(manager, id);
@@ -50,13 +50,13 @@ WindowManager::~WindowManager() {
     }
 }
 
-QWidget* WindowManager::window_widget(WindowId window) const {
+QWidget* WindowManager::window_widget(Window window) const {
     const auto& adapter = adapters_[slot(window)];
     return adapter ? adapter->widget() : nullptr;
 }
 
 template <class Step>
-InputResult WindowManager::feed(WindowId window, std::optional<ControlId> control, Step step) {
+InputResult WindowManager::feed(Window window, std::optional<Control> control, Step step) {
     if (control) {
         if (const auto& adapter = adapters_[slot(window)]) {
             adapter->touch(*control);
@@ -73,19 +73,19 @@ InputResult WindowManager::feed(WindowId window, std::optional<ControlId> contro
 }
 
 InputResult WindowManager::start() {
-    return feed(WindowId::Form2, std::nullopt, [this] { return game_.start(); });
+    return feed(Window::Setup, std::nullopt, [this] { return game_.start(); });
 }
 
-InputResult WindowManager::click(WindowId window, ControlId control) {
+InputResult WindowManager::click(Window window, Control control) {
     return feed(window, control, [this, window, control] { return game_.click(window, control); });
 }
 
-InputResult WindowManager::select(WindowId window, ControlId control, int row) {
+InputResult WindowManager::select(Window window, Control control, int row) {
     return feed(window, control,
                 [this, window, control, row] { return game_.select(window, control, row); });
 }
 
-InputResult WindowManager::type(WindowId window, ControlId control, const QString& text) {
+InputResult WindowManager::type(Window window, Control control, const QString& text) {
     const QByteArray utf8 = text.toUtf8();
     return feed(window, control, [this, window, control, &utf8] {
         return game_.type(
@@ -94,11 +94,12 @@ InputResult WindowManager::type(WindowId window, ControlId control, const QStrin
     });
 }
 
-InputResult WindowManager::slide(WindowId window, ControlId control, int value) {
+InputResult WindowManager::slide(Window window, Control control, int value) {
     // A drag reports its position twice (as a move and as an action); only
     // a change of position is a movement of the slider.
-    if (const Window* w = game_.window(window)) {
-        if (const Control* c = w->find(control); c != nullptr && c->value == value) {
+    if (const WindowModel* w = game_.window(window)) {
+        if (const ControlEntry* c = w->find(control);
+            c != nullptr && c->kind == ControlKind::Slider && c->as<Slider>().value == value) {
             if (const auto& adapter = adapters_[slot(window)]) {
                 adapter->touch(control);
             }
@@ -109,15 +110,15 @@ InputResult WindowManager::slide(WindowId window, ControlId control, int value) 
                 [this, window, control, value] { return game_.slide(window, control, value); });
 }
 
-InputResult WindowManager::close(WindowId window) {
+InputResult WindowManager::close(Window window) {
     return feed(window, std::nullopt, [this, window] { return game_.close(window); });
 }
 
-InputResult WindowManager::resize(WindowId window) {
+InputResult WindowManager::resize(Window window) {
     if (busy_) {
         // Showing the main window resizes it while the windows are synced;
         // the game hears of it as soon as that is done.
-        resize_pending_ = resize_pending_ || window == WindowId::Form1;
+        resize_pending_ = resize_pending_ || window == Window::Main;
         return InputResult::ignored("kept for later");
     }
     return feed(window, std::nullopt, [this, window] { return game_.resize(window); });
@@ -131,7 +132,7 @@ void WindowManager::refresh() {
     while (resize_pending_ && game_.running()) {
         resize_pending_ = false;
         busy_ = true;
-        game_.resize(WindowId::Form1);
+        game_.resize(Window::Main);
         busy_ = false;
         sync_all();
     }
@@ -142,7 +143,7 @@ void WindowManager::refresh() {
     }
 }
 
-void WindowManager::retire(WindowId window) {
+void WindowManager::retire(Window window) {
     auto& adapter = adapters_[slot(window)];
     if (!adapter) {
         return;
@@ -157,10 +158,10 @@ void WindowManager::retire(WindowId window) {
 
 void WindowManager::sync_all() {
     busy_ = true;
-    const std::vector<WindowId> order = game_.load_order();
+    const std::vector<Window> order = game_.load_order();
     WindowAdapter* front = nullptr;
-    for (const WindowId id : order) {
-        const Window* model = game_.window(id);
+    for (const Window id : order) {
+        const WindowModel* model = game_.window(id);
         if (model == nullptr) {
             continue;
         }
@@ -182,13 +183,13 @@ void WindowManager::sync_all() {
         }
     }
     for (int i = 0; i < kWindowCount; ++i) {
-        const auto id = static_cast<WindowId>(i);
+        const auto id = static_cast<Window>(i);
         if (adapters_[slot(id)] && game_.window(id) == nullptr) {
             retire(id);
         }
     }
     shown_order_.erase(std::remove_if(shown_order_.begin(), shown_order_.end(),
-                                      [this](WindowId id) { return !on_screen(id); }),
+                                      [this](Window id) { return !on_screen(id); }),
                        shown_order_.end());
     if (front == nullptr) {
         // The window the player was in may have gone: the keyboard goes to
@@ -210,16 +211,16 @@ void WindowManager::sync_all() {
     }
     if (front != nullptr) {
         front->bring_to_front();
-        if (front->id() == WindowId::Form1) {
+        if (front->id() == Window::Main) {
             keep_secondary_windows_above();
         }
         // A window that was just hidden has the keyboard handed to the window
         // it stood over a moment later, after this: without a window manager
         // a fast machine then left the main window with it. The window in
         // front asks for it again once that is done.
-        const WindowId wanted = front->id() == WindowId::Form1 ? WindowId::Form1 : front->id();
+        const Window wanted = front->id() == Window::Main ? Window::Main : front->id();
         QTimer::singleShot(100, this, [this, wanted] {
-            if (wanted == WindowId::Form1) {
+            if (wanted == Window::Main) {
                 keep_secondary_windows_above();
                 return;
             }
@@ -232,20 +233,20 @@ void WindowManager::sync_all() {
     busy_ = false;
 }
 
-bool WindowManager::on_screen(WindowId id) const {
+bool WindowManager::on_screen(Window id) const {
     const auto& adapter = adapters_[slot(id)];
     return adapter && adapter->widget() != nullptr && !adapter->widget()->isHidden();
 }
 
 void WindowManager::stand_over_owner(WindowAdapter& adapter) {
-    if (adapter.id() == WindowId::Form1 || adapter.widget() == nullptr) {
+    if (adapter.id() == Window::Main || adapter.widget() == nullptr) {
         return;
     }
     // The owner is the main window while it is on screen; before it is (the
     // set-up form's own message boxes), the window shown last.
     QWidget* owner = nullptr;
-    if (on_screen(WindowId::Form1)) {
-        owner = adapters_[slot(WindowId::Form1)]->widget();
+    if (on_screen(Window::Main)) {
+        owner = adapters_[slot(Window::Main)]->widget();
     } else {
         for (auto it = shown_order_.rbegin(); it != shown_order_.rend() && owner == nullptr; ++it) {
             if (*it != adapter.id() && on_screen(*it)) {
@@ -270,8 +271,8 @@ void WindowManager::keep_secondary_windows_above() {
     // on top and with the keyboard, so that none is lost behind the main
     // window.
     WindowAdapter* last = nullptr;
-    for (const WindowId id : shown_order_) {
-        if (id == WindowId::Form1 || !on_screen(id)) {
+    for (const Window id : shown_order_) {
+        if (id == Window::Main || !on_screen(id)) {
             continue;
         }
         const auto& adapter = adapters_[slot(id)];

@@ -38,12 +38,12 @@ public:
     // The player's input, from the widgets. While the game is still handling
     // an input (a sound played to its end runs a local event loop) further
     // input is refused; a resize report is kept and handled afterwards.
-    InputResult click(WindowId window, ControlId control);
-    InputResult select(WindowId window, ControlId control, int row);
-    InputResult type(WindowId window, ControlId control, const QString& text);
-    InputResult slide(WindowId window, ControlId control, int value);
-    InputResult close(WindowId window);
-    InputResult resize(WindowId window);
+    InputResult click(Window window, Control control);
+    InputResult select(Window window, Control control, int row);
+    InputResult type(Window window, Control control, const QString& text);
+    InputResult slide(Window window, Control control, int value);
+    InputResult close(Window window);
+    InputResult resize(Window window);
 
     // Brings every window in line with the model (after a change made to the
     // game directly, as tests do to set up a case).
@@ -53,7 +53,7 @@ public:
     Pictures& pictures() const { return pictures_; }
     bool busy() const { return busy_; }
     // The top-level widget of a window while the game has it loaded.
-    QWidget* window_widget(WindowId window) const;
+    QWidget* window_widget(Window window) const;
 
 Q_SIGNALS:
     // The program has ended: every window is gone.
@@ -61,10 +61,10 @@ Q_SIGNALS:
 
 private:
   template <class Step>
-  InputResult feed(WindowId window, std::optional<ControlId> control, Step step);
+  InputResult feed(Window window, std::optional<Control> control, Step step);
   void sync_all();
-  void retire(WindowId window);
-  bool on_screen(WindowId window) const;
+  void retire(Window window);
+  bool on_screen(Window window) const;
   // Makes a window about to be shown stand over the window it belongs to.
   void stand_over_owner(WindowAdapter& adapter);
   // Raises the secondary windows still open over the main window again.
@@ -75,7 +75,7 @@ private:
   std::array<std::unique_ptr<WindowAdapter>, kWindowCount> adapters_;
   std::vector<QPointer<QWidget>> retired_;
   // The windows on screen, in the order they were last shown.
-  std::vector<WindowId> shown_order_;
+  std::vector<Window> shown_order_;
   bool busy_ = false;
   bool resize_pending_ = false;
   bool ended_ = false;

@@ -5,6 +5,7 @@
 // stopped in the middle of play, as a hung audio daemon is.
 #include "actions/rules.h"
 #include "core/game.h"
+#include "core/names.h"
 #include "driver/recording_services.h"
 #include "platform/qt_sound.h"
 #include "ui/pictures.h"
@@ -26,6 +27,7 @@
 #include <algorithm>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace swoonery {
@@ -36,22 +38,26 @@ using namespace Qt::StringLiterals;
 QString server_missing;
 test::Server* server = nullptr;
 
-QWidget* top_level(const char* name) {
+QString latin1(std::string_view name) {
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+QWidget* top_level(Window window) {
     for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == QLatin1String(name)) {
+        if (w->objectName() == latin1(window_name(window))) {
             return w;
         }
     }
     return nullptr;
 }
 
-template <class T> T* find(const char* window, const char* control) {
+template <class T> T* find(Window window, Control control) {
     QWidget* w = top_level(window);
-    return w == nullptr ? nullptr : w->findChild<T*>(QLatin1String(control));
+    return w == nullptr ? nullptr : w->findChild<T*>(latin1(control_name(window, control)));
 }
 
 void click_row(int row) {
-    auto* list = find<QAbstractItemView>("Form1", "Do_List");
+    auto* list = find<QAbstractItemView>(Window::Main, Control::ActionList);
     ASSERT_NE(list, nullptr);
     if (list->model()->rowCount() <= row) {
         return;
@@ -60,9 +66,9 @@ void click_row(int row) {
                       list->visualRect(list->model()->index(row, 0)).center());
 }
 
-void click(const char* window, const char* button) {
+void click(Window window, Control button) {
     auto* b = find<QAbstractButton>(window, button);
-    ASSERT_NE(b, nullptr) << button;
+    ASSERT_NE(b, nullptr) << control_path(window, button);
     QTest::mouseClick(b, Qt::LeftButton);
 }
 
@@ -90,21 +96,21 @@ TEST(StoppedServer, GameKeepsAnsweringAndSoundComesBack) {
     ui::Pictures pictures(folder.path());
     ui::WindowManager windows(game, pictures);
     windows.start();
-    auto* name = find<QLineEdit>("Form2", "name_txt");
+    auto* name = find<QLineEdit>(Window::Setup, Control::Name);
     ASSERT_NE(name, nullptr);
     QTest::keyClicks(name, u"Bob"_s);
-    click("Form2", "Command1");
-    ASSERT_NE(top_level("Form1"), nullptr);
+    click(Window::Setup, Control::Ok);
+    ASSERT_NE(top_level(Window::Main), nullptr);
 
     test::Recording recording(folder.filePath(u"game.wav"_s));
     ASSERT_TRUE(recording.running());
     server->stall();
     const std::vector<std::function<void()>> moves = {
-        [] { click("Form1", "Command2"); }, // Call Her: phonet.wav
+        [] { click(Window::Main, Control::CallHer); }, // phonet.wav
         [] { click_row(2); },
-        [] { click("Form1", "Command1"); }, // Buy A Gift
+        [] { click(Window::Main, Control::BuyGift); },
         [] { click_row(4); },
-        [] { click("Form1", "Command4"); }, // Go to Work: car.wav
+        [] { click(Window::Main, Control::GoToWork); }, // car.wav
         [] { click_row(1); },
     };
     std::vector<qint64> took;
@@ -121,12 +127,12 @@ TEST(StoppedServer, GameKeepsAnsweringAndSoundComesBack) {
     server->resume();
     QTest::qWait(800);
     for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->isVisible() && w != top_level("Form1")) {
+        if (w->isVisible() && w != top_level(Window::Main)) {
             w->close(); // an event's window
         }
     }
     QTest::qWait(50);
-    click("Form1", "Command4");
+    click(Window::Main, Control::GoToWork);
     QTest::qWait(1500);
     recording.stop();
 

@@ -48,7 +48,7 @@ bool played(const Harness& h, const char* sound) {
     return std::find(h.sound.played.begin(), h.sound.played.end(), sound) != h.sound.played.end();
 }
 
-QString text_of(const Harness& h, WindowId id, const char* label) {
+QString text_of(const Harness& h, Window id, Control label) {
     return h.find<QLabel>(id, label)->text();
 }
 
@@ -66,7 +66,7 @@ bool centred(const QWidget* w) {
     return std::abs(off.x()) <= 4 && std::abs(off.y()) <= 4;
 }
 
-bool shown(const Harness& h, WindowId id) {
+bool shown(const Harness& h, Window id) {
     const QWidget* w = h.window(id);
     return w != nullptr && !w->isHidden();
 }
@@ -97,25 +97,26 @@ void GameFlowTest::setup_form_to_first_game() {
     // main window, hides the form and remembers the name.
     Harness h;
     h.windows.start();
-    QVERIFY(shown(h, WindowId::Form2));
-    QVERIFY(centred(h.window(WindowId::Form2)));
-    QVERIFY(h.window(WindowId::Form1) == nullptr); // nothing of the game before OK
-    auto* name = h.find<QLineEdit>(WindowId::Form2, "name_txt");
+    QVERIFY(shown(h, Window::Setup));
+    QVERIFY(centred(h.window(Window::Setup)));
+    QVERIFY(h.window(Window::Main) == nullptr); // nothing of the game before OK
+    auto* name = h.find<QLineEdit>(Window::Setup, Control::Name);
     QTest::keyClicks(name, QStringLiteral("Bob"));
-    QCOMPARE(h.game.form2()->name_txt.text, std::string("Bob"));
+    QCOMPARE(h.game.setup_form()->name.text, std::string("Bob"));
 
     h.rng.push({0.01, 0.15, 0.025, 0.075, 0.125, 0.175, 0.225});
     QTest::keyClick(name, Qt::Key_Return); // the default button, OK
     settle();
 
-    QVERIFY(shown(h, WindowId::Form1));
-    QVERIFY(centred(h.window(WindowId::Form1)));
-    QVERIFY(!shown(h, WindowId::Form2));
-    QCOMPARE(text_of(h, WindowId::Form1, "days_lbl"), QStringLiteral("Day 1"));
-    QCOMPARE(text_of(h, WindowId::Form1, "money_lbl"), QStringLiteral("Cash $50"));
-    QCOMPARE(h.find<HeartGauge>(WindowId::Form1, "heart")->shown(), 2);
-    QVERIFY(!h.find<QAbstractButton>(WindowId::Form1, "Command3")->isEnabled());
-    QCOMPARE(h.find<PictureBox>(WindowId::Form1, "Picture7")->file(), QStringLiteral("girl1.bmp"));
+    QVERIFY(shown(h, Window::Main));
+    QVERIFY(centred(h.window(Window::Main)));
+    QVERIFY(!shown(h, Window::Setup));
+    QCOMPARE(text_of(h, Window::Main, Control::DayCount), QStringLiteral("Day 1"));
+    QCOMPARE(text_of(h, Window::Main, Control::CashCount), QStringLiteral("Cash $50"));
+    QCOMPARE(h.find<ui::HeartGauge>(Window::Main, Control::Hearts)->shown(), 2);
+    QVERIFY(!h.find<QAbstractButton>(Window::Main, Control::TakeHerOut)->isEnabled());
+    QCOMPARE(h.find<ui::PictureBox>(Window::Main, Control::Face)->file(),
+             QStringLiteral("girl1.bmp"));
     QFile last(h.folder.filePath(QStringLiteral("last")));
     QVERIFY(last.open(QIODevice::ReadOnly));
     QCOMPARE(last.readAll(), QByteArray("Bob                 "));
@@ -127,19 +128,20 @@ void GameFlowTest::empty_name_asks_for_one() {
     // keyboard focus back in the name box.
     Harness h;
     h.windows.start();
-    h.window(WindowId::Form2)->activateWindow();
-    click(h.find<QAbstractButton>(WindowId::Form2, "Command1"));
-    auto* box = qobject_cast<QMessageBox*>(h.window(WindowId::MsgBox));
+    h.window(Window::Setup)->activateWindow();
+    click(h.find<QAbstractButton>(Window::Setup, Control::Ok));
+    auto* box = qobject_cast<QMessageBox*>(h.window(Window::MessageBox));
     QVERIFY(box != nullptr && box->isVisible());
     QCOMPARE(box->text(), QStringLiteral("Please Enter Your Name !!"));
     QCOMPARE(box->icon(), QMessageBox::NoIcon);
     QVERIFY(box->parentWidget() == nullptr);
     VERIFY_SCREEN_MATCHES(h);
 
-    click(box->findChild<QAbstractButton*>(QStringLiteral("OK")));
-    QVERIFY(h.window(WindowId::MsgBox) == nullptr);
-    QVERIFY(h.window(WindowId::Form1) == nullptr);
-    QCOMPARE(h.window(WindowId::Form2)->focusWidget()->objectName(), QStringLiteral("name_txt"));
+    click(box->findChild<QAbstractButton*>(object_name(Window::MessageBox, Control::Ok)));
+    QVERIFY(h.window(Window::MessageBox) == nullptr);
+    QVERIFY(h.window(Window::Main) == nullptr);
+    QCOMPARE(h.window(Window::Setup)->focusWidget()->objectName(),
+             object_name(Window::Setup, Control::Name));
 }
 
 void GameFlowTest::new_game_returns_to_the_name_box() {
@@ -147,20 +149,22 @@ void GameFlowTest::new_game_returns_to_the_name_box() {
     // 50 and the keyboard in the name box, wherever it was left before.
     Harness h;
     h.windows.start();
-    auto* looks = h.find<QSlider>(WindowId::Form2, "looks_sld");
+    auto* looks = h.find<QSlider>(Window::Setup, Control::Looks);
     QTest::keyClick(looks, Qt::Key_PageUp);
-    QTest::keyClicks(h.find<QLineEdit>(WindowId::Form2, "name_txt"), QStringLiteral("Bob"));
+    QTest::keyClicks(h.find<QLineEdit>(Window::Setup, Control::Name), QStringLiteral("Bob"));
     h.rng.push({0.01, 0.15, 0.025, 0.075, 0.125, 0.175, 0.225});
-    click(h.find<QAbstractButton>(WindowId::Form2, "Command1")); // the keyboard is on OK now
+    click(h.find<QAbstractButton>(Window::Setup, Control::Ok)); // the keyboard is on OK now
     QCOMPARE(looks->value(), 55);
-    QVERIFY(h.window(WindowId::Form2)->focusWidget()->objectName() != QLatin1String("name_txt"));
+    QVERIFY(h.window(Window::Setup)->focusWidget()->objectName() !=
+            object_name(Window::Setup, Control::Name));
 
-    h.window(WindowId::Form1)->findChild<QAction*>(QStringLiteral("newgame"))->trigger();
+    h.find<QAction>(Window::Main, Control::NewGame)->trigger();
     settle();
-    QVERIFY(shown(h, WindowId::Form2));
-    QVERIFY(h.window(WindowId::Form1) == nullptr);
+    QVERIFY(shown(h, Window::Setup));
+    QVERIFY(h.window(Window::Main) == nullptr);
     QCOMPARE(looks->value(), 50);
-    QCOMPARE(h.window(WindowId::Form2)->focusWidget()->objectName(), QStringLiteral("name_txt"));
+    QCOMPARE(h.window(Window::Setup)->focusWidget()->objectName(),
+             object_name(Window::Setup, Control::Name));
     VERIFY_SCREEN_MATCHES(h);
 }
 
@@ -169,27 +173,27 @@ void GameFlowTest::call_and_a_topic() {
     // the list and asked with the action button, warms her heart.
     Harness h;
     h.start_game();
-    click(h.find<QAbstractButton>(WindowId::Form1, "Command2"));
-    QCOMPARE(text_of(h, WindowId::Form1, "money_lbl"), QStringLiteral("Cash  $45"));
-    QCOMPARE(h.find<TitledFrame>(WindowId::Form1, "Frame1")->title(),
+    click(h.find<QAbstractButton>(Window::Main, Control::CallHer));
+    QCOMPARE(text_of(h, Window::Main, Control::CashCount), QStringLiteral("Cash  $45"));
+    QCOMPARE(h.find<TitledFrame>(Window::Main, Control::CategoryFrame)->title(),
              QStringLiteral("Things to Talk about"));
-    auto* list = h.find<ListBox>(WindowId::Form1, "Do_List");
+    auto* list = h.find<ui::ListBox>(Window::Main, Control::ActionList);
     QCOMPARE(list->count(), 20);
-    auto* go = h.find<QAbstractButton>(WindowId::Form1, "cmd_ok");
+    auto* go = h.find<QAbstractButton>(Window::Main, Control::ActionButton);
     QVERIFY(go->isHidden());
     QVERIFY(played(h, "phonet.wav"));
 
     click_row(list, 0); // Horror movies, one she likes
     QVERIFY(!go->isHidden());
     QCOMPARE(go->text(), QStringLiteral("TALK"));
-    QCOMPARE(h.find<QPlainTextEdit>(WindowId::Form1, "Talk")->toPlainText(), QString());
+    QCOMPARE(h.find<QPlainTextEdit>(Window::Main, Control::Dialogue)->toPlainText(), QString());
 
     QTest::keyClick(go, Qt::Key_Space);
     settle();
-    QCOMPARE(h.find<QPlainTextEdit>(WindowId::Form1, "Talk")->toPlainText(),
+    QCOMPARE(h.find<QPlainTextEdit>(Window::Main, Control::Dialogue)->toPlainText(),
              QStringLiteral("Bob: So are you into Horror movies?\nLisa: Yah!!! what a coincedence ..me too!!"));
-    QCOMPARE(text_of(h, WindowId::Form1, "heart_rate"), QStringLiteral("22"));
-    QCOMPARE(h.find<HeartGauge>(WindowId::Form1, "heart")->shown(), 4);
+    QCOMPARE(text_of(h, Window::Main, Control::HeartValue), QStringLiteral("22"));
+    QCOMPARE(h.find<ui::HeartGauge>(Window::Main, Control::Hearts)->shown(), 4);
     QVERIFY(go->isHidden());
     VERIFY_SCREEN_MATCHES(h);
 }
@@ -200,23 +204,24 @@ void GameFlowTest::date_at_the_beach() {
     Harness h;
     h.start_game();
     set_heart(h, 40);
-    auto* out = h.find<QAbstractButton>(WindowId::Form1, "Command3");
+    auto* out = h.find<QAbstractButton>(Window::Main, Control::TakeHerOut);
     QVERIFY(out->isEnabled());
     h.rng.push({0.5, 0.5}); // no money found, no cat
     click(out);
-    QCOMPARE(h.find<TitledFrame>(WindowId::Form1, "Frame1")->title(), QStringLiteral("Places to Go"));
-    QCOMPARE(h.find<QPlainTextEdit>(WindowId::Form1, "Talk")->toPlainText(),
+    QCOMPARE(h.find<TitledFrame>(Window::Main, Control::CategoryFrame)->title(),
+             QStringLiteral("Places to Go"));
+    QCOMPARE(h.find<QPlainTextEdit>(Window::Main, Control::Dialogue)->toPlainText(),
              QStringLiteral("Lisa: I'm coming..."));
 
-    click_row(h.find<ListBox>(WindowId::Form1, "Do_List"), 3); // the beach, $10
+    click_row(h.find<ui::ListBox>(Window::Main, Control::ActionList), 3); // the beach, $10
     h.rng.push({0.5, 0.1}); // no fine; her first reaction
-    click(h.find<QAbstractButton>(WindowId::Form1, "cmd_ok"));
-    QCOMPARE(text_of(h, WindowId::Form1, "money_lbl"), QStringLiteral("Cash  $40"));
-    QCOMPARE(text_of(h, WindowId::Form1, "days_lbl"), QStringLiteral("Day 2"));
-    QCOMPARE(text_of(h, WindowId::Form1, "heart_rate"), QStringLiteral("43"));
-    QCOMPARE(h.find<QPlainTextEdit>(WindowId::Form1, "Talk")->toPlainText(),
+    click(h.find<QAbstractButton>(Window::Main, Control::ActionButton));
+    QCOMPARE(text_of(h, Window::Main, Control::CashCount), QStringLiteral("Cash  $40"));
+    QCOMPARE(text_of(h, Window::Main, Control::DayCount), QStringLiteral("Day 2"));
+    QCOMPARE(text_of(h, Window::Main, Control::HeartValue), QStringLiteral("43"));
+    QCOMPARE(h.find<QPlainTextEdit>(Window::Main, Control::Dialogue)->toPlainText(),
              QStringLiteral("Bob: Did you have fun today?\nLisa: Yah I did...."));
-    QCOMPARE(h.find<ListBox>(WindowId::Form1, "Do_List")->count(), 0);
+    QCOMPARE(h.find<ui::ListBox>(Window::Main, Control::ActionList)->count(), 0);
     QVERIFY(played(h, "beach.wav"));
     VERIFY_SCREEN_MATCHES(h);
 }
@@ -227,23 +232,23 @@ void GameFlowTest::loss_window_and_its_ok() {
     Harness h;
     h.start_game();
     set_heart(h, 1);
-    click(h.find<QAbstractButton>(WindowId::Form1, "Command2"));
-    click_row(h.find<ListBox>(WindowId::Form1, "Do_List"), 10); // Art, she does not care
-    click(h.find<QAbstractButton>(WindowId::Form1, "cmd_ok"));
+    click(h.find<QAbstractButton>(Window::Main, Control::CallHer));
+    click_row(h.find<ui::ListBox>(Window::Main, Control::ActionList), 10); // Art, she does not care
+    click(h.find<QAbstractButton>(Window::Main, Control::ActionButton));
 
-    QVERIFY(shown(h, WindowId::Form8));
-    QCOMPARE(text_of(h, WindowId::Form8, "Label1"),
+    QVERIFY(shown(h, Window::Lost));
+    QCOMPARE(text_of(h, Window::Lost, Control::Message),
              QStringLiteral("Sorry Buddy !!! I guess you aren't much of a ladies man after all."));
     QVERIFY(played(h, "sigh_m.wav"));
-    auto* main = qobject_cast<QMainWindow*>(h.window(WindowId::Form1));
+    auto* main = qobject_cast<QMainWindow*>(h.window(Window::Main));
     QVERIFY(!main->centralWidget()->isEnabled());
     VERIFY_SCREEN_MATCHES(h);
 
-    click(h.find<QAbstractButton>(WindowId::Form8, "Command1"));
-    QVERIFY(h.window(WindowId::Form8) == nullptr);
+    click(h.find<QAbstractButton>(Window::Lost, Control::Ok));
+    QVERIFY(h.window(Window::Lost) == nullptr);
     QVERIFY(main->centralWidget()->isEnabled());
-    click(h.find<QAbstractButton>(WindowId::Form1, "Command1"));
-    QVERIFY(shown(h, WindowId::Form12)); // every button now leads to the game-over window
+    click(h.find<QAbstractButton>(Window::Main, Control::BuyGift));
+    QVERIFY(shown(h, Window::GameOver)); // every button now leads to the game-over window
     VERIFY_SCREEN_MATCHES(h);
 }
 
@@ -254,30 +259,31 @@ void GameFlowTest::win_up_to_the_red_row() {
     Harness h;
     h.start_game();
     set_heart(h, 95);
-    click(h.find<QAbstractButton>(WindowId::Form1, "Command2"));
-    click_row(h.find<ListBox>(WindowId::Form1, "Do_List"), 1); // Poetry, one she likes
-    click(h.find<QAbstractButton>(WindowId::Form1, "cmd_ok"));
+    click(h.find<QAbstractButton>(Window::Main, Control::CallHer));
+    click_row(h.find<ui::ListBox>(Window::Main, Control::ActionList), 1); // Poetry, one she likes
+    click(h.find<QAbstractButton>(Window::Main, Control::ActionButton));
 
-    QVERIFY(shown(h, WindowId::Form3));
-    QCOMPARE(text_of(h, WindowId::Form3, "Label2"), QStringLiteral("OHH ... Bob I Love you!!!"));
-    QCOMPARE(text_of(h, WindowId::Form3, "score"), QStringLiteral("Your Score : 1000000000"));
-    QCOMPARE(text_of(h, WindowId::Form3, "money"), QStringLiteral("Total Money Spent $5"));
+    QVERIFY(shown(h, Window::Win));
+    QCOMPARE(text_of(h, Window::Win, Control::Declaration),
+             QStringLiteral("OHH ... Bob I Love you!!!"));
+    QCOMPARE(text_of(h, Window::Win, Control::Score), QStringLiteral("Your Score : 1000000000"));
+    QCOMPARE(text_of(h, Window::Win, Control::MoneySpent), QStringLiteral("Total Money Spent $5"));
     QVERIFY(played(h, "kiss.wav"));
 
-    click(h.find<QAbstractButton>(WindowId::Form3, "Command1"));
-    QVERIFY(shown(h, WindowId::Form5));
-    auto* grid = h.find<QTableWidget>(WindowId::Form5, "Score_list");
+    click(h.find<QAbstractButton>(Window::Win, Control::Ok));
+    QVERIFY(shown(h, Window::HighScores));
+    auto* grid = h.find<QTableWidget>(Window::HighScores, Control::ScoreGrid);
     QCOMPARE(grid->item(0, 1)->text(), QStringLiteral("Name"));
     QCOMPARE(grid->item(0, 1)->background().color(), QColor(0xE0, 0xE0, 0xE0));
     QCOMPARE(grid->item(1, 0)->text(), QStringLiteral("1"));
     QCOMPARE(grid->item(1, 1)->text().trimmed(), QStringLiteral("Bob"));
     QCOMPARE(grid->item(1, 4)->foreground().color(), QColor(255, 0, 0));
-    auto* main = qobject_cast<QMainWindow*>(h.window(WindowId::Form1));
+    auto* main = qobject_cast<QMainWindow*>(h.window(Window::Main));
     QVERIFY(!main->centralWidget()->isEnabled());
     VERIFY_SCREEN_MATCHES(h);
 
-    click(h.find<QAbstractButton>(WindowId::Form5, "Command1"));
-    QVERIFY(h.window(WindowId::Form5) == nullptr);
+    click(h.find<QAbstractButton>(Window::HighScores, Control::Ok));
+    QVERIFY(h.window(Window::HighScores) == nullptr);
     QVERIFY(main->centralWidget()->isEnabled());
     QCOMPARE(QFileInfo(h.folder.filePath(QStringLiteral("Scores"))).size(), 798);
 }
@@ -288,24 +294,24 @@ void GameFlowTest::disabled_main_window_refuses_clicks() {
     Harness h;
     h.start_game();
     h.game.state().cash = 3;
-    click(h.find<QAbstractButton>(WindowId::Form1, "Command2")); // too poor to call
-    QVERIFY(shown(h, WindowId::Form11));
-    QCOMPARE(text_of(h, WindowId::Form11, "Label1"),
+    click(h.find<QAbstractButton>(Window::Main, Control::CallHer)); // too poor to call
+    QVERIFY(shown(h, Window::Message));
+    QCOMPARE(text_of(h, Window::Message, Control::Message),
              QStringLiteral("Were you thinking of calling REVERSE charge!!"));
 
-    auto* main = qobject_cast<QMainWindow*>(h.window(WindowId::Form1));
+    auto* main = qobject_cast<QMainWindow*>(h.window(Window::Main));
     QVERIFY(main->isEnabled());
     QVERIFY(!main->menuBar()->isEnabled());
-    click(h.find<QAbstractButton>(WindowId::Form1, "Command4")); // Go to Work
-    QCOMPARE(text_of(h, WindowId::Form1, "days_lbl"), QStringLiteral("Day 1"));
+    click(h.find<QAbstractButton>(Window::Main, Control::GoToWork)); // Go to Work
+    QCOMPARE(text_of(h, Window::Main, Control::DayCount), QStringLiteral("Day 1"));
     QVERIFY(!played(h, "car.wav"));
-    QCOMPARE(h.find<TitledFrame>(WindowId::Form1, "Frame1")->title(), QString());
+    QCOMPARE(h.find<TitledFrame>(Window::Main, Control::CategoryFrame)->title(), QString());
 
-    QWidget* message = h.window(WindowId::Form11);
+    QWidget* message = h.window(Window::Message);
     QVERIFY(message->parentWidget() == nullptr);
     QVERIFY(message->isEnabled());
-    click(h.find<QAbstractButton>(WindowId::Form11, "Command1"));
-    QVERIFY(h.window(WindowId::Form11) == nullptr);
+    click(h.find<QAbstractButton>(Window::Message, Control::Ok));
+    QVERIFY(h.window(Window::Message) == nullptr);
     QVERIFY(main->centralWidget()->isEnabled());
     QVERIFY(main->menuBar()->isEnabled());
     VERIFY_SCREEN_MATCHES(h);
@@ -319,17 +325,17 @@ void GameFlowTest::no_input_while_the_cat_sound_plays() {
     set_heart(h, 40);
     bool cat_window_early = true;
     h.sound.while_waiting = [&h, &cat_window_early] {
-        cat_window_early = h.window(WindowId::Form4) != nullptr;
-        QTest::mouseClick(h.find<QAbstractButton>(WindowId::Form1, "Command2"), Qt::LeftButton);
+        cat_window_early = h.window(Window::Cat) != nullptr;
+        QTest::mouseClick(h.find<QAbstractButton>(Window::Main, Control::CallHer), Qt::LeftButton);
     };
     h.rng.push({0.5, 2.5 / 60}); // no money found; the cat
-    click(h.find<QAbstractButton>(WindowId::Form1, "Command3"));
+    click(h.find<QAbstractButton>(Window::Main, Control::TakeHerOut));
 
     QVERIFY(played(h, "wait:cat.wav"));
     QVERIFY(!cat_window_early);
     QVERIFY(!played(h, "phonet.wav"));
     QCOMPARE(h.game.state().cash, int16{50});
-    QVERIFY(shown(h, WindowId::Form4));
+    QVERIFY(shown(h, Window::Cat));
     VERIFY_SCREEN_MATCHES(h);
 }
 
@@ -340,49 +346,55 @@ void GameFlowTest::a_call_by_keyboard_alone() {
     // closed by the keyboard gives the focus back to the control that had it.
     Harness h;
     h.start_game();
-    QWidget* main = h.window(WindowId::Form1);
+    QWidget* main = h.window(Window::Main);
     QVERIFY(QTest::qWaitForWindowActive(main));
     auto key = [](Qt::Key k) {
         QTest::keyClick(QApplication::focusWidget(), k);
         settle();
     };
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command2"));
+    QCOMPARE(QApplication::focusWidget()->objectName(),
+             object_name(Window::Main, Control::CallHer));
     key(Qt::Key_Space); // Call Her
-    QCOMPARE(h.find<ListBox>(WindowId::Form1, "Do_List")->count(), 20);
+    QCOMPARE(h.find<ui::ListBox>(Window::Main, Control::ActionList)->count(), 20);
     QStringList order;
     for (int i = 0; i < 4; ++i) {
         key(Qt::Key_Tab);
         order.push_back(QApplication::focusWidget()->objectName());
     }
-    QCOMPARE(order, QStringList({"Command1", "Command4", "Command5", "Do_List"}));
+    QCOMPARE(order, QStringList({object_name(Window::Main, Control::BuyGift),
+                                 object_name(Window::Main, Control::GoToWork),
+                                 object_name(Window::Main, Control::GoShopping),
+                                 object_name(Window::Main, Control::ActionList)}));
     key(Qt::Key_Home);
-    QCOMPARE(h.game.form1()->Do_List.selected, 0);
-    QCOMPARE(h.find<ListBox>(WindowId::Form1, "Do_List")->selected_row(), 0);
-    QVERIFY(h.game.form1()->cmd_ok.visible);
+    QCOMPARE(h.game.main_window()->action_list.selected, 0);
+    QCOMPARE(h.find<ui::ListBox>(Window::Main, Control::ActionList)->selected_row(), 0);
+    QVERIFY(h.game.main_window()->action_button.visible);
     QTest::keyClick(main, Qt::Key_T, Qt::AltModifier); // Top 20 Players
     settle();
-    QWidget* table = h.window(WindowId::Form5);
+    QWidget* table = h.window(Window::HighScores);
     QVERIFY(table != nullptr);
     QVERIFY(QTest::qWaitForWindowActive(table));
     QVERIFY(table->focusWidget() != nullptr); // OK, where the keyboard starts
     QTest::keyClick(table->focusWidget(), Qt::Key_Return);
     settle();
-    QVERIFY(h.window(WindowId::Form5) == nullptr);
+    QVERIFY(h.window(Window::HighScores) == nullptr);
     QVERIFY(QTest::qWaitForWindowActive(main));
     QVERIFY(QApplication::focusWidget() != nullptr);
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Do_List"));
+    QCOMPARE(QApplication::focusWidget()->objectName(),
+             object_name(Window::Main, Control::ActionList));
     key(Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmd_ok"));
+    QCOMPARE(QApplication::focusWidget()->objectName(),
+             object_name(Window::Main, Control::ActionButton));
     key(Qt::Key_Space);
-    QVERIFY(h.find<QPlainTextEdit>(WindowId::Form1, "Talk")->toPlainText().startsWith(
+    QVERIFY(h.find<QPlainTextEdit>(Window::Main, Control::Dialogue)->toPlainText().startsWith(
         QStringLiteral("Bob: So are you into")));
     // Space on the row still chosen chooses it again, as a click does, and
     // the action button comes back for the next topic.
-    QVERIFY(!h.game.form1()->cmd_ok.visible);
-    h.find<ListBox>(WindowId::Form1, "Do_List")->setFocus();
+    QVERIFY(!h.game.main_window()->action_button.visible);
+    h.find<ui::ListBox>(Window::Main, Control::ActionList)->setFocus();
     key(Qt::Key_Space);
-    QVERIFY(h.game.form1()->cmd_ok.visible);
-    QCOMPARE(h.game.form1()->Do_List.selected, 0);
+    QVERIFY(h.game.main_window()->action_button.visible);
+    QCOMPARE(h.game.main_window()->action_list.selected, 0);
     VERIFY_SCREEN_MATCHES(h);
 }
 
@@ -391,18 +403,19 @@ void GameFlowTest::menus_by_keyboard() {
     // switch can be reached and toggled with the keyboard alone.
     Harness h;
     h.start_game();
-    QWidget* main = h.window(WindowId::Form1);
+    QWidget* main = h.window(Window::Main);
     main->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(main));
     QTest::keyClick(main, Qt::Key_S, Qt::AltModifier);
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     QVERIFY(menu != nullptr);
-    QCOMPARE(menu->objectName(), QStringLiteral("snds"));
+    QCOMPARE(menu->objectName(), object_name(Window::Main, Control::SoundsMenu));
     QTest::keyClick(menu, Qt::Key_Down);
     QTest::keyClick(menu, Qt::Key_Return);
     settle();
     QVERIFY(!h.game.state().sound_on);
-    QVERIFY(!main->findChild<QAction*>(QStringLiteral("sndenable"))->isChecked());
+    QVERIFY(!main->findChild<QAction*>(object_name(Window::Main, Control::SoundEnabled))
+                 ->isChecked());
     VERIFY_SCREEN_MATCHES(h);
 }
 
@@ -421,9 +434,10 @@ void GameFlowTest::windows_paint_while_another_game_saves() {
     Pictures pictures(folder.path());
     WindowManager windows(game, pictures);
     windows.start();
-    QWidget* setup = windows.window_widget(WindowId::Form2);
-    QTest::keyClicks(setup->findChild<QLineEdit*>(QStringLiteral("name_txt")), QStringLiteral("Bob"));
-    click(setup->findChild<QAbstractButton*>(QStringLiteral("Command1")));
+    QWidget* setup = windows.window_widget(Window::Setup);
+    QTest::keyClicks(setup->findChild<QLineEdit*>(object_name(Window::Setup, Control::Name)),
+                     QStringLiteral("Bob"));
+    click(setup->findChild<QAbstractButton*>(object_name(Window::Setup, Control::Ok)));
 
     const std::filesystem::path scores = folder.filePath(QStringLiteral("Scores")).toStdString();
     auto other = std::make_unique<files::FileLock>(scores, std::chrono::milliseconds(0));
@@ -436,14 +450,16 @@ void GameFlowTest::windows_paint_while_another_game_saves() {
     });
     QElapsedTimer clock;
     clock.start();
-    windows.window_widget(WindowId::Form1)->findChild<QAction*>(QStringLiteral("hscores"))->trigger();
+    windows.window_widget(Window::Main)
+        ->findChild<QAction*>(object_name(Window::Main, Control::TopPlayers))
+        ->trigger();
     settle();
     QVERIFY2(other == nullptr, "the timer never ran during the wait");
     QVERIFY(busy_cursor);
     QVERIFY(QGuiApplication::overrideCursor() == nullptr);
     QVERIFY(clock.elapsed() < 2500); // the full wait is 3 s
-    QVERIFY(windows.window_widget(WindowId::Form5) != nullptr);
-    QVERIFY(game.forms().window(WindowId::MsgBox) == nullptr); // no "kept it busy"
+    QVERIFY(windows.window_widget(Window::HighScores) != nullptr);
+    QVERIFY(game.window(Window::MessageBox) == nullptr); // no "kept it busy"
     QCOMPARE(QFileInfo(folder.filePath(QStringLiteral("Scores"))).size(), 798);
 }
 
@@ -465,21 +481,21 @@ void GameFlowTest::resize_runs_the_desktop_check() {
     Harness h;
     h.start_game();
     h.desktop.current = {width, height};
-    QWidget* main = h.window(WindowId::Form1);
+    QWidget* main = h.window(Window::Main);
     QResizeEvent resized(main->size(), main->size());
     QCoreApplication::sendEvent(main, &resized);
     settle();
-    auto* box = qobject_cast<QMessageBox*>(h.window(WindowId::MsgBox));
+    auto* box = qobject_cast<QMessageBox*>(h.window(Window::MessageBox));
     QCOMPARE(box != nullptr, ends);
     if (!ends) {
         return;
     }
     QCOMPARE(box->text(),
              QStringLiteral("The desktop size has to be at least 800x600 for Swoonery to work properly"));
-    click(box->findChild<QAbstractButton*>(QStringLiteral("OK")));
+    click(box->findChild<QAbstractButton*>(object_name(Window::MessageBox, Control::Ok)));
     QVERIFY(h.ended);
     QVERIFY(!h.game.running());
-    QVERIFY(h.window(WindowId::Form1) == nullptr);
+    QVERIFY(h.window(Window::Main) == nullptr);
 }
 
 QTEST_MAIN(GameFlowTest)

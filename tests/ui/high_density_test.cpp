@@ -59,15 +59,15 @@ void HighDensityTest::windows_show_the_large_pictures() {
     // one enlarged.
     Harness h(1, kAssets);
     h.windows.start();
-    auto* banner = h.find<PictureBox>(WindowId::Form2, "Picture1");
+    auto* banner = h.find<ui::PictureBox>(Window::Setup, Control::Banner);
     QCOMPARE(banner->picture().devicePixelRatio(), 2.0);
     QCOMPARE(banner->picture().size(), QSize(550, 160));
     h.start_game();
-    auto* face = h.find<PictureBox>(WindowId::Form1, "Picture7");
+    auto* face = h.find<ui::PictureBox>(Window::Main, Control::Face);
     QCOMPARE(face->file(), QStringLiteral("girl1.bmp"));
     QCOMPARE(face->picture().devicePixelRatio(), 2.0);
     QCOMPARE(face->picture().deviceIndependentSize().toSize(), QSize(102, 116));
-    auto* heart = h.find<PictureBox>(WindowId::Form1, "heart_0");
+    auto* heart = h.find<ui::PictureBox>(Window::Main, Control::Hearts, QStringLiteral("_0"));
     QCOMPARE(heart->picture().size(), QSize(34, 34));
 
     QVERIFY(QTest::qWaitForWindowExposed(face->window()));

@@ -40,7 +40,7 @@ bool usable(const QWidget* w) { return w->isVisible() && w->isEnabled(); }
 // Changes to the game made directly, as a test sets up a case, so that the
 // run also reaches wins, losses and the events.
 void add_setting_up(Harness& h, std::vector<Step>& steps) {
-    if (h.game.form1() == nullptr) {
+    if (h.game.main_window() == nullptr) {
         return;
     }
     auto heart = [&h](int value) {
@@ -61,7 +61,7 @@ void add_setting_up(Harness& h, std::vector<Step>& steps) {
 // except what ends the program.
 std::vector<Step> possible_steps(Harness& h, std::mt19937& pick) {
     std::vector<Step> steps;
-    for (const WindowId id : h.game.load_order()) {
+    for (const Window id : h.game.load_order()) {
         QWidget* root = h.window(id);
         if (root == nullptr || root->isHidden()) {
             continue;
@@ -69,11 +69,12 @@ std::vector<Step> possible_steps(Harness& h, std::mt19937& pick) {
         const QString where = root->objectName() + QLatin1Char('.');
         for (QAbstractButton* b : root->findChildren<QAbstractButton*>()) {
             if (usable(b) && !b->objectName().isEmpty() &&
-                !(id == WindowId::Form2 && b->objectName() == QLatin1String("Command2"))) {
+                !(id == Window::Setup &&
+                  b->objectName() == object_name(Window::Setup, Control::Exit))) {
                 steps.push_back({Buttons, where + b->objectName(), [b] { QTest::mouseClick(b, Qt::LeftButton); }});
             }
         }
-        for (ListBox* list : root->findChildren<ListBox*>()) {
+        for (ui::ListBox* list : root->findChildren<ui::ListBox*>()) {
             for (int row = 0; usable(list) && row < list->count(); ++row) {
                 steps.push_back({Rows, where + list->objectName() + QString::number(row),
                                  [list, row] { click_row(list, row); }});
@@ -100,14 +101,15 @@ std::vector<Step> possible_steps(Harness& h, std::mt19937& pick) {
         if (auto* main = qobject_cast<QMainWindow*>(root); main != nullptr && main->menuBar()->isEnabled()) {
             for (QAction* a : main->findChildren<QAction*>()) {
                 if (a->isVisible() && a->isEnabled() && !a->objectName().isEmpty() &&
-                    a->menu() == nullptr && a->objectName() != QLatin1String("exit")) {
+                    a->menu() == nullptr &&
+                    a->objectName() != object_name(Window::Main, Control::Exit)) {
                     steps.push_back({Menus, where + a->objectName(), [a] { a->trigger(); }});
                 }
             }
         }
         // The close box of every secondary window; the main window's and the
         // set-up form's would end the run.
-        if (id != WindowId::MsgBox && id != WindowId::Form1 && id != WindowId::Form2) {
+        if (id != Window::MessageBox && id != Window::Main && id != Window::Setup) {
             steps.push_back({CloseBoxes, where + "close box", [root] { root->close(); }});
         }
     }

@@ -60,11 +60,11 @@ void write_table(Harness& h, int better, int worse, double best = 2e9) {
 FixedRowGrid* win_to_the_table(Harness& h) {
     h.start_game();
     set_heart(h, 95);
-    click(h.find<QAbstractButton>(WindowId::Form1, "Command2"));
-    click_row(h.find<ListBox>(WindowId::Form1, "Do_List"), 1);
-    click(h.find<QAbstractButton>(WindowId::Form1, "cmd_ok"));
-    click(h.find<QAbstractButton>(WindowId::Form3, "Command1"));
-    auto* grid = h.find<FixedRowGrid>(WindowId::Form5, "Score_list");
+    click(h.find<QAbstractButton>(Window::Main, Control::CallHer));
+    click_row(h.find<ui::ListBox>(Window::Main, Control::ActionList), 1);
+    click(h.find<QAbstractButton>(Window::Main, Control::ActionButton));
+    click(h.find<QAbstractButton>(Window::Win, Control::Ok));
+    auto* grid = h.find<FixedRowGrid>(Window::HighScores, Control::ScoreGrid);
     if (grid == nullptr || !QTest::qWaitForWindowExposed(grid->window())) {
         return nullptr;
     }
@@ -76,13 +76,13 @@ FixedRowGrid* win_to_the_table(Harness& h) {
 // does not care for, ends the call with the goodbye. Returns the dialogue box.
 QPlainTextEdit* call_to_the_goodbye(Harness& h) {
     h.start_game();
-    click(h.find<QAbstractButton>(WindowId::Form1, "Command2"));
-    auto* list = h.find<ListBox>(WindowId::Form1, "Do_List");
+    click(h.find<QAbstractButton>(Window::Main, Control::CallHer));
+    auto* list = h.find<ui::ListBox>(Window::Main, Control::ActionList);
     click_row(list, 0);
-    click(h.find<QAbstractButton>(WindowId::Form1, "cmd_ok"));
+    click(h.find<QAbstractButton>(Window::Main, Control::ActionButton));
     click_row(list, 10);
-    click(h.find<QAbstractButton>(WindowId::Form1, "cmd_ok"));
-    return h.find<QPlainTextEdit>(WindowId::Form1, "Talk");
+    click(h.find<QAbstractButton>(Window::Main, Control::ActionButton));
+    return h.find<QPlainTextEdit>(Window::Main, Control::Dialogue);
 }
 
 bool row_in_view(const QTableWidget* grid, int row) {
@@ -138,7 +138,7 @@ void ReadableWindowsTest::table_keeps_its_header_and_the_rows_above() {
     write_table(h, better, 20 - better);
     FixedRowGrid* grid = win_to_the_table(h);
     QVERIFY(grid != nullptr);
-    QCOMPARE(h.game.window(WindowId::Form5)->find("Score_list")->red_rows,
+    QCOMPARE(h.game.window_as<ScoresWindow>(Window::HighScores).grid.red_rows,
              std::vector<int>({rank}));
 
     QHeaderView* header = grid->horizontalHeader();
@@ -235,10 +235,10 @@ void ReadableWindowsTest::dialogue_box_takes_the_keyboard_but_no_typing() {
     // keys scroll it back, and typing changes nothing.
     Harness h;
     QPlainTextEdit* talk = call_to_the_goodbye(h);
-    auto* list = h.find<ListBox>(WindowId::Form1, "Do_List");
+    auto* list = h.find<ui::ListBox>(Window::Main, Control::ActionList);
     const QString before = talk->toPlainText();
 
-    QWidget* main = h.window(WindowId::Form1);
+    QWidget* main = h.window(Window::Main);
     main->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(main));
     list->setFocus();
@@ -252,7 +252,7 @@ void ReadableWindowsTest::dialogue_box_takes_the_keyboard_but_no_typing() {
     QTest::keyClicks(talk, QStringLiteral("xyz"));
     QTest::keyClick(talk, Qt::Key_Backspace);
     QCOMPARE(talk->toPlainText(), before);
-    QCOMPARE(QString::fromStdString(h.game.form1()->Talk.text)
+    QCOMPARE(QString::fromStdString(h.game.main_window()->dialogue.text)
                  .replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
              before);
 }
@@ -282,29 +282,31 @@ void ReadableWindowsTest::sliders_show_their_numbers() {
     // pool's rule cut it.
     Harness h;
     h.windows.start();
-    auto number = [&h](const char* name) { return h.find<QLabel>(WindowId::Form2, name)->text(); };
-    QCOMPARE(number("looks_sld_value"), QStringLiteral("50"));
-    QCOMPARE(number("smart_sld_value"), QStringLiteral("50"));
-    QCOMPARE(number("luck_sld_value"), QStringLiteral("50"));
+    auto number = [&h](Control slider) {
+        return h.find<QLabel>(Window::Setup, slider, QStringLiteral("_value"))->text();
+    };
+    QCOMPARE(number(Control::Looks), QStringLiteral("50"));
+    QCOMPARE(number(Control::Smart), QStringLiteral("50"));
+    QCOMPARE(number(Control::Luck), QStringLiteral("50"));
 
-    auto* looks = h.find<QSlider>(WindowId::Form2, "looks_sld");
+    auto* looks = h.find<QSlider>(Window::Setup, Control::Looks);
     QTest::keyClick(looks, Qt::Key_PageUp);
     QTest::keyClick(looks, Qt::Key_PageUp);
     settle();
-    QCOMPARE(number("looks_sld_value"), QStringLiteral("60"));
-    QCOMPARE(number("smart_sld_value"), QStringLiteral("45"));
-    QCOMPARE(number("luck_sld_value"), QStringLiteral("45"));
+    QCOMPARE(number(Control::Looks), QStringLiteral("60"));
+    QCOMPARE(number(Control::Smart), QStringLiteral("45"));
+    QCOMPARE(number(Control::Luck), QStringLiteral("45"));
 
-    auto* luck = h.find<QSlider>(WindowId::Form2, "luck_sld");
+    auto* luck = h.find<QSlider>(Window::Setup, Control::Luck);
     QTest::keyClick(luck, Qt::Key_Home);
     settle();
-    QCOMPARE(number("luck_sld_value"), QStringLiteral("0"));
-    QCOMPARE(number("looks_sld_value"), QStringLiteral("60"));
+    QCOMPARE(number(Control::Luck), QStringLiteral("0"));
+    QCOMPARE(number(Control::Looks), QStringLiteral("60"));
     // The numbers stand beside their sliders, inside the form.
-    QWidget* form = h.window(WindowId::Form2);
-    for (const char* name : {"looks_sld", "smart_sld", "luck_sld"}) {
-        auto* s = h.find<QSlider>(WindowId::Form2, name);
-        auto* n = h.find<QLabel>(WindowId::Form2, (QByteArray(name) + "_value").constData());
+    QWidget* form = h.window(Window::Setup);
+    for (const Control slider : {Control::Looks, Control::Smart, Control::Luck}) {
+        auto* s = h.find<QSlider>(Window::Setup, slider);
+        auto* n = h.find<QLabel>(Window::Setup, slider, QStringLiteral("_value"));
         const QRect sr(s->mapTo(form, QPoint(0, 0)), s->size());
         const QRect nr(n->mapTo(form, QPoint(0, 0)), n->size());
         QVERIFY(!sr.intersects(nr));
@@ -325,9 +327,9 @@ void ReadableWindowsTest::message_box_is_as_wide_as_its_title() {
     Harness h;
     h.start_game();
     h.browser.outcome = BrowserResult::NotFound;
-    h.window(WindowId::Form1)->findChild<QAction*>(QStringLiteral("onlinehelp"))->trigger();
+    h.find<QAction>(Window::Main, Control::OnlineHelp)->trigger();
     settle();
-    QWidget* box = h.window(WindowId::MsgBox);
+    QWidget* box = h.window(Window::MessageBox);
     QVERIFY(box != nullptr);
     QVERIFY(QTest::qWaitForWindowExposed(box));
     QCOMPARE(box->windowTitle(), QStringLiteral("Browser Not Found"));
@@ -339,21 +341,21 @@ void ReadableWindowsTest::message_box_is_as_wide_as_its_title() {
 }
 
 void ReadableWindowsTest::menu_columns_line_up_data() {
-    QTest::addColumn<QString>("button");
+    QTest::addColumn<Control>("button");
     QTest::addColumn<int>("heart");
     QTest::addColumn<QList<int>>("columns"); // the columns (tab counts) that must line up
-    QTest::newRow("gifts") << "Command1" << 20 << QList<int>{1};
-    QTest::newRow("topics") << "Command2" << 20 << QList<int>{};
-    QTest::newRow("places") << "Command3" << 40 << QList<int>{3};
-    QTest::newRow("jobs") << "Command4" << 20 << QList<int>{1, 2};
-    QTest::newRow("shopping") << "Command5" << 20 << QList<int>{2};
+    QTest::newRow("gifts") << Control::BuyGift << 20 << QList<int>{1};
+    QTest::newRow("topics") << Control::CallHer << 20 << QList<int>{};
+    QTest::newRow("places") << Control::TakeHerOut << 40 << QList<int>{3};
+    QTest::newRow("jobs") << Control::GoToWork << 20 << QList<int>{1, 2};
+    QTest::newRow("shopping") << Control::GoShopping << 20 << QList<int>{2};
 }
 
 void ReadableWindowsTest::menu_columns_line_up() {
     // In every menu each price (and each job's availability) starts at the
     // same place in every row, clear of the longest text before it, and ends
     // inside the list.
-    QFETCH(QString, button);
+    QFETCH(Control, button);
     QFETCH(int, heart);
     QFETCH(QList<int>, columns);
     Harness h;
@@ -362,8 +364,8 @@ void ReadableWindowsTest::menu_columns_line_up() {
     h.game.change_cash(2000);
     h.windows.refresh();
     h.rng.push({0.9, 0.9, 0.9, 0.9, 0.9, 0.9, 0.5, 0.5});
-    click(h.find<QAbstractButton>(WindowId::Form1, button.toLatin1().constData()));
-    auto* list = h.find<ListBox>(WindowId::Form1, "Do_List");
+    click(h.find<QAbstractButton>(Window::Main, button));
+    auto* list = h.find<ui::ListBox>(Window::Main, Control::ActionList);
     QVERIFY(list->count() > 0);
     QVERIFY(QTest::qWaitForWindowExposed(list->window()));
     const QFontMetrics fm = list->fontMetrics();

@@ -36,7 +36,7 @@ class Tour {
 public:
     Tour(const QString& out, const QString& pictures) : h(1, pictures), out_(out) {}
 
-    void shot(WindowId id, const char* file) {
+    void shot(Window id, const char* file) {
         settle();
         QCoreApplication::processEvents();
         QWidget* w = h.window(id);
@@ -59,12 +59,12 @@ public:
             ++failures;
         }
     }
-    void press(WindowId id, const char* control) {
+    void press(Window id, Control control) {
         click(h.find<QAbstractButton>(id, control));
     }
-    void pick(int row) { click_row(h.find<QWidget>(WindowId::Form1, "Do_List"), row); }
-    void menu(const char* entry) {
-        h.window(WindowId::Form1)->findChild<QAction*>(QLatin1String(entry))->trigger();
+    void pick(int row) { click_row(h.find<QWidget>(Window::Main, Control::ActionList), row); }
+    void menu(Control entry) {
+        h.find<QAction>(Window::Main, entry)->trigger();
         settle();
     }
     void heart(int value) {
@@ -94,31 +94,31 @@ int main(int argc, char* argv[]) {
     Harness& h = t.h;
 
     h.windows.start();
-    QTest::keyClicks(h.find<QLineEdit>(WindowId::Form2, "name_txt"), QStringLiteral("Bob"));
-    QTest::keyClick(h.find<QSlider>(WindowId::Form2, "luck_sld"), Qt::Key_PageDown);
-    t.shot(WindowId::Form2, "form2.png");
+    QTest::keyClicks(h.find<QLineEdit>(Window::Setup, Control::Name), QStringLiteral("Bob"));
+    QTest::keyClick(h.find<QSlider>(Window::Setup, Control::Luck), Qt::Key_PageDown);
+    t.shot(Window::Setup, "form2.png");
     t.screen("screen-form2.png");
 
     h.rng.push({0.6, 0.15, 0.025, 0.075, 0.125, 0.175, 0.225});
-    t.press(WindowId::Form2, "Command1");
-    t.shot(WindowId::Form1, "form1-start.png");
+    t.press(Window::Setup, Control::Ok);
+    t.shot(Window::Main, "form1-start.png");
 
     // A call and a topic she likes: some hearts lit.
-    t.press(WindowId::Form1, "Command2");
+    t.press(Window::Main, Control::CallHer);
     t.pick(0);
-    t.press(WindowId::Form1, "cmd_ok");
-    t.shot(WindowId::Form1, "form1-call.png");
+    t.press(Window::Main, Control::ActionButton);
+    t.shot(Window::Main, "form1-call.png");
     t.pick(10); // a second topic ends the call with her goodbye
-    t.press(WindowId::Form1, "cmd_ok");
-    t.shot(WindowId::Form1, "form1-goodbye.png");
-    t.press(WindowId::Form1, "Command2");
-    t.shot(WindowId::Form1, "form1-topics.png");
+    t.press(Window::Main, Control::ActionButton);
+    t.shot(Window::Main, "form1-goodbye.png");
+    t.press(Window::Main, Control::CallHer);
+    t.shot(Window::Main, "form1-topics.png");
 
     h.game.state().cash = 3;
-    t.press(WindowId::Form1, "Command2");
-    t.shot(WindowId::Form11, "form11.png");
-    t.shot(WindowId::Form1, "form1-disabled.png");
-    t.press(WindowId::Form11, "Command1");
+    t.press(Window::Main, Control::CallHer);
+    t.shot(Window::Message, "form11.png");
+    t.shot(Window::Main, "form1-disabled.png");
+    t.press(Window::Message, Control::Ok);
     h.game.change_cash(300);
 
     // The draws that make an event strike at this player's luck.
@@ -127,83 +127,83 @@ int main(int argc, char* argv[]) {
     const double third = 2.5 / (luck + 10);
 
     h.rng.push({found}); // money on the floor
-    t.press(WindowId::Form1, "Command1");
-    t.shot(WindowId::Form6, "form6.png");
-    t.press(WindowId::Form6, "Command1");
-    t.shot(WindowId::Form1, "form1-gifts.png");
+    t.press(Window::Main, Control::BuyGift);
+    t.shot(Window::FoundMoney, "form6.png");
+    t.press(Window::FoundMoney, Control::Ok);
+    t.shot(Window::Main, "form1-gifts.png");
 
     h.rng.push({0.5, third}); // a speeding fine
-    t.press(WindowId::Form1, "Command5");
-    t.shot(WindowId::Form7, "form7.png");
-    t.press(WindowId::Form7, "Command1");
-    t.shot(WindowId::Form1, "form1-shopping.png");
+    t.press(Window::Main, Control::GoShopping);
+    t.shot(Window::Speeding, "form7.png");
+    t.press(Window::Speeding, Control::Ok);
+    t.shot(Window::Main, "form1-shopping.png");
 
     t.heart(45);
     h.rng.push({0.5, third}); // the cat
-    t.press(WindowId::Form1, "Command3");
-    t.shot(WindowId::Form4, "form4.png");
-    t.press(WindowId::Form4, "Command1");
-    t.shot(WindowId::Form1, "form1-places.png");
+    t.press(Window::Main, Control::TakeHerOut);
+    t.shot(Window::Cat, "form4.png");
+    t.press(Window::Cat, Control::Ok);
+    t.shot(Window::Main, "form1-places.png");
 
     for (int i = 0; i < 4; ++i) { // too much work
         h.rng.push({0.9, 0.9, 0.9, 0.9, 0.9, 0.9, 0.5, 0.5});
-        t.press(WindowId::Form1, "Command4");
+        t.press(Window::Main, Control::GoToWork);
     }
-    t.shot(WindowId::Form9, "form9.png");
-    t.press(WindowId::Form9, "Command1");
-    t.shot(WindowId::Form1, "form1-jobs.png");
+    t.shot(Window::Ignored, "form9.png");
+    t.press(Window::Ignored, Control::Ok);
+    t.shot(Window::Main, "form1-jobs.png");
 
     t.heart(60);
     for (int i = 0; i < 2; ++i) { // the beach twice running
         h.rng.push({0.5, 0.5});
-        t.press(WindowId::Form1, "Command3");
+        t.press(Window::Main, Control::TakeHerOut);
         t.pick(3);
         h.rng.push({0.5, 0.5});
-        t.press(WindowId::Form1, "cmd_ok");
+        t.press(Window::Main, Control::ActionButton);
     }
-    t.shot(WindowId::Form10, "form10.png");
-    t.press(WindowId::Form10, "Command1");
-    t.shot(WindowId::Form1, "form1-date.png");
+    t.shot(Window::Bored, "form10.png");
+    t.press(Window::Bored, Control::Ok);
+    t.shot(Window::Main, "form1-date.png");
 
-    t.menu("about");
-    t.shot(WindowId::Form13, "form13.png");
+    t.menu(Control::About);
+    t.shot(Window::About, "form13.png");
     h.browser.outcome = BrowserResult::NotFound;
-    QTest::mouseClick(h.find<QWidget>(WindowId::Form13, "Label3"), Qt::LeftButton);
-    t.shot(WindowId::MsgBox, "msgbox.png");
+    QTest::mouseClick(h.find<QWidget>(Window::About, Control::HomeLink), Qt::LeftButton);
+    t.shot(Window::MessageBox, "msgbox.png");
     t.screen("screen-msgbox.png");
-    t.press(WindowId::MsgBox, "OK");
-    t.press(WindowId::Form13, "Command1");
+    t.press(Window::MessageBox, Control::Ok);
+    t.press(Window::About, Control::Ok);
 
     // A win, the table with its red row, and the game-over window.
     t.heart(95);
     h.game.change_cash(100);
-    t.press(WindowId::Form1, "Command2");
+    t.press(Window::Main, Control::CallHer);
     t.pick(1);
-    t.press(WindowId::Form1, "cmd_ok");
-    t.shot(WindowId::Form3, "form3.png");
-    t.press(WindowId::Form3, "Command1");
-    t.shot(WindowId::Form5, "form5.png");
+    t.press(Window::Main, Control::ActionButton);
+    t.shot(Window::Win, "form3.png");
+    t.press(Window::Win, Control::Ok);
+    t.shot(Window::HighScores, "form5.png");
     t.screen("screen-form5-rank1.png");
-    t.press(WindowId::Form5, "Command1");
-    t.press(WindowId::Form1, "Command1");
-    t.shot(WindowId::Form12, "form12.png");
+    t.press(Window::HighScores, Control::Ok);
+    t.press(Window::Main, Control::BuyGift);
+    t.shot(Window::GameOver, "form12.png");
 
     // A loss.
-    t.press(WindowId::Form12, "Command2");
+    t.press(Window::GameOver, Control::PlayAgain);
     t.heart(1);
-    t.press(WindowId::Form1, "Command2");
+    t.press(Window::Main, Control::CallHer);
     t.pick(10);
-    t.press(WindowId::Form1, "cmd_ok");
-    t.shot(WindowId::Form8, "form8.png");
-    t.press(WindowId::Form8, "Command1");
+    t.press(Window::Main, Control::ActionButton);
+    t.shot(Window::Lost, "form8.png");
+    t.press(Window::Lost, Control::Ok);
 
     // A gift that wins and also makes her reproach the buy-off: both windows
     // at once; OK on the reproach must leave the win in front.
-    t.press(WindowId::Form1, "Command1");
-    t.press(WindowId::Form12, "Command2");
+    t.press(Window::Main, Control::BuyGift);
+    t.press(Window::GameOver, Control::PlayAgain);
     t.heart(95);
     h.game.change_cash(5000);
-    t.press(WindowId::Form1, "Command2"); // a call first: some money spent
+    t.press(Window::Main, Control::CallHer); // a call first: some money spent
     {
         // A better result in the table, so that this win comes second, and
         // the best score there can be, to see it in full.
@@ -219,17 +219,17 @@ int main(int argc, char* argv[]) {
         }
     }
     h.rng.push({0.9}); // no money on the floor
-    t.press(WindowId::Form1, "Command1");
+    t.press(Window::Main, Control::BuyGift);
     t.pick(10);
-    t.press(WindowId::Form1, "cmd_ok");
-    t.shot(WindowId::Form11, "form11-buyoff.png");
+    t.press(Window::Main, Control::ActionButton);
+    t.shot(Window::Message, "form11-buyoff.png");
     t.screen("screen-win-buyoff.png");
-    t.press(WindowId::Form11, "Command1");
+    t.press(Window::Message, Control::Ok);
     t.screen("screen-win-after-reproach-ok.png");
-    t.press(WindowId::Form3, "Command1");
-    t.shot(WindowId::Form5, "form5-rank2.png");
+    t.press(Window::Win, Control::Ok);
+    t.shot(Window::HighScores, "form5-rank2.png");
     t.screen("screen-form5-rank2.png");
-    t.press(WindowId::Form5, "Command1");
+    t.press(Window::HighScores, Control::Ok);
 
     // A full table from the menu, scrolled to its end: ranks 10 to 20 whole.
     {
@@ -246,11 +246,11 @@ int main(int argc, char* argv[]) {
             ++t.failures;
         }
     }
-    t.menu("hscores");
-    if (auto* grid = h.find<QTableWidget>(WindowId::Form5, "Score_list")) {
+    t.menu(Control::TopPlayers);
+    if (auto* grid = h.find<QTableWidget>(Window::HighScores, Control::ScoreGrid)) {
         grid->scrollToBottom();
     }
-    t.shot(WindowId::Form5, "form5-full.png");
+    t.shot(Window::HighScores, "form5-full.png");
     t.screen("screen-form5-full.png");
     return t.failures == 0 ? 0 : 1;
 }

@@ -26,15 +26,13 @@ struct Setup {
 
     Setup() {
         h.windows.start();
-        looks = h.find<QSlider>(WindowId::Form2, "looks_sld");
-        smart = h.find<QSlider>(WindowId::Form2, "smart_sld");
-        luck = h.find<QSlider>(WindowId::Form2, "luck_sld");
-        points = h.find<QLabel>(WindowId::Form2, "points");
+        looks = h.find<QSlider>(Window::Setup, Control::Looks);
+        smart = h.find<QSlider>(Window::Setup, Control::Smart);
+        luck = h.find<QSlider>(Window::Setup, Control::Luck);
+        points = h.find<QLabel>(Window::Setup, Control::PointsLeft);
     }
 
-    QSlider* slider(const QString& name) const {
-        return h.find<QSlider>(WindowId::Form2, name.toLatin1().constData());
-    }
+    QSlider* slider(Control control) const { return h.find<QSlider>(Window::Setup, control); }
 };
 
 // The centre of the handle of `s` as it would stand at `value`.
@@ -71,7 +69,7 @@ private Q_SLOTS:
 };
 
 void SlidersTest::cut_rule_by_keyboard_data() {
-    QTest::addColumn<QString>("slider");
+    QTest::addColumn<Control>("slider");
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("presses");
     QTest::addColumn<int>("looks");
@@ -81,25 +79,25 @@ void SlidersTest::cut_rule_by_keyboard_data() {
     // An overdrawn pool takes half the excess, rounded half to even, from each
     // of the other two, and the caption tells what the sliders leave (the
     // rounding's one point over shows as -1).
-    QTest::newRow("looks up two pages") << "looks_sld" << int(Qt::Key_PageUp) << 2 << 60 << 45
+    QTest::newRow("looks up two pages") << Control::Looks << int(Qt::Key_PageUp) << 2 << 60 << 45
                                         << 45 << "Points Left:0";
     QTest::newRow("smart up one step: a cut of 0")
-        << "smart_sld" << int(Qt::Key_Right) << 1 << 50 << 51 << 50 << "Points Left:-1";
+        << Control::Smart << int(Qt::Key_Right) << 1 << 50 << 51 << 50 << "Points Left:-1";
     QTest::newRow("luck up three steps: cuts of 0, 1, 0")
-        << "luck_sld" << int(Qt::Key_Right) << 3 << 49 << 49 << 53 << "Points Left:-1";
-    QTest::newRow("looks to the end") << "looks_sld" << int(Qt::Key_End) << 1 << 100 << 25 << 25
-                                      << "Points Left:0";
+        << Control::Luck << int(Qt::Key_Right) << 3 << 49 << 49 << 53 << "Points Left:-1";
+    QTest::newRow("looks to the end") << Control::Looks << int(Qt::Key_End) << 1 << 100 << 25
+                                      << 25 << "Points Left:0";
     // Points freed only change the caption.
     QTest::newRow("luck down ten steps")
-        << "luck_sld" << int(Qt::Key_Left) << 10 << 50 << 50 << 40 << "Points Left:10";
+        << Control::Luck << int(Qt::Key_Left) << 10 << 50 << 50 << 40 << "Points Left:10";
     QTest::newRow("smart to the start")
-        << "smart_sld" << int(Qt::Key_Home) << 1 << 50 << 0 << 50 << "Points Left:50";
+        << Control::Smart << int(Qt::Key_Home) << 1 << 50 << 0 << 50 << "Points Left:50";
 }
 
 void SlidersTest::cut_rule_by_keyboard() {
     // Keys on a slider move it by 1, by 5 a page, or to an end, and each
     // movement runs the pool rule once.
-    QFETCH(QString, slider);
+    QFETCH(Control, slider);
     QFETCH(int, key);
     QFETCH(int, presses);
     Setup f;

@@ -118,13 +118,13 @@ std::vector<xcb_window_t> stacking() {
     return order;
 }
 
-xcb_window_t x_window(const Harness& h, WindowId id) {
+xcb_window_t x_window(const Harness& h, Window id) {
     QWidget* w = h.window(id);
     return w != nullptr ? static_cast<xcb_window_t>(w->winId()) : 0;
 }
 
 // Whether `upper` is stacked above `lower` on the display.
-bool above(const Harness& h, WindowId upper, WindowId lower) {
+bool above(const Harness& h, Window upper, Window lower) {
     const std::vector<xcb_window_t> order = stacking();
     const xcb_window_t u = top_level(x_window(h, upper));
     const xcb_window_t l = top_level(x_window(h, lower));
@@ -137,7 +137,7 @@ bool above(const Harness& h, WindowId upper, WindowId lower) {
 }
 
 // Whether the display's keyboard focus is in the window.
-bool has_keyboard(const Harness& h, WindowId id) {
+bool has_keyboard(const Harness& h, Window id) {
     xcb_connection_t* c = x_connection();
     xcb_get_input_focus_reply_t* focus =
         xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr);
@@ -150,7 +150,7 @@ bool has_keyboard(const Harness& h, WindowId id) {
 }
 
 // The window the X property WM_TRANSIENT_FOR of the window names, 0 for none.
-xcb_window_t transient_for(const Harness& h, WindowId id) {
+xcb_window_t transient_for(const Harness& h, Window id) {
     xcb_connection_t* c = x_connection();
     xcb_get_property_reply_t* p = xcb_get_property_reply(
         c,
@@ -164,7 +164,7 @@ xcb_window_t transient_for(const Harness& h, WindowId id) {
     return owner;
 }
 
-bool shown(const Harness& h, WindowId id) {
+bool shown(const Harness& h, Window id) {
     const QWidget* w = h.window(id);
     return w != nullptr && !w->isHidden() && w->windowHandle() != nullptr &&
            w->windowHandle()->isExposed();
@@ -212,37 +212,37 @@ void StackingTest::a_win_with_a_reproach_stays_in_front() {
     // keyboard, and so does the table after it.
     Harness h;
     h.start_game();
-    QVERIFY(QTest::qWaitForWindowExposed(h.window(WindowId::Form1)));
+    QVERIFY(QTest::qWaitForWindowExposed(h.window(Window::Main)));
     h.game.state().heart_value = 95;
     h.game.state().cash = 5000;
     h.game.display_heart(95);
     h.windows.refresh();
 
     h.rng.push({0.9}); // no money on the floor
-    click(h.find<QAbstractButton>(WindowId::Form1, "Command1"));
-    click_row(h.find<QWidget>(WindowId::Form1, "Do_List"), 10); // tickets to Bali
-    click(h.find<QAbstractButton>(WindowId::Form1, "cmd_ok"));
-    QTRY_VERIFY(shown(h, WindowId::Form3) && shown(h, WindowId::Form11));
+    click(h.find<QAbstractButton>(Window::Main, Control::BuyGift));
+    click_row(h.find<QWidget>(Window::Main, Control::ActionList), 10); // tickets to Bali
+    click(h.find<QAbstractButton>(Window::Main, Control::ActionButton));
+    QTRY_VERIFY(shown(h, Window::Win) && shown(h, Window::Message));
 
-    const xcb_window_t main = x_window(h, WindowId::Form1);
-    QCOMPARE(transient_for(h, WindowId::Form3), main);
-    QCOMPARE(transient_for(h, WindowId::Form11), main);
-    QVERIFY(h.window(WindowId::Form3)->parentWidget() == nullptr);
-    QTRY_VERIFY(above(h, WindowId::Form3, WindowId::Form1));
-    QTRY_VERIFY(above(h, WindowId::Form11, WindowId::Form3));
-    QTRY_VERIFY(has_keyboard(h, WindowId::Form11));
+    const xcb_window_t main = x_window(h, Window::Main);
+    QCOMPARE(transient_for(h, Window::Win), main);
+    QCOMPARE(transient_for(h, Window::Message), main);
+    QVERIFY(h.window(Window::Win)->parentWidget() == nullptr);
+    QTRY_VERIFY(above(h, Window::Win, Window::Main));
+    QTRY_VERIFY(above(h, Window::Message, Window::Win));
+    QTRY_VERIFY(has_keyboard(h, Window::Message));
 
-    click(h.find<QAbstractButton>(WindowId::Form11, "Command1"));
-    QTRY_VERIFY(h.window(WindowId::Form11) == nullptr);
+    click(h.find<QAbstractButton>(Window::Message, Control::Ok));
+    QTRY_VERIFY(h.window(Window::Message) == nullptr);
     QTest::qWait(200); // let the raise of the main window reach the display
-    QTRY_VERIFY(above(h, WindowId::Form3, WindowId::Form1));
-    QTRY_VERIFY(has_keyboard(h, WindowId::Form3));
+    QTRY_VERIFY(above(h, Window::Win, Window::Main));
+    QTRY_VERIFY(has_keyboard(h, Window::Win));
 
-    click(h.find<QAbstractButton>(WindowId::Form3, "Command1"));
-    QTRY_VERIFY(shown(h, WindowId::Form5));
-    QCOMPARE(transient_for(h, WindowId::Form5), main);
-    QTRY_VERIFY(above(h, WindowId::Form5, WindowId::Form1));
-    QTRY_VERIFY(has_keyboard(h, WindowId::Form5));
+    click(h.find<QAbstractButton>(Window::Win, Control::Ok));
+    QTRY_VERIFY(shown(h, Window::HighScores));
+    QCOMPARE(transient_for(h, Window::HighScores), main);
+    QTRY_VERIFY(above(h, Window::HighScores, Window::Main));
+    QTRY_VERIFY(has_keyboard(h, Window::HighScores));
     VERIFY_SCREEN_MATCHES(h);
 }
 
@@ -252,29 +252,29 @@ void StackingTest::setup_form_over_the_table() {
     // the main window and has the keyboard.
     Harness h;
     h.start_game();
-    QVERIFY(QTest::qWaitForWindowExposed(h.window(WindowId::Form1)));
+    QVERIFY(QTest::qWaitForWindowExposed(h.window(Window::Main)));
     h.game.state().heart_value = 95;
     h.game.display_heart(95);
     h.windows.refresh();
-    click(h.find<QAbstractButton>(WindowId::Form1, "Command2"));
-    click_row(h.find<QWidget>(WindowId::Form1, "Do_List"), 1); // a topic she likes
-    click(h.find<QAbstractButton>(WindowId::Form1, "cmd_ok"));
-    QTRY_VERIFY(shown(h, WindowId::Form3));
-    click(h.find<QAbstractButton>(WindowId::Form3, "Command1"));
-    QTRY_VERIFY(shown(h, WindowId::Form5));
+    click(h.find<QAbstractButton>(Window::Main, Control::CallHer));
+    click_row(h.find<QWidget>(Window::Main, Control::ActionList), 1); // a topic she likes
+    click(h.find<QAbstractButton>(Window::Main, Control::ActionButton));
+    QTRY_VERIFY(shown(h, Window::Win));
+    click(h.find<QAbstractButton>(Window::Win, Control::Ok));
+    QTRY_VERIFY(shown(h, Window::HighScores));
 
-    click(h.find<QAbstractButton>(WindowId::Form5, "Command2"));
-    QTRY_VERIFY(shown(h, WindowId::Form2));
-    QCOMPARE(transient_for(h, WindowId::Form2), x_window(h, WindowId::Form1));
-    QTRY_VERIFY(above(h, WindowId::Form2, WindowId::Form5));
-    QTRY_VERIFY(above(h, WindowId::Form5, WindowId::Form1));
-    QTRY_VERIFY(has_keyboard(h, WindowId::Form2));
+    click(h.find<QAbstractButton>(Window::HighScores, Control::PlayAgain));
+    QTRY_VERIFY(shown(h, Window::Setup));
+    QCOMPARE(transient_for(h, Window::Setup), x_window(h, Window::Main));
+    QTRY_VERIFY(above(h, Window::Setup, Window::HighScores));
+    QTRY_VERIFY(above(h, Window::HighScores, Window::Main));
+    QTRY_VERIFY(has_keyboard(h, Window::Setup));
 
-    click(h.find<QAbstractButton>(WindowId::Form2, "Command1"));
-    QTRY_VERIFY(h.window(WindowId::Form2)->isHidden());
+    click(h.find<QAbstractButton>(Window::Setup, Control::Ok));
+    QTRY_VERIFY(h.window(Window::Setup)->isHidden());
     QTest::qWait(200);
-    QTRY_VERIFY(above(h, WindowId::Form5, WindowId::Form1));
-    QTRY_VERIFY(has_keyboard(h, WindowId::Form5));
+    QTRY_VERIFY(above(h, Window::HighScores, Window::Main));
+    QTRY_VERIFY(has_keyboard(h, Window::HighScores));
     VERIFY_SCREEN_MATCHES(h);
 }
 

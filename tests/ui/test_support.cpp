@@ -20,6 +20,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <optional>
 
 namespace swoonery::ui::testing {
 
@@ -40,6 +41,10 @@ void quiet_platform(QtMsgType type, const QMessageLogContext& context, const QSt
 
 } // namespace
 
+QString object_name(Window window, Control control) {
+    return qt_text(std::string(control_name(window, control)));
+}
+
 Harness::Harness(std::uint64_t seed, const QString& pictures_folder)
     : runner(folder.path().toStdString()), rng(runner.rng()), sound(runner.sound()),
       browser(runner.browser()), desktop(runner.desktop()), game(runner.game()),
@@ -56,7 +61,7 @@ Harness::Harness(std::uint64_t seed, const QString& pictures_folder)
 
 Harness::~Harness() { settle(); }
 
-QWidget* Harness::window(WindowId id) const {
+QWidget* Harness::window(Window id) const {
     const QString name = qt_text(std::string(window_name(id)));
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (w->objectName() == name) {
@@ -68,11 +73,11 @@ QWidget* Harness::window(WindowId id) const {
 
 void Harness::start_game(const QString& name) {
     windows.start();
-    auto* box = find<QLineEdit>(WindowId::Form2, "name_txt");
+    auto* box = find<QLineEdit>(Window::Setup, Control::Name);
     box->selectAll();
     QTest::keyClicks(box, name);
     rng.push({0.01, 0.15, 0.025, 0.075, 0.125, 0.175, 0.225});
-    click(find<QAbstractButton>(WindowId::Form2, "Command1"));
+    click(find<QAbstractButton>(Window::Setup, Control::Ok));
     settle();
 }
 
@@ -115,7 +120,7 @@ QStringList qt_list(const std::vector<std::string>& items) {
     return out;
 }
 
-void check_grid(Checker& ck, const QTableWidget* grid, const Control& c) {
+void check_grid(Checker& ck, const QTableWidget* grid, const Grid& c) {
     for (int r = 0; r < grid->rowCount(); ++r) {
         const bool red =
             std::find(c.red_rows.begin(), c.red_rows.end(), r) != c.red_rows.end();
@@ -133,11 +138,13 @@ void check_grid(Checker& ck, const QTableWidget* grid, const Control& c) {
     }
 }
 
-void check_control(Checker& window, QWidget* root, std::string_view name, const Control& c,
-                   bool window_enabled) {
+void check_control(Checker& window, QWidget* root, std::string_view name,
+                   const ControlEntry& entry, bool window_enabled) {
     const QString object = qt_text(std::string(name));
     Checker ck{window.out, window.where + QLatin1Char('.') + object};
-    if (c.kind == ControlKind::Menu) {
+    const ControlBase& c = *entry.model;
+    if (entry.kind == ControlKind::Menu) {
+        const auto& m = entry.as<MenuEntry>();
         auto* action = root->findChild<QAction*>(object);
         if (action == nullptr) {
             ck.out.push_back(ck.where + " has no menu entry " + object);
@@ -148,7 +155,7 @@ void check_control(Checker& window, QWidget* root, std::string_view name, const 
         // A menu's title goes with the menu bar: Qt disables it with the bar.
         ck.same("enabled", action->isEnabled(),
                 c.enabled && (action->menu() == nullptr || window_enabled));
-        ck.same("checked", action->isChecked(), c.checked);
+        ck.same("checked", action->isChecked(), m.checked);
         return;
     }
     QWidget* w = root->findChild<QWidget*>(object);
@@ -161,11 +168,11 @@ void check_control(Checker& window, QWidget* root, std::string_view name, const 
     ck.same("visible", !w->isHidden(), c.visible);
     ck.same("enabled", w->isEnabled(), c.enabled && window_enabled);
     ck.same("tooltip", w->toolTip(), qt_text(c.tooltip));
-    switch (c.kind) {
+    switch (entry.kind) {
     case ControlKind::Button:
         ck.same("caption", qobject_cast<QAbstractButton*>(w)->text(), qt_text(c.text));
         if (auto* pb = qobject_cast<PictureButton*>(w)) {
-            ck.same("picture", pb->file(), qt_text(c.picture));
+            ck.same("picture", pb->file(), qt_text(entry.as<Button>().picture));
         }
         break;
     case ControlKind::Label:
@@ -189,30 +196,32 @@ void check_control(Checker& window, QWidget* root, std::string_view name, const 
         for (int i = 0; i < list->count(); ++i) {
             rows.push_back(list->item(i)->text());
         }
-        ck.same("rows", rows, qt_list(c.items));
-        ck.same("selected row", list->selected_row(), c.selected);
+        const auto& model = entry.as<swoonery::ListBox>();
+        ck.same("rows", rows, qt_list(model.items));
+        ck.same("selected row", list->selected_row(), model.selected);
         break;
     }
     case ControlKind::Slider:
-        ck.same("value", qobject_cast<QSlider*>(w)->value(), c.value);
+        ck.same("value", qobject_cast<QSlider*>(w)->value(), entry.as<Slider>().value);
         break;
     case ControlKind::Picture:
         if (auto* p = qobject_cast<PictureBox*>(w)) {
-            ck.same("picture", p->file(), qt_text(c.picture));
+            ck.same("picture", p->file(), qt_text(entry.as<swoonery::PictureBox>().picture));
         }
         break;
     case ControlKind::Hearts: {
+        const auto& model = entry.as<swoonery::HeartGauge>();
         auto* gauge = qobject_cast<HeartGauge*>(w);
-        ck.same("hearts shown", gauge->shown(), c.shown);
+        ck.same("hearts shown", gauge->shown(), model.shown);
         const auto lit = gauge->findChildren<PictureBox*>();
         const auto visible = std::count_if(lit.begin(), lit.end(),
                                            [](const PictureBox* p) { return !p->isHidden(); });
-        ck.same("heart pictures visible", static_cast<int>(visible), c.shown);
-        ck.same("picture", gauge->file(), qt_text(c.picture));
+        ck.same("heart pictures visible", static_cast<int>(visible), model.shown);
+        ck.same("picture", gauge->file(), qt_text(model.picture));
         break;
     }
     case ControlKind::Grid:
-        check_grid(ck, qobject_cast<QTableWidget*>(w), c);
+        check_grid(ck, qobject_cast<QTableWidget*>(w), entry.as<Grid>());
         break;
     case ControlKind::Menu:
         break;
@@ -223,9 +232,9 @@ void check_control(Checker& window, QWidget* root, std::string_view name, const 
 
 QStringList Harness::differences() const {
     QStringList out;
-    for (const WindowId id : game.load_order()) {
-        const Window& model = *game.window(id);
-        Checker ck{out, qt_text(std::string(model.name()))};
+    for (const Window id : game.load_order()) {
+        const WindowModel& model = *game.window(id);
+        Checker ck{out, qt_text(std::string(window_name(id)))};
         QWidget* root = window(id);
         if (root == nullptr) {
             out.push_back(ck.where + " is loaded but has no window on screen");
@@ -241,21 +250,20 @@ QStringList Harness::differences() const {
         } else {
             ck.same("window enabled", root->isEnabled(), model.enabled);
         }
-        if (id == WindowId::MsgBox) {
+        if (id == Window::MessageBox) {
             const auto& m = static_cast<const MessageBoxWindow&>(model);
             auto* box = qobject_cast<QMessageBox*>(root);
             ck.same("message", box->text(), qt_text(m.text));
             ck.same("warning icon", box->icon() == QMessageBox::Warning, m.warning);
         }
-        for (const NamedControl& nc : model.controls()) {
-            check_control(ck, root, nc.name(), *nc.control, enabled);
+        for (const ControlEntry& entry : model.controls()) {
+            check_control(ck, root, control_name(id, entry.id), entry, enabled);
         }
     }
     // No window of the game on screen that the model does not have.
     for (QWidget* w : QApplication::topLevelWidgets()) {
-        WindowId id{};
-        if (!w->isHidden() && window_by_name(w->objectName().toStdString(), id) &&
-            game.window(id) == nullptr) {
+        const std::optional<Window> id = window_by_name(w->objectName().toStdString());
+        if (!w->isHidden() && id && game.window(*id) == nullptr) {
             out.push_back(w->objectName() + " is on screen but not loaded");
         }
     }

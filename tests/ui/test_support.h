@@ -7,6 +7,7 @@
 #pragma once
 
 #include "core/game.h"
+#include "core/names.h"
 #include "base/random.h"
 #include "driver/recording_services.h"
 #include "driver/script.h"
@@ -34,6 +35,10 @@ using FixedDesktop = driver::FixedDesktop;
 using RecordingSound = driver::RecordingSound;
 using RecordingBrowser = driver::ScriptedBrowser;
 
+// The object name of the widget of `control` in `window`: its name in the
+// table of names.
+QString object_name(Window window, Control control);
+
 // One run of the program, with the windows on screen.
 class Harness {
 public:
@@ -55,10 +60,17 @@ public:
     bool ended = false;
 
     // The window's widget on screen, found by its object name.
-    QWidget* window(WindowId id) const;
-    template <class T> T* find(WindowId id, const char* control) const {
+    QWidget* window(Window id) const;
+    // The widget (or menu entry) of `control` in the window on screen.
+    template <class T> T* find(Window id, Control control) const {
         QWidget* w = window(id);
-        return w == nullptr ? nullptr : w->findChild<T*>(QLatin1String(control));
+        return w == nullptr ? nullptr : w->findChild<T*>(object_name(id, control));
+    }
+    // A widget named after the control's, such as the number beside a slider
+    // ("_value") or one of the gauge's hearts ("_0").
+    template <class T> T* find(Window id, Control control, const QString& suffix) const {
+        QWidget* w = window(id);
+        return w == nullptr ? nullptr : w->findChild<T*>(object_name(id, control) + suffix);
     }
 
     // Starts the program and plays the set-up form through the widgets: the
