@@ -13,13 +13,14 @@ cd "$(dirname "$0")"
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-multimedia-dev libpulse-dev libglib2.0-dev libgl-dev libxkbcommon-dev
+  qt6-base-dev libpulse-dev libglib2.0-dev libgl-dev libxkbcommon-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-dejavu-extra fonts-urw-base35
 )
 test_packages=(
   pulseaudio pulseaudio-utils sox xvfb xauth openbox libxcb1-dev strace
-  libx11-dev libxtst-dev libxdamage-dev
+  # The latency benchmark, and Qt Multimedia for its bare window with sound.
+  libx11-dev libxtst-dev libxdamage-dev qt6-multimedia-dev
   desktop-file-utils appstream xdotool
   dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0
 )

@@ -1,8 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Every sound the game plays, and the file in the sounds folder that holds it.
+// Every sound the game plays, and the file in the sounds folder that holds it,
+// both from the list in asset_names.h.
 #pragma once
+
+#include "core/asset_names.h"
 
 #include <array>
 #include <cstddef>
@@ -10,48 +13,16 @@
 
 namespace swoonery {
 
+// Named after the list of sound files, in its order.
 enum class Sound {
-    Beach,
-    Birds,
-    Bowling,
-    Car,
-    Carnival,
-    CashRegister,
-    Cat,
-    Club,
-    Dinner,
-    Doorbell,
-    FoundMoney,
-    Humpf,
-    Kiss,
-    Laugh,
-    Money,
-    Movie1,
-    Movie2,
-    Movie3,
-    Movie4,
-    Movie5,
-    Movie6,
-    Movie7,
-    PhoneCall,
-    PhoneDown,
-    Play,
-    Police,
-    Pub,
-    Rock,
-    Sigh,
-    SighMale,
+#define SWOONERY_SOUND_ENUMERATOR(name, file) name,
+    SWOONERY_SOUNDS(SWOONERY_SOUND_ENUMERATOR)
+#undef SWOONERY_SOUND_ENUMERATOR
 };
 
-inline constexpr std::array<std::string_view, 30> kSoundFiles{
-    "beach.wav",  "birds.wav",  "bowling.wav", "car.wav",    "carnival.wav", "cashrg.wav",
-    "cat.wav",    "club.wav",   "dinner.wav",  "doorbell.wav", "found.wav",  "humpf.wav",
-    "kiss.wav",   "laff.wav",   "money.wav",   "movie1.wav", "movie2.wav",   "movie3.wav",
-    "movie4.wav", "movie5.wav", "movie6.wav",  "movie7.wav", "phonet.wav",   "phoned.wav",
-    "play.wav",   "police.wav", "pub.wav",     "rock.wav",   "sigh.wav",     "sigh_m.wav",
-};
-static_assert(kSoundFiles.size() == static_cast<std::size_t>(Sound::SighMale) + 1,
-              "one file for every sound");
+#define SWOONERY_SOUND_FILE(name, file) std::string_view(file),
+inline constexpr auto kSoundFiles = std::to_array({SWOONERY_SOUNDS(SWOONERY_SOUND_FILE)});
+#undef SWOONERY_SOUND_FILE
 
 constexpr std::string_view sound_file(Sound sound) {
     return kSoundFiles[static_cast<std::size_t>(sound)];
@@ -61,5 +32,6 @@ constexpr std::string_view sound_file(Sound sound) {
 constexpr Sound movie_sound(long long n) {
     return static_cast<Sound>(static_cast<long long>(Sound::Movie1) + n - 1);
 }
+static_assert(movie_sound(7) == Sound::Movie7, "the movie sounds stand together, in order");
 
 } // namespace swoonery

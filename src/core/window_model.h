@@ -13,6 +13,8 @@
 #include <utility>
 #include <vector>
 
+#include "core/asset_names.h"
+
 namespace swoonery {
 
 // Every window of the game.
@@ -332,21 +334,5 @@ public:
     bool warning;
     Button ok;
 };
-
-// Picture files the windows load, beside the program.
-namespace pictures {
-inline constexpr std::string_view kBanner = "banner.bmp";
-inline constexpr std::string_view kStartFace = "face.bmp";
-inline constexpr std::string_view kHeart = "heart.bmp";
-inline constexpr std::string_view kCat = "cat.bmp";
-inline constexpr std::string_view kBill = "bill.bmp";
-inline constexpr std::string_view kPolice = "police.bmp";
-inline constexpr std::string_view kLogo = "logo.bmp";
-inline constexpr std::string_view kGift = "gift.bmp";
-inline constexpr std::string_view kPhone = "phone.bmp";
-inline constexpr std::string_view kDate = "date.bmp";
-inline constexpr std::string_view kWork = "work.bmp";
-inline constexpr std::string_view kShop = "shop.bmp";
-} // namespace pictures
 
 } // namespace swoonery

@@ -3,14 +3,14 @@
 
 #include "asset_support.h"
 
-#include "core/sounds.h"
-#include "core/window_model.h"
+#include "core/asset_names.h"
 
 #include <QFile>
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 namespace assettest {
 
@@ -22,21 +22,48 @@ QString generatorPath() {
     return QStringLiteral(SWOONERY_ASSETGEN);
 }
 
-std::vector<ExpectedPicture> expectedPictures() {
+QString buildFileList() {
+    return QStringLiteral(SWOONERY_ASSET_FILE_LIST);
+}
+
+QString listedName(std::string_view file) {
+    return QString::fromLatin1(file.data(), static_cast<qsizetype>(file.size()));
+}
+
+namespace {
+
+// The size each picture's box in its window has room for; an invalid size for
+// a picture the tests do not know yet, which fails the size test.
+QSize boxSize(std::string_view file) {
     namespace pic = swoonery::pictures;
-    auto name = [](std::string_view v) {
-        return QString::fromUtf8(v.data(), static_cast<qsizetype>(v.size()));
+    const std::pair<std::string_view, QSize> sizes[] = {
+        {pic::kBanner, {275, 80}}, {pic::kStartFace, {102, 116}}, {pic::kHeart, {17, 17}},
+        {pic::kCat, {96, 75}},     {pic::kBill, {252, 106}},      {pic::kPolice, {250, 126}},
+        {pic::kLogo, {293, 272}},
     };
-    std::vector<ExpectedPicture> all = {
-        {name(pic::kBanner), {275, 80}}, {name(pic::kStartFace), {102, 116}},
-        {name(pic::kHeart), {17, 17}},   {name(pic::kCat), {96, 75}},
-        {name(pic::kBill), {252, 106}},  {name(pic::kPolice), {250, 126}},
-        {name(pic::kLogo), {293, 272}},  {name(pic::kGift), {32, 32}},
-        {name(pic::kPhone), {32, 32}},   {name(pic::kDate), {32, 32}},
-        {name(pic::kWork), {32, 32}},    {name(pic::kShop), {32, 32}},
-    };
-    for (int i = 1; i <= 11; ++i) {
-        all.push_back({QString("girl%1.bmp").arg(i), {102, 116}});
+    for (const auto& [name, size] : sizes) {
+        if (name == file) {
+            return size;
+        }
+    }
+    if (std::find(pic::kButtons.begin(), pic::kButtons.end(), file) != pic::kButtons.end()) {
+        return {32, 32};
+    }
+    if (std::find(pic::kPortraits.begin(), pic::kPortraits.end(), file) != pic::kPortraits.end()) {
+        return {102, 116};
+    }
+    return {};
+}
+
+} // namespace
+
+std::vector<ExpectedPicture> expectedPictures() {
+    std::vector<ExpectedPicture> all;
+    for (const std::string_view file : swoonery::pictures::kWindowPictures) {
+        all.push_back({listedName(file), boxSize(file)});
+    }
+    for (const std::string_view file : swoonery::pictures::kPortraits) {
+        all.push_back({listedName(file), boxSize(file)});
     }
     return all;
 }
@@ -47,7 +74,11 @@ QString versionName(const QString& file, const QString& suffix, const QString& e
 }
 
 std::vector<QString> buttonPictures() {
-    return {"phone.bmp", "gift.bmp", "date.bmp", "work.bmp", "shop.bmp"};
+    std::vector<QString> all;
+    for (const std::string_view file : swoonery::pictures::kButtons) {
+        all.push_back(listedName(file));
+    }
+    return all;
 }
 
 std::vector<ExpectedPicture> expectedExtraPictures() {
@@ -62,17 +93,24 @@ std::vector<ExpectedPicture> expectedExtraPictures() {
     return all;
 }
 
+QString soundFile(swoonery::Sound sound) {
+    return "sounds/" + listedName(swoonery::sound_file(sound));
+}
+
 std::vector<QString> expectedSounds() {
-    // Every sound the game plays, from its own table of files.
     std::vector<QString> all;
     for (const std::string_view file : swoonery::kSoundFiles) {
-        all.push_back(QString::fromLatin1(file.data(), static_cast<qsizetype>(file.size())));
+        all.push_back(listedName(file));
     }
     return all;
 }
 
-std::vector<int> iconSizes() {
-    return {16, 32, 48, 64, 128, 256};
+std::vector<ExpectedPicture> icons() {
+    std::vector<ExpectedPicture> all;
+    for (const swoonery::pictures::Icon& i : swoonery::pictures::kIcons) {
+        all.push_back({listedName(i.file), {i.size, i.size}});
+    }
+    return all;
 }
 
 namespace {

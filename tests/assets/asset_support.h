@@ -5,11 +5,14 @@
 // expects to find there, and a small WAV reader and tone detector.
 #pragma once
 
+#include "core/sounds.h"
+
 #include <QSize>
 #include <QString>
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace assettest {
@@ -17,12 +20,17 @@ namespace assettest {
 // The folder the build writes the assets into, and the generator program.
 QString assetDir();
 QString generatorPath();
+// The build's list of the files it expects from the generator, one to a line.
+QString buildFileList();
 
 struct ExpectedPicture {
     QString file;
     QSize size;
 };
-// Every picture file the game loads, with its size.
+// A name from the game's list of its files as a QString.
+QString listedName(std::string_view file);
+// Every picture file the game loads, with its size: those of the windows,
+// then the portraits.
 std::vector<ExpectedPicture> expectedPictures();
 // The other versions the generator writes beside the named pictures: every
 // picture at twice its size ("girl7@2x.bmp"), and the button pictures as
@@ -34,8 +42,10 @@ QString versionName(const QString& file, const QString& suffix, const QString& e
 std::vector<QString> buttonPictures();
 // Every sound file the game plays (file names under sounds/).
 std::vector<QString> expectedSounds();
-// The application icon sizes under icons/hicolor.
-std::vector<int> iconSizes();
+// A sound's file, relative to the asset folder ("sounds/cat.wav").
+QString soundFile(swoonery::Sound sound);
+// The application icon's files, each with its size.
+std::vector<ExpectedPicture> icons();
 
 struct Wav {
     bool ok = false;

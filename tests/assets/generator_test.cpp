@@ -17,6 +17,7 @@
 
 #include <map>
 #include <set>
+#include <string>
 
 namespace {
 
@@ -49,6 +50,18 @@ bool runGenerator(const QString& folder, QString* output) {
     return runWith({folder}, output) == 0;
 }
 
+// The names in `a` and not in `b`, and the other way round; empty when the sets agree.
+std::string differences(const std::set<QString>& a, const std::set<QString>& b) {
+    std::string out;
+    for (const QString& n : a) {
+        out += b.count(n) ? "" : " only in the first: " + n.toStdString();
+    }
+    for (const QString& n : b) {
+        out += a.count(n) ? "" : " only in the second: " + n.toStdString();
+    }
+    return out;
+}
+
 // Two runs of the generator write byte-identical files, and the same ones the build left.
 TEST(Generator, IsDeterministic) {
     QTemporaryDir first, second;
@@ -79,7 +92,8 @@ TEST(Generator, IsDeterministic) {
     }
 }
 
-// Everything the game needs is made by the generator, and nothing else is.
+// Everything the game's list names is made by the generator, nothing else is, and the
+// build expects exactly those files.
 TEST(Generator, WritesExactlyTheGamesFiles) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -95,15 +109,22 @@ TEST(Generator, WritesExactlyTheGamesFiles) {
     for (const QString& s : assettest::expectedSounds()) {
         expected.insert("sounds/" + s);
     }
-    expected.insert("swoonery.png");
-    for (int s : assettest::iconSizes()) {
-        expected.insert(QString("icons/hicolor/%1x%1/apps/swoonery.png").arg(s));
+    for (const auto& i : assettest::icons()) {
+        expected.insert(i.file);
     }
     std::set<QString> written;
     for (const auto& [name, bytes] : contents(dir.path())) {
         written.insert(name);
     }
-    EXPECT_EQ(written, expected);
+    EXPECT_EQ(differences(written, expected), "") << "written, and the game's list";
+
+    QFile list(assettest::buildFileList());
+    ASSERT_TRUE(list.open(QIODevice::ReadOnly | QIODevice::Text));
+    std::set<QString> built;
+    for (const QString& line : QString::fromUtf8(list.readAll()).split('\n', Qt::SkipEmptyParts)) {
+        EXPECT_TRUE(built.insert(line).second) << line.toStdString() << " listed twice";
+    }
+    EXPECT_EQ(differences(built, written), "") << "the build's outputs, and written";
 }
 
 // A folder that cannot be created is reported as a failure, not silently skipped.

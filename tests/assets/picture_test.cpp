@@ -6,6 +6,8 @@
 #include "asset_support.h"
 #include "support/image_compare.h"
 
+#include "core/asset_names.h"
+
 #include <gtest/gtest.h>
 
 #include <QColor>
@@ -17,13 +19,19 @@
 #include <algorithm>
 #include <cmath>
 #include <set>
+#include <string_view>
 
 namespace {
 
 using assettest::assetDir;
+namespace pic = swoonery::pictures;
 
 QImage load(const QString& file) {
     return QImage(QDir(assetDir()).filePath(file));
+}
+
+QImage load(std::string_view file) {
+    return load(assettest::listedName(file));
 }
 
 int distinctColours(const QImage& img) {
@@ -120,21 +128,21 @@ TEST(Pictures, AreDrawnNotBlank) {
 // white.
 TEST(Pictures, BackgroundsMatchWhereTheyAreShown) {
     const QColor face(0xF0, 0xF0, 0xF0);
-    for (const char* file : {"phone.bmp", "gift.bmp", "date.bmp", "work.bmp", "shop.bmp"}) {
-        SCOPED_TRACE(file);
+    for (const QString& file : assettest::buttonPictures()) {
+        SCOPED_TRACE(file.toStdString());
         const QImage img = load(file);
         ASSERT_FALSE(img.isNull());
         for (const QPoint c : {QPoint(0, 0), QPoint(31, 0), QPoint(0, 31), QPoint(31, 31)}) {
             EXPECT_EQ(QColor(img.pixel(c)), face);
         }
     }
-    const QImage heart = load("heart.bmp");
+    const QImage heart = load(pic::kHeart);
     ASSERT_FALSE(heart.isNull());
     EXPECT_EQ(QColor(heart.pixel(0, 0)), QColor(Qt::white));
     const QColor middle(heart.pixel(8, 9));
     EXPECT_GT(middle.red(), 150);
     EXPECT_LT(middle.green(), 90);
-    const QImage logo = load("logo.bmp");
+    const QImage logo = load(pic::kLogo);
     ASSERT_FALSE(logo.isNull());
     EXPECT_EQ(QColor(logo.pixel(2, 2)), QColor(Qt::white));
     EXPECT_EQ(QColor(logo.pixel(290, 269)), QColor(Qt::white));
@@ -142,8 +150,8 @@ TEST(Pictures, BackgroundsMatchWhereTheyAreShown) {
 
 // The banner is on red and the bill is green, as their windows' colours assume.
 TEST(Pictures, BannerIsRedAndBillIsGreen) {
-    const QImage banner = load("banner.bmp");
-    const QImage bill = load("bill.bmp");
+    const QImage banner = load(pic::kBanner);
+    const QImage bill = load(pic::kBill);
     ASSERT_FALSE(banner.isNull());
     ASSERT_FALSE(bill.isNull());
     const QColor red(banner.pixel(8, 40));
@@ -155,7 +163,7 @@ TEST(Pictures, BannerIsRedAndBillIsGreen) {
 
 // The shape check below tells a mere recolouring apart from a different drawing.
 TEST(Portraits, ShapeCheckSeesThroughRecolouring) {
-    const QImage girl = load("girl1.bmp");
+    const QImage girl = load(pic::kPortraits[0]);
     ASSERT_FALSE(girl.isNull());
     EXPECT_LT(shapeDifference(girl, recoloured(girl)), 0.2);
 }
@@ -163,10 +171,11 @@ TEST(Portraits, ShapeCheckSeesThroughRecolouring) {
 // The eleven girls are eleven different drawings, not one face in different colours.
 TEST(Portraits, AllElevenDifferInShape) {
     std::vector<QImage> girls;
-    for (int i = 1; i <= 11; ++i) {
-        girls.push_back(load(QString("girl%1.bmp").arg(i)));
+    for (const std::string_view file : pic::kPortraits) {
+        girls.push_back(load(file));
         ASSERT_FALSE(girls.back().isNull());
     }
+    EXPECT_EQ(girls.size(), 11u) << "the game draws one of eleven girls";
     for (std::size_t a = 0; a < girls.size(); ++a) {
         for (std::size_t b = a + 1; b < girls.size(); ++b) {
             EXPECT_GT(shapeDifference(girls[a], girls[b]), 0.4)
@@ -255,15 +264,12 @@ TEST(Pictures, ButtonPicturesHaveTransparentVersions) {
 
 // The application icon is a PNG with real transparency at every installed size.
 TEST(Icon, IsTransparentPngAtEverySize) {
-    const QImage main = load("swoonery.png");
-    ASSERT_FALSE(main.isNull());
-    EXPECT_EQ(main.size(), QSize(256, 256));
-    for (int s : assettest::iconSizes()) {
-        SCOPED_TRACE(s);
-        const QString file = QString("icons/hicolor/%1x%1/apps/swoonery.png").arg(s);
-        const QImage img = load(file);
+    for (const auto& icon : assettest::icons()) {
+        SCOPED_TRACE(icon.file.toStdString());
+        const QImage img = load(icon.file);
         ASSERT_FALSE(img.isNull());
-        EXPECT_EQ(img.size(), QSize(s, s));
+        ASSERT_EQ(img.size(), icon.size);
+        const int s = icon.size.width();
         ASSERT_TRUE(img.hasAlphaChannel());
         EXPECT_EQ(qAlpha(img.pixel(0, 0)), 0) << "corner should be see-through";
         EXPECT_EQ(qAlpha(img.pixel(s - 1, s - 1)), 0);

@@ -16,9 +16,14 @@
 namespace {
 
 using assettest::Wav;
+using swoonery::Sound;
 
 Wav sound(const QString& file) {
     return assettest::readWav(QDir(assettest::assetDir()).filePath("sounds/" + file));
+}
+
+Wav sound(Sound s) {
+    return assettest::readWav(QDir(assettest::assetDir()).filePath(assettest::soundFile(s)));
 }
 
 double peakOf(const std::vector<double>& s) {
@@ -116,7 +121,8 @@ TEST(Sounds, LengthsAreWithinBounds) {
         const Wav w = sound(file);
         ASSERT_TRUE(w.ok) << w.error;
         EXPECT_GE(w.seconds(), 0.3);
-        EXPECT_LE(w.seconds(), file == "cat.wav" ? 1.5 : 4.0);
+        EXPECT_LE(w.seconds(),
+                  file == assettest::listedName(swoonery::sound_file(Sound::Cat)) ? 1.5 : 4.0);
     }
 }
 
@@ -148,7 +154,7 @@ TEST(Sounds, FadeInAndOut) {
 
 // The busy tone after hanging up: 480 and 620 Hz, half a second on, half a second off.
 TEST(RecognisableSounds, HangUpEndsInBusyTone) {
-    const Wav w = sound("phoned.wav");
+    const Wav w = sound(Sound::PhoneDown);
     ASSERT_TRUE(w.ok) << w.error;
     const double on = assettest::rms(w.samples, at(0.55), at(0.3));
     const double off = assettest::rms(w.samples, at(1.05), at(0.3));
@@ -162,7 +168,7 @@ TEST(RecognisableSounds, HangUpEndsInBusyTone) {
 
 // The ringing phone rings, pauses and rings again.
 TEST(RecognisableSounds, PhoneRingsInBursts) {
-    const Wav w = sound("phonet.wav");
+    const Wav w = sound(Sound::PhoneCall);
     ASSERT_TRUE(w.ok) << w.error;
     const double ring1 = assettest::rms(w.samples, at(0.2), at(0.8));
     const double pause = assettest::rms(w.samples, at(1.45), at(0.2));
@@ -173,7 +179,7 @@ TEST(RecognisableSounds, PhoneRingsInBursts) {
 
 // Ding-dong: a higher tone, then a lower one a major third below.
 TEST(RecognisableSounds, DoorbellGoesDingDong) {
-    const Wav w = sound("doorbell.wav");
+    const Wav w = sound(Sound::Doorbell);
     ASSERT_TRUE(w.ok) << w.error;
     const double ding = assettest::strongestFrequency(w.samples, 0.05, 0.55, 400, 900, 1, kRate);
     const double dong = assettest::strongestFrequency(w.samples, 0.7, 1.3, 400, 900, 1, kRate);
@@ -183,7 +189,7 @@ TEST(RecognisableSounds, DoorbellGoesDingDong) {
 
 // The siren wails: its pitch climbs well above where it starts and comes back down.
 TEST(RecognisableSounds, SirenWailsUpAndDown) {
-    const Wav w = sound("police.wav");
+    const Wav w = sound(Sound::Police);
     ASSERT_TRUE(w.ok) << w.error;
     const double low = assettest::strongestFrequency(w.samples, 0.0, 0.08, 500, 1700, 5, kRate);
     const double high = assettest::strongestFrequency(w.samples, 1.1, 1.2, 500, 1700, 5, kRate);
@@ -195,7 +201,7 @@ TEST(RecognisableSounds, SirenWailsUpAndDown) {
 
 // The meow's pitch rises and then falls, as a cat's does.
 TEST(RecognisableSounds, MeowRisesThenFalls) {
-    const Wav w = sound("cat.wav");
+    const Wav w = sound(Sound::Cat);
     ASSERT_TRUE(w.ok) << w.error;
     const double start = assettest::pitchOf(w.samples, 0.03, 0.12, 300, 1200, kRate);
     const double middle = assettest::pitchOf(w.samples, 0.38, 0.5, 300, 1200, kRate);
@@ -206,7 +212,7 @@ TEST(RecognisableSounds, MeowRisesThenFalls) {
 
 // The "found it" chime climbs: each note of the arpeggio is higher than the last.
 TEST(RecognisableSounds, FoundChimeRises) {
-    const Wav w = sound("found.wav");
+    const Wav w = sound(Sound::FoundMoney);
     ASSERT_TRUE(w.ok) << w.error;
     double previous = 0.0;
     for (int k = 0; k < 4; ++k) {
@@ -220,8 +226,8 @@ TEST(RecognisableSounds, FoundChimeRises) {
 
 // The man's sigh is lower and longer than the woman's.
 TEST(RecognisableSounds, MaleSighIsLowerAndLonger) {
-    const Wav her = sound("sigh.wav");
-    const Wav him = sound("sigh_m.wav");
+    const Wav her = sound(Sound::Sigh);
+    const Wav him = sound(Sound::SighMale);
     ASSERT_TRUE(her.ok && him.ok);
     EXPECT_GT(him.seconds(), her.seconds());
     const double herPitch = assettest::pitchOf(her.samples, 0.5, 0.8, 70, 400, kRate);
@@ -231,7 +237,7 @@ TEST(RecognisableSounds, MaleSighIsLowerAndLonger) {
 
 // The laugh is a string of separate "ha"s, not one continuous sound.
 TEST(RecognisableSounds, LaughIsSeparateHas) {
-    const Wav w = sound("laff.wav");
+    const Wav w = sound(Sound::Laugh);
     ASSERT_TRUE(w.ok) << w.error;
     std::vector<double> frames;
     for (double t = 0.0; t + 0.02 <= w.seconds(); t += 0.02) {
@@ -248,7 +254,7 @@ TEST(RecognisableSounds, LaughIsSeparateHas) {
 
 // The club beat is four on the floor: a kick thumps at the start of every beat.
 TEST(RecognisableSounds, ClubKicksOnEveryBeat) {
-    const Wav w = sound("club.wav");
+    const Wav w = sound(Sound::Club);
     ASSERT_TRUE(w.ok) << w.error;
     const double beat = 60.0 / 124.0;
     auto low = [&w](double from) {
@@ -265,7 +271,7 @@ TEST(RecognisableSounds, ClubKicksOnEveryBeat) {
 
 // At the bowling alley the ball rolls quietly, then the pins crash with far brighter sound.
 TEST(RecognisableSounds, BowlingRollsThenCrashes) {
-    const Wav w = sound("bowling.wav");
+    const Wav w = sound(Sound::Bowling);
     ASSERT_TRUE(w.ok) << w.error;
     EXPECT_GT(assettest::rms(w.samples, at(2.0), at(0.4)),
               1.5 * assettest::rms(w.samples, at(1.2), at(0.6)));
@@ -275,15 +281,17 @@ TEST(RecognisableSounds, BowlingRollsThenCrashes) {
 
 // Coins, birds and chimes live high up the spectrum; engines, grunts and waves low down.
 TEST(RecognisableSounds, SpectralBalanceFitsTheSound) {
-    for (const char* high : {"money.wav", "birds.wav", "found.wav"}) {
+    for (const Sound high : {Sound::Money, Sound::Birds, Sound::FoundMoney}) {
+        SCOPED_TRACE(swoonery::sound_file(high));
         const Wav w = sound(high);
-        ASSERT_TRUE(w.ok) << high;
-        EXPECT_GT(medianFrequency(w.samples, 0.0, w.seconds()), 1800.0) << high;
+        ASSERT_TRUE(w.ok);
+        EXPECT_GT(medianFrequency(w.samples, 0.0, w.seconds()), 1800.0);
     }
-    for (const char* low : {"car.wav", "humpf.wav", "beach.wav"}) {
+    for (const Sound low : {Sound::Car, Sound::Humpf, Sound::Beach}) {
+        SCOPED_TRACE(swoonery::sound_file(low));
         const Wav w = sound(low);
-        ASSERT_TRUE(w.ok) << low;
-        EXPECT_LT(medianFrequency(w.samples, 0.0, w.seconds()), 700.0) << low;
+        ASSERT_TRUE(w.ok);
+        EXPECT_LT(medianFrequency(w.samples, 0.0, w.seconds()), 700.0);
     }
 }
 
@@ -291,7 +299,7 @@ TEST(RecognisableSounds, SpectralBalanceFitsTheSound) {
 TEST(RecognisableSounds, MovieCuesAreAllDifferent) {
     std::vector<std::vector<double>> prints;
     for (int i = 1; i <= 7; ++i) {
-        const Wav w = sound(QString("movie%1.wav").arg(i));
+        const Wav w = sound(swoonery::movie_sound(i));
         ASSERT_TRUE(w.ok) << i;
         prints.push_back(fingerprint(w.samples, w.seconds()));
     }

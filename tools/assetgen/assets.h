@@ -2,10 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // What the asset generator makes: every picture and sound of the game, by
-// file name relative to the asset folder, with the code that makes it.
+// file name relative to the asset folder, with the code that makes it. The
+// files are those of the game's list (src/core/asset_names.h), no more and no
+// fewer: the tables of makers fail to compile otherwise.
 #pragma once
 
 #include "synth.h"
+
+#include "core/asset_names.h"
 
 #include <QColor>
 #include <QImage>
@@ -13,6 +17,7 @@
 #include <QString>
 
 #include <functional>
+#include <string_view>
 #include <vector>
 
 namespace assetgen {
@@ -45,13 +50,16 @@ QImage render_transparent(const PictureAsset& asset, int scale = 1);
 // The name of a picture's other version: "girl7.bmp" with "@2x" is
 // "girl7@2x.bmp", and with extension "png" "girl7@2x.png".
 QString sibling(const QString& file, const QString& suffix, const QString& extension = {});
+// A name from the game's list as a QString.
+inline QString listed_name(std::string_view file) {
+    return QString::fromLatin1(file.data(), static_cast<qsizetype>(file.size()));
+}
 
 // The application icon, drawn afresh at each size rather than scaled.
-inline constexpr int kIconSizes[] = {16, 32, 48, 64, 128, 256};
 QImage render_icon(int size);
 
-// The girls' portraits (index 0..10) and the start-up face.
-inline constexpr int kPortraitCount = 11;
+// The girls' portraits (index 0 is girl 1) and the start-up face.
+inline constexpr int kPortraitCount = static_cast<int>(swoonery::pictures::kPortraits.size());
 void draw_portrait(QPainter& p, int index);
 void draw_start_face(QPainter& p);
 

@@ -41,12 +41,18 @@ QImage contact_sheet(const std::vector<PictureAsset>& pictures) {
         const QImage big = render_picture(a, 2);
         items.push_back({big, a.file, {}});
     }
-    for (int s : kIconSizes) {
-        QImage icon = render_icon(s);
-        if (s <= 64) {
-            icon = icon.scaled(s * 2, s * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    std::vector<int> sizes;
+    for (const swoonery::pictures::Icon& i : swoonery::pictures::kIcons) {
+        if (std::find(sizes.begin(), sizes.end(), i.size) != sizes.end()) {
+            continue; // each size once
         }
-        items.push_back({icon, QString("icon %1").arg(s), {}});
+        sizes.push_back(i.size);
+        QImage icon = render_icon(i.size);
+        if (i.size <= 64) {
+            icon =
+                icon.scaled(i.size * 2, i.size * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        }
+        items.push_back({icon, QString("icon %1").arg(i.size), {}});
     }
     int x = kGap, y = kGap, row_height = 0;
     for (Item& it : items) {
@@ -95,10 +101,8 @@ int generate_all(const QString& folder) {
             save(render_transparent(a, 2), sibling(a.file, "@2x", "png"), "PNG");
         }
     }
-    failures += save_image(render_icon(256), dir.filePath("swoonery.png"), "PNG") ? 0 : 1;
-    for (int s : kIconSizes) {
-        const QString path = dir.filePath(QString("icons/hicolor/%1x%1/apps/swoonery.png").arg(s));
-        failures += save_image(render_icon(s), path, "PNG") ? 0 : 1;
+    for (const swoonery::pictures::Icon& i : swoonery::pictures::kIcons) {
+        save(render_icon(i.size), listed_name(i.file), "PNG");
     }
     if (!QDir().mkpath(dir.filePath("sounds"))) {
         std::fprintf(stderr, "assetgen: cannot make %s\n", qPrintable(dir.filePath("sounds")));

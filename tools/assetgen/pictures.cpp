@@ -11,8 +11,9 @@
 #include <QTransform>
 
 #include <cmath>
+#include <iterator>
 #include <numbers>
-
+#include <string_view>
 #include <utility>
 
 namespace assetgen {
@@ -845,29 +846,68 @@ void draw_shop(QPainter& p) {
     p.drawPath(heart_path(QPointF(16, 21), 8));
 }
 
+namespace pic = swoonery::pictures;
+
+struct Drawing {
+    std::string_view file;
+    int width;
+    int height;
+    void (*draw)(QPainter&);
+};
+
+// Every picture the windows load by name, in the order of the contact sheet.
+constexpr Drawing kDrawings[] = {
+    {pic::kStartFace, 102, 116, draw_start_face},
+    {pic::kHeart, 17, 17, draw_heart},
+    {pic::kBanner, 275, 80, draw_banner},
+    {pic::kCat, 96, 75, draw_cat},
+    {pic::kBill, 252, 106, draw_bill},
+    {pic::kPolice, 250, 126, draw_police},
+    {pic::kLogo, 293, 272, draw_logo},
+    {pic::kPhone, 32, 32, draw_phone},
+    {pic::kGift, 32, 32, draw_gift},
+    {pic::kDate, 32, 32, draw_date},
+    {pic::kWork, 32, 32, draw_work},
+    {pic::kShop, 32, 32, draw_shop},
+};
+
+constexpr int times_listed(std::string_view file, const auto& list) {
+    int n = 0;
+    for (const std::string_view listed : list) {
+        n += listed == file ? 1 : 0;
+    }
+    return n;
+}
+
+constexpr bool draws_every_listed_picture_once() {
+    if (std::size(kDrawings) != pic::kWindowPictures.size()) {
+        return false;
+    }
+    for (const Drawing& d : kDrawings) {
+        if (times_listed(d.file, pic::kWindowPictures) != 1) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(draws_every_listed_picture_once(),
+              "one drawing for each picture of the list, and no other");
+
 } // namespace
 
 std::vector<PictureAsset> picture_assets() {
     std::vector<PictureAsset> all;
     for (int i = 0; i < kPortraitCount; ++i) {
-        all.push_back({QString("girl%1.bmp").arg(i + 1), 102, 116,
+        all.push_back({listed_name(pic::kPortraits[static_cast<std::size_t>(i)]), 102, 116,
                        [i](QPainter& p) { draw_portrait(p, i); }});
     }
-    all.push_back({"face.bmp", 102, 116, draw_start_face});
-    all.push_back({"heart.bmp", 17, 17, draw_heart});
-    all.push_back({"banner.bmp", 275, 80, draw_banner});
-    all.push_back({"cat.bmp", 96, 75, draw_cat});
-    all.push_back({"bill.bmp", 252, 106, draw_bill});
-    all.push_back({"police.bmp", 250, 126, draw_police});
-    all.push_back({"logo.bmp", 293, 272, draw_logo});
-    for (PictureAsset button :
-         {PictureAsset{"phone.bmp", 32, 32, draw_phone},
-          PictureAsset{"gift.bmp", 32, 32, draw_gift}, PictureAsset{"date.bmp", 32, 32, draw_date},
-          PictureAsset{"work.bmp", 32, 32, draw_work},
-          PictureAsset{"shop.bmp", 32, 32, draw_shop}}) {
-        button.background = kButtonFace;
-        button.transparent = true;
-        all.push_back(std::move(button));
+    for (const Drawing& d : kDrawings) {
+        PictureAsset picture{listed_name(d.file), d.width, d.height, d.draw};
+        if (times_listed(d.file, pic::kButtons) > 0) {
+            picture.background = kButtonFace;
+            picture.transparent = true;
+        }
+        all.push_back(std::move(picture));
     }
     return all;
 }

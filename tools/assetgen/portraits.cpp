@@ -14,6 +14,7 @@
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <tuple>
 
 namespace assetgen {
 
@@ -1401,7 +1402,7 @@ void draw_glasses(QPainter& p, const Look& look, const Geometry& g) {
 // ---------------------------------------------------------------- the girls
 
 // Who each girl is: index i is girl i + 1.
-const std::array<Look, kPortraitCount> kLooks = {
+const auto kLooks = std::to_array<Look>({
     // 1: golden blonde, long and straight; blue eyes; red V-neck.
     Look{.hair = Hair::Long,
          .hair_colour = QColor(226, 180, 84),
@@ -1559,7 +1560,9 @@ const std::array<Look, kPortraitCount> kLooks = {
          .earrings = Earrings::Studs,
          .glasses = true,
          .beauty_mark = true},
-};
+});
+static_assert(std::tuple_size_v<decltype(kLooks)> == kPortraitCount,
+              "a look for each portrait of the list");
 
 bool ears_show(Hair h) {
     return h == Hair::Ponytail || h == Hair::Bun || h == Hair::Pixie || h == Hair::Afro ||
