@@ -69,8 +69,9 @@
     BUTTON(kWork, "work.bmp")            \
     BUTTON(kShop, "shop.bmp")
 
-// The girls' portraits: PORTRAIT(n, file) is girl n's face, whose name the
-// game makes up as "girl" n ".bmp" (checked below).
+// The girls' portraits: PORTRAIT(n, file) is girl n's face; the face drawn
+// is one of these, and the dump's `face` is its n (checked below to be the
+// number in the name).
 #define SWOONERY_PORTRAITS(PORTRAIT)     \
     PORTRAIT(1, "girl1.bmp")             \
     PORTRAIT(2, "girl2.bmp")             \

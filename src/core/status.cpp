@@ -53,10 +53,10 @@ void Game::change_cash(long long delta) {
 }
 
 void Game::change_face() {
-    const long long n = draw(svc_.rng, 11);
+    const long long n = draw(svc_.rng, static_cast<long long>(pictures::kPortraits.size()));
     s_.face = static_cast<int>(n);
     if (MainWindow* f = main_window()) {
-        f->face.picture = "girl" + plain_decimal(n) + ".bmp";
+        f->face.picture = pictures::kPortraits[static_cast<std::size_t>(n - 1)];
         f->face.tooltip = "Hi " + s_.player_name;
     }
 }
