@@ -17,11 +17,6 @@ constexpr std::array<std::string_view, kWindowCount> kWindowNames = {
     "Form1", "Form2", "Form3",  "Form4",  "Form5",  "Form6",  "Form7",
     "Form8", "Form9", "Form10", "Form11", "Form12", "Form13", "MsgBox"};
 
-// The small windows that show a picture and a text, and those with a text only.
-#define SWOONERY_EVENT_NAMES(w)                                                                    \
-    {w, C::Picture, "Picture1"}, {w, C::Message, "Label1"}, {w, C::Ok, "Command1"}
-#define SWOONERY_MESSAGE_NAMES(w) {w, C::Message, "Label1"}, {w, C::Ok, "Command1"}
-
 constexpr ControlName kControlNames[] = {
     // The main window.
     {W::Main, C::BuyGift, "Command1"},
@@ -77,13 +72,23 @@ constexpr ControlName kControlNames[] = {
     {W::HighScores, C::PlayAgain, "Command2"},
     {W::HighScores, C::Ok, "Command1"},
     // Events, losses, complaints, messages.
-    SWOONERY_EVENT_NAMES(W::Cat),
-    SWOONERY_EVENT_NAMES(W::FoundMoney),
-    SWOONERY_EVENT_NAMES(W::Speeding),
-    SWOONERY_MESSAGE_NAMES(W::Lost),
-    SWOONERY_MESSAGE_NAMES(W::Ignored),
-    SWOONERY_MESSAGE_NAMES(W::Bored),
-    SWOONERY_MESSAGE_NAMES(W::Message),
+    {W::Cat, C::Picture, "Picture1"},
+    {W::Cat, C::Message, "Label1"},
+    {W::Cat, C::Ok, "Command1"},
+    {W::FoundMoney, C::Picture, "Picture1"},
+    {W::FoundMoney, C::Message, "Label1"},
+    {W::FoundMoney, C::Ok, "Command1"},
+    {W::Speeding, C::Picture, "Picture1"},
+    {W::Speeding, C::Message, "Label1"},
+    {W::Speeding, C::Ok, "Command1"},
+    {W::Lost, C::Message, "Label1"},
+    {W::Lost, C::Ok, "Command1"},
+    {W::Ignored, C::Message, "Label1"},
+    {W::Ignored, C::Ok, "Command1"},
+    {W::Bored, C::Message, "Label1"},
+    {W::Bored, C::Ok, "Command1"},
+    {W::Message, C::Message, "Label1"},
+    {W::Message, C::Ok, "Command1"},
     // The game-over window.
     {W::GameOver, C::Banner, "Picture1"},
     {W::GameOver, C::PlayAgain, "Command2"},
@@ -100,9 +105,6 @@ constexpr ControlName kControlNames[] = {
     {W::MessageBox, C::Ok, "OK"},
 };
 
-#undef SWOONERY_EVENT_NAMES
-#undef SWOONERY_MESSAGE_NAMES
-
 constexpr std::size_t kControlCount = static_cast<std::size_t>(Control::Ok) + 1;
 
 // Each window's controls' names, looked up at once.
@@ -116,7 +118,9 @@ constexpr auto kNameByControl = [] {
 
 } // namespace
 
-std::span<const ControlName> control_names() { return kControlNames; }
+std::span<const ControlName> control_names() {
+    return kControlNames;
+}
 
 std::string_view window_name(Window window) {
     return kWindowNames[static_cast<std::size_t>(window)];
