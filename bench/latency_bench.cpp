@@ -122,7 +122,7 @@ void print(const char* what, const Stats& s, const char* unit = "ms") {
 // A child process with extra environment, its own working folder and its
 // output sent where asked.
 class Child {
-  public:
+public:
     Child() = default;
     Child(const std::vector<std::string>& argv, const std::map<std::string, std::string>& env,
           const fs::path& cwd = {}, int out_fd = -1, int keep_fd = -1) {
@@ -193,7 +193,7 @@ class Child {
         }
     }
 
-  private:
+private:
     pid_t pid_ = -1;
 };
 
@@ -217,7 +217,7 @@ int run_quietly(const std::vector<std::string>& argv,
 // A private audio server with a null sink whose monitor is recorded in 10 ms
 // blocks, each stamped with the time it arrived.
 class Sink {
-  public:
+public:
     explicit Sink(const fs::path& dir) : dir_(dir) {
         const fs::path socket = dir / "native";
         server_env_ = {{"HOME", dir},
@@ -332,7 +332,7 @@ class Sink {
         }
     }
 
-  private:
+private:
     std::size_t blocks() const {
         std::lock_guard lock(mutex_);
         return times_.size();
@@ -381,7 +381,7 @@ struct Rect {
 
 // The X server, its damage reports and the top-level windows as they come and go.
 class XServer {
-  public:
+public:
     XServer() {
         int fds[2];
         if (pipe(fds) != 0) {
@@ -550,7 +550,7 @@ class XServer {
         }
     }
 
-  private:
+private:
     std::unique_ptr<Child> server_;
     std::string name_;
     Display* display_ = nullptr;
@@ -575,7 +575,7 @@ struct Options {
 
 // One run of the game, up to its main window.
 class GameRun {
-  public:
+public:
     GameRun(XServer& screen, const Options& options, const fs::path& folder,
             const std::string& pulse)
         : screen_(screen) {
@@ -617,7 +617,7 @@ class GameRun {
     }
     Point row(int k) const { return Point{kListTop.x, kListTop.y + k * kRowStep}; }
 
-  private:
+private:
     XServer& screen_;
     std::unique_ptr<Child> child_;
     Window main_ = 0;
@@ -706,16 +706,16 @@ struct Summary {
 // on it, as a screen reader's desktop has: the game started with
 // QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 on it publishes its windows there.
 class AccessibilityBus {
-  public:
+public:
     AccessibilityBus() {
         int fds[2];
         if (!on_path("dbus-daemon") || pipe(fds) != 0) {
             return;
         }
-        bus_ = std::make_unique<Child>(
-            std::vector<std::string>{"dbus-daemon", "--session", "--nofork", "--nopidfile",
-                                     "--print-address=1"},
-            std::map<std::string, std::string>{}, fs::path(), fds[1]);
+        bus_ =
+            std::make_unique<Child>(std::vector<std::string>{"dbus-daemon", "--session", "--nofork",
+                                                             "--nopidfile", "--print-address=1"},
+                                    std::map<std::string, std::string>{}, fs::path(), fds[1]);
         close(fds[1]);
         std::string line;
         char c = 0;
@@ -724,8 +724,8 @@ class AccessibilityBus {
         }
         close(fds[0]);
         address_ = line;
-        for (const char* launcher : {"/usr/libexec/at-spi-bus-launcher",
-                                     "/usr/lib/at-spi2-core/at-spi-bus-launcher"}) {
+        for (const char* launcher :
+             {"/usr/libexec/at-spi-bus-launcher", "/usr/lib/at-spi2-core/at-spi-bus-launcher"}) {
             if (!address_.empty() && access(launcher, X_OK) == 0) {
                 launcher_ = std::make_unique<Child>(
                     std::vector<std::string>{launcher, "--launch-immediately"},
@@ -739,7 +739,7 @@ class AccessibilityBus {
     bool ready() const { return !address_.empty(); }
     const std::string& address() const { return address_; }
 
-  private:
+private:
     std::unique_ptr<Child> bus_;
     std::unique_ptr<Child> launcher_;
     std::string address_;
@@ -785,7 +785,10 @@ void measure_start_up(const Options& o, const fs::path& dir, const XServer& scre
                 out.failed = true;
                 continue;
             }
-            (run == Game ? game_ms : run == Bare ? bare_ms : run == BareAgain ? again_ms : a11y_ms)
+            (run == Game        ? game_ms
+             : run == Bare      ? bare_ms
+             : run == BareAgain ? again_ms
+                                : a11y_ms)
                 .add(took);
             if (run == Game || run == Bare) {
                 (run == Game ? game_kib : bare_kib).add(double(kib));
@@ -923,9 +926,8 @@ void measure_cat(const Options& o, XServer& screen, Sink& sink, Summary& out) {
         if (stalled) {
             sink.stall();
         }
-        const auto shown_at = screen.click_answered_at(place.x + place.w / 2,
-                                                       place.y + place.h / 2, Rect{},
-                                                       length_ms + 5000);
+        const auto shown_at = screen.click_answered_at(place.x + place.w / 2, place.y + place.h / 2,
+                                                       Rect{}, length_ms + 5000);
         const double clicked = screen.last_click();
         if (stalled) {
             sink.resume();

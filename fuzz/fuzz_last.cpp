@@ -8,8 +8,8 @@
 
 #include "fuzz_support.h"
 
-#include "core/last_file.h"
 #include "base/text.h"
+#include "core/last_file.h"
 #include "driver/script.h"
 
 #include <algorithm>

@@ -15,7 +15,7 @@ namespace {
 constexpr int kMaxDepth = 64;
 
 class Reader {
-  public:
+public:
     explicit Reader(std::string_view text) : s_(text) {}
 
     std::optional<JsonValue> document(std::string& why) {
@@ -33,7 +33,7 @@ class Reader {
         return v;
     }
 
-  private:
+private:
     bool fail(std::string why) {
         why_ = std::move(why);
         return false;

@@ -20,17 +20,17 @@ void resolve_talk(Game& g, int topic_row) {
         s.talks_today = sat16(s.talks_today + 1);
         topic.mark = Mark::Discussed;
         g.say(asks + " So are you into" + topic.name + "?" + "\r\n" + s.Gname + ":" +
-                 " Yah!!! what a coincedence ..me too!!");
+              " Yah!!! what a coincedence ..me too!!");
         g.set_heart(round16((s.heart_value + 10) + s.looks * 5 / 100));
     } else if (topic.mark == Mark::NotLiked) {
         topic.mark = Mark::Discussed;
         g.say(asks + " So are you into " + topic.name + "?" + "\r\n" + s.Gname + ":" +
-                 " Not realy.... ");
+              " Not realy.... ");
         g.set_heart(sat16(s.heart_value - 2));
         s.talks_today = sat16(s.talks_today + 1);
     } else if (topic.mark == Mark::Discussed) {
         g.say(asks + " So are you into " + topic.name + "?" + "\r\n" + s.Gname + ":" +
-                 " You already asked me this!! Can't you remember!!");
+              " You already asked me this!! Can't you remember!!");
         g.set_heart(sat16(s.heart_value - 5));
         s.talks_today = sat16(s.talks_today + 1);
     }

@@ -125,11 +125,11 @@ void place_reaction(Game& g, std::size_t at) {
     }
     const auto n = static_cast<long long>(std::floor(sat16(100 - s.luck) / 10.0)) + 3;
     const long long r = draw(g.services().rng, n);
-    const Outcome& out = (r >= 1 && r <= 3) ? rec.outcomes[static_cast<std::size_t>(r - 1)]
-                                            : rec.outcomes[3];
+    const Outcome& out =
+        (r >= 1 && r <= 3) ? rec.outcomes[static_cast<std::size_t>(r - 1)] : rec.outcomes[3];
     g.set_heart(with_gain(s, out.gain));
     g.say(s.player_name + ":" + std::string(rec.question) + "\r\n" + s.Gname + ":" +
-             std::string(out.reply));
+          std::string(out.reply));
 }
 
 void movie_reaction(Game& g) {
@@ -145,7 +145,7 @@ void movie_reaction(Game& g) {
     // Only a gain grows with his looks.
     g.set_heart(out.gain > 0 ? with_gain(s, out.gain) : sat16(s.heart_value + out.gain));
     g.say(s.player_name + ":" + std::string(rec.question) + "\r\n" + s.Gname + ":" +
-             std::string(out.reply));
+          std::string(out.reply));
 }
 
 } // namespace

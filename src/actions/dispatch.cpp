@@ -45,6 +45,8 @@ void action_button(Game& g) {
 
 } // namespace
 
-Rules play_rules() { return Rules{.press_action_button = action_button}; }
+Rules play_rules() {
+    return Rules{.press_action_button = action_button};
+}
 
 } // namespace swoonery

@@ -23,7 +23,7 @@ void resolve_gift(Game& g, int gift) {
         s.gift_spending = sat16(s.gift_spending + price);
         g.play(Sound::CashRegister);
         g.say(s.player_name + ":" + " I got something for you" + "\r\n" + s.Gname + ":" +
-                 " I like it thank you!!");
+              " I like it thank you!!");
         g.buy_off_check();
     } else {
         g.play(Sound::Humpf);

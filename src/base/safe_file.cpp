@@ -34,7 +34,7 @@ std::string reason_for(int error_number) {
 
 // Closes a descriptor when it goes out of scope.
 class Descriptor {
-  public:
+public:
     explicit Descriptor(int fd) : fd_(fd) {}
     ~Descriptor() {
         if (fd_ >= 0) {
@@ -52,7 +52,7 @@ class Descriptor {
         return ::close(fd) == 0;
     }
 
-  private:
+private:
     int fd_;
 };
 

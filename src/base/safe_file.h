@@ -57,9 +57,9 @@ bool create_empty_if_missing(const std::filesystem::path& file);
 // replaced itself, never written through. The new file keeps the old regular
 // file's permission bits, never fewer than read and write for its owner, and,
 // where the system allows, its group (and its owner when run by root);
-// without an old regular file it gets the process's default. Leftover temporary files of earlier crashed saves are removed
-// first (see remove_stale_temporaries). Returns an empty text when all went
-// well, otherwise why it failed, the old file untouched.
+// without an old regular file it gets the process's default. Leftover temporary files of earlier
+// crashed saves are removed first (see remove_stale_temporaries). Returns an empty text when all
+// went well, otherwise why it failed, the old file untouched.
 std::string replace_file(const std::filesystem::path& file, std::string_view bytes);
 
 // Removes the "NAME.tmp-PID-N" files beside `file` that a save interrupted
@@ -77,7 +77,7 @@ using Pause = std::function<void(std::chrono::milliseconds)>;
 // for a pipe, a link or someone else's unreadable file the way a lock file
 // could be. It is released when this object goes (or when the process dies).
 class FileLock {
-  public:
+public:
     enum class Status {
         Held,        // the lock is ours
         Busy,        // another game held it for the whole wait
@@ -95,7 +95,7 @@ class FileLock {
     // Why the lock is unavailable, e.g. "Permission denied"; empty otherwise.
     const std::string& reason() const { return reason_; }
 
-  private:
+private:
     int fd_ = -1;
     Status status_ = Status::Unavailable;
     std::string reason_;

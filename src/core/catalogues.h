@@ -23,10 +23,10 @@ inline constexpr std::array<std::string_view, 10> kGirlNames = {
     "Samantha", "Lisa", "Jane", "Kate", "Pam", "Julia", "Tina", "Rachel", "Anna", "Naomi"};
 
 inline constexpr std::array<std::string_view, 20> kTopics = {
-    " Horror movies", " Poetry",   " Sports",      " Cars",      " Camping",
-    " Motorbikes",    " Jazz Music", " Snooker",   " Traveling", " Fortune telling",
-    " Art",           " Politics", " Clubbing",    " Singing   ", " Fishing  ",
-    " Cooking  ",     " Acting",   " Gardening",   " Tattooing", " Writing"};
+    " Horror movies", " Poetry",     " Sports",    " Cars",       " Camping",
+    " Motorbikes",    " Jazz Music", " Snooker",   " Traveling",  " Fortune telling",
+    " Art",           " Politics",   " Clubbing",  " Singing   ", " Fishing  ",
+    " Cooking  ",     " Acting",     " Gardening", " Tattooing",  " Writing"};
 
 inline constexpr std::array<CatalogueRow, 11> kPlaces = {{
     {"High class restaurant", 100},

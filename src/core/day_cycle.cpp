@@ -3,8 +3,8 @@
 
 // Days passing and the things that happen without being asked: complaints,
 // the speeding fine, found money, the cat, and resentment of lavish gifts.
-#include "core/game.h"
 #include "base/text.h"
+#include "core/game.h"
 
 namespace swoonery {
 
@@ -61,8 +61,7 @@ void Game::buy_off_check() {
         show_message(s_.Gname + ":" + " Are you tring to buy me off!!!");
         set_heart(sat16(s_.heart_value - 10));
         // The heart value is above 55 here, so the divisor is at least 7.
-        s_.gift_spending =
-            round16(s_.gift_spending - s_.gift_spending / (s_.heart_value / 8.0));
+        s_.gift_spending = round16(s_.gift_spending - s_.gift_spending / (s_.heart_value / 8.0));
     }
 }
 

@@ -20,7 +20,7 @@ namespace swoonery {
 enum class AfterBox { Nothing, EndProgram, FocusName };
 
 class Forms {
-  public:
+public:
     Forms(std::string help_url, std::string home_url);
 
     WindowModel* window(Window id) const { return windows_[static_cast<std::size_t>(id)].get(); }
@@ -53,7 +53,7 @@ class Forms {
     // is still waiting in its window, whose OK carries the result on.
     void reenable_main_window();
 
-  private:
+private:
     std::string help_url_;
     std::string home_url_;
     std::array<std::unique_ptr<WindowModel>, kWindowCount> windows_;

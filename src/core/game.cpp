@@ -84,7 +84,9 @@ void Game::show_message(std::string text) {
     show_over_main_window(Window::Message);
 }
 
-void Game::say(std::string text) { main_window()->dialogue.text = std::move(text); }
+void Game::say(std::string text) {
+    main_window()->dialogue.text = std::move(text);
+}
 
 void Game::close_message_box() {
     const AfterBox after = forms_.close_message_box();
@@ -101,7 +103,6 @@ void Game::end_program() {
     running_ = false;
     forms_.unload_all();
 }
-
 
 // ---- Input ----------------------------------------------------------------------
 
@@ -150,7 +151,6 @@ InputResult check_input(const Game& g, Window id, std::optional<Control> control
 }
 
 } // namespace
-
 
 InputResult Game::start() {
     if (started_) {

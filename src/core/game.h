@@ -113,8 +113,12 @@ public:
             to_end ? svc_.sound.play_to_end(choose()) : svc_.sound.play(choose());
         }
     }
-    void play(Sound sound) { play_chosen([sound] { return sound; }); }
-    void play_to_end(Sound sound) { play_chosen([sound] { return sound; }, true); }
+    void play(Sound sound) {
+        play_chosen([sound] { return sound; });
+    }
+    void play_to_end(Sound sound) {
+        play_chosen([sound] { return sound; }, true);
+    }
 
     // ---- Windows as the rules open them -------------------------------------
     // Loads a fresh window and runs what its loading does.

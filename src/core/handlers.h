@@ -27,7 +27,7 @@ struct ClickRoute {
 struct WindowRoutes {
     std::span<const ClickRoute> clicks;
     Handler on_load = nullptr;
-    Handler on_close = nullptr;                    // its close box
+    Handler on_close = nullptr;                  // its close box
     void (*on_select)(Game&, Control) = nullptr; // a row of a list chosen
     void (*on_slide)(Game&, Control) = nullptr;  // a slider moved
     Handler on_resize = nullptr;

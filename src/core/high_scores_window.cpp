@@ -25,9 +25,9 @@ void load_high_scores(Game& g) {
     s.score_pending = false;
     // Waiting for another game to finish saving keeps the windows painted.
     DesktopInterface& desktop = g.services().desktop;
-    scores::HighScoreView view =
-        scores::open_high_scores(g.services().data_dir / "Scores", result,
-                                 [&desktop](std::chrono::milliseconds time) { desktop.pause(time); });
+    scores::HighScoreView view = scores::open_high_scores(
+        g.services().data_dir / "Scores", result,
+        [&desktop](std::chrono::milliseconds time) { desktop.pause(time); });
     w.grid.cells = std::move(view.cells);
     w.grid.red_rows = std::move(view.red_rows);
     if (!view.error.empty()) {
@@ -60,6 +60,8 @@ const WindowRoutes kRoutes{
 
 } // namespace
 
-const WindowRoutes& scores_routes() { return kRoutes; }
+const WindowRoutes& scores_routes() {
+    return kRoutes;
+}
 
 } // namespace swoonery

@@ -16,8 +16,8 @@ struct Input {
     Kind kind = Kind::Click;
     Window window = Window::Main;
     Control control = Control::Ok; // not used by Close and Resize
-    int value = 0;                           // the row selected, the slider's place
-    std::string text;                        // what is typed
+    int value = 0;                 // the row selected, the slider's place
+    std::string text;              // what is typed
 };
 
 } // namespace swoonery

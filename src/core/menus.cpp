@@ -32,7 +32,9 @@ constexpr std::array<CategoryLook, 5> kLooks = {{
     {"Things to Buy", "BUY", "Items you can buy for your self", "\t\t"},
 }};
 
-const CategoryLook& look(Category c) { return kLooks[static_cast<std::size_t>(c)]; }
+const CategoryLook& look(Category c) {
+    return kLooks[static_cast<std::size_t>(c)];
+}
 
 // What every category button does first: once the game is over it leads to
 // the game-over window instead (null); else the list's tool tip tells what
@@ -109,8 +111,8 @@ void call_her(Game& g) {
     g.spend(5);
     g.play(Sound::PhoneCall);
     open_category(*f, Category::Talk);
-    f->dialogue.text = s.Gname + ":" + " Hello?" + "\r\n" + s.player_name + ":" + " Hi " +
-                       s.Gname + " this is " + s.player_name + "\r\n" + s.Gname + ":" +
+    f->dialogue.text = s.Gname + ":" + " Hello?" + "\r\n" + s.player_name + ":" + " Hi " + s.Gname +
+                       " this is " + s.player_name + "\r\n" + s.Gname + ":" +
                        "Ohh .... How are you???";
     ListBox& list = f->action_list;
     list.items.resize(s.interest_table.size());

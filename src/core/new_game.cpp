@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // A new game: every field back to its starting value, a girl, her topics.
+#include "base/text.h"
 #include "core/catalogues.h"
 #include "core/game.h"
-#include "base/text.h"
 
 namespace swoonery {
 
@@ -12,8 +12,7 @@ namespace {
 
 // One copy of each catalogue, built once; assigning it to a catalogue of the
 // same size reuses the catalogue's strings.
-template <const auto& Table>
-const std::vector<Row>& rows_of() {
+template <const auto& Table> const std::vector<Row>& rows_of() {
     static const std::vector<Row> rows = [] {
         std::vector<Row> r;
         r.reserve(Table.size());

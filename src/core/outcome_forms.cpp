@@ -71,7 +71,9 @@ void game_over_play_again(Game& g) {
     g.unload(Window::GameOver);
 }
 
-template <Window Id> void ok(Game& g) { outcome_ok(g, Id); }
+template <Window Id> void ok(Game& g) {
+    outcome_ok(g, Id);
+}
 
 void load_win(Game& g) {
     g.window_as<WinWindow>(Window::Win).declaration.text =
@@ -90,8 +92,7 @@ void load_bored(Game& g) {
 }
 
 // OK is the only button; the close box does what OK does.
-template <Window Id>
-constexpr std::array<ClickRoute, 1> kOkClicks = {{{Control::Ok, ok<Id>}}};
+template <Window Id> constexpr std::array<ClickRoute, 1> kOkClicks = {{{Control::Ok, ok<Id>}}};
 template <Window Id>
 const WindowRoutes kOkRoutes{.clicks = kOkClicks<Id>, .on_load = nullptr, .on_close = ok<Id>};
 
@@ -102,9 +103,8 @@ const WindowRoutes kLostRoutes{.clicks = kOkClicks<Window::Lost>,
                                .on_close = ok<Window::Lost>};
 const WindowRoutes kIgnoredRoutes{
     .clicks = kOkClicks<Window::Ignored>, .on_load = load_ignored, .on_close = ok<Window::Ignored>};
-const WindowRoutes kBoredRoutes{.clicks = kOkClicks<Window::Bored>,
-                                .on_load = load_bored,
-                                .on_close = ok<Window::Bored>};
+const WindowRoutes kBoredRoutes{
+    .clicks = kOkClicks<Window::Bored>, .on_load = load_bored, .on_close = ok<Window::Bored>};
 
 constexpr std::array<ClickRoute, 2> kGameOverClicks = {{
     {Control::PlayAgain, game_over_play_again},

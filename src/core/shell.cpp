@@ -51,7 +51,9 @@ void toggle_sound(Game& g) {
     g.state().sound_on = entry.checked;
 }
 
-template <Window Id> void open_over_main_window(Game& g) { g.show_over_main_window(Id); }
+template <Window Id> void open_over_main_window(Game& g) {
+    g.show_over_main_window(Id);
+}
 
 // "&File", "&Sounds" and "&Help" only open their submenus.
 constexpr std::array<ClickRoute, 13> kClicks = {{
@@ -85,7 +87,9 @@ const WindowRoutes kRoutes{
 
 } // namespace
 
-const WindowRoutes& main_window_routes() { return kRoutes; }
+const WindowRoutes& main_window_routes() {
+    return kRoutes;
+}
 
 void show_main_window(Game& g) {
     const bool first = g.main_window() == nullptr;

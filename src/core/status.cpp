@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The status display: heart gauge, cash, face, and the end of a game by heart.
-#include "core/game.h"
 #include "base/text.h"
+#include "core/game.h"
 
 #include <algorithm>
 #include <cmath>

@@ -72,8 +72,7 @@ SetupWindow::SetupWindow() : WindowModel(Window::Setup, "Swoonery") {
 WinWindow::WinWindow() : WindowModel(Window::Win, "SWOONERY") {
     using C = Control;
     add(C::Declaration, declaration);
-    add(C::Praise, praise,
-        "Well done! Looks like you landed a BABE. BUT are you 'THE' player !!!");
+    add(C::Praise, praise, "Well done! Looks like you landed a BABE. BUT are you 'THE' player !!!");
     add(C::Score, score, "Your Score : 0");
     add(C::TotalDays, total_days, "Total Days ");
     add(C::MoneySpent, money_spent, "Total Money Spent $0");

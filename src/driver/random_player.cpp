@@ -19,8 +19,8 @@ struct Candidate {
     int rows = 0;
 };
 
-constexpr std::array<std::string_view, 6> kNames = {"Bob", "  Al  ", "Zoë Ångström", "", "   ",
-                                                    "Maximilian-Alexander-Long"};
+constexpr std::array<std::string_view, 6> kNames = {"Bob", "  Al  ", "Zoë Ångström",
+                                                    "",    "   ",    "Maximilian-Alexander-Long"};
 
 } // namespace
 
@@ -61,8 +61,8 @@ std::optional<Input> RandomPlayer::next(const Game& game, bool allow_exit) {
             case ControlKind::ListBox:
                 if (const auto& list = nc.as<ListBox>(); !list.items.empty()) {
                     for (int k = 0; k < 8; ++k) {
-                        options.push_back({Input::Kind::Select, id, nc.id,
-                                           static_cast<int>(list.items.size())});
+                        options.push_back(
+                            {Input::Kind::Select, id, nc.id, static_cast<int>(list.items.size())});
                     }
                 }
                 break;

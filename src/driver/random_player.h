@@ -27,9 +27,9 @@ public:
     std::string step(Game& game, bool allow_exit = false);
 
 private:
-  std::size_t pick(std::size_t n) {
-      return std::uniform_int_distribution<std::size_t>(0, n - 1)(rng_);
-  }
+    std::size_t pick(std::size_t n) {
+        return std::uniform_int_distribution<std::size_t>(0, n - 1)(rng_);
+    }
     std::mt19937_64 rng_;
 };
 

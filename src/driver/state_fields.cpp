@@ -7,8 +7,8 @@
 
 #include <array>
 #include <charconv>
-#include <optional>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 namespace swoonery::driver {
@@ -18,7 +18,9 @@ namespace {
 // A topic's mark as the dump and `set` write it.
 constexpr std::array<std::string_view, 4> kMarkLetters = {"", "T", "F", "A"}; // by Mark
 
-std::string_view mark_letter(Mark mark) { return kMarkLetters[static_cast<std::size_t>(mark)]; }
+std::string_view mark_letter(Mark mark) {
+    return kMarkLetters[static_cast<std::size_t>(mark)];
+}
 
 std::optional<Mark> mark_by_letter(std::string_view letter) {
     for (std::size_t i = 1; i < kMarkLetters.size(); ++i) { // none cannot be set
@@ -30,7 +32,9 @@ std::optional<Mark> mark_by_letter(std::string_view letter) {
 }
 
 // Field values may carry a '+'.
-bool parse_int(std::string_view t, long long& v) { return parse_whole_number(t, v, true); }
+bool parse_int(std::string_view t, long long& v) {
+    return parse_whole_number(t, v, true);
+}
 
 bool parse_double(std::string_view t, double& v) {
     if (t.empty()) {
@@ -157,11 +161,16 @@ std::string set_field(GameState& s, std::string_view name, std::string_view args
         return {};
     }
     const std::vector<std::pair<std::string_view, int16*>> ints = {
-        {"heart_value", &s.heart_value},   {"winner_days", &s.winner_days},
-        {"cash", &s.cash},                 {"day", &s.day},
-        {"money_spent", &s.money_spent},   {"action_count", &s.action_count},
-        {"luck", &s.luck},                 {"talks_today", &s.talks_today},
-        {"work_streak", &s.work_streak},   {"repeat_window", &s.repeat_window},
+        {"heart_value", &s.heart_value},
+        {"winner_days", &s.winner_days},
+        {"cash", &s.cash},
+        {"day", &s.day},
+        {"money_spent", &s.money_spent},
+        {"action_count", &s.action_count},
+        {"luck", &s.luck},
+        {"talks_today", &s.talks_today},
+        {"work_streak", &s.work_streak},
+        {"repeat_window", &s.repeat_window},
         {"gift_spending", &s.gift_spending}};
     for (const auto& [n, field] : ints) {
         if (n == name) {

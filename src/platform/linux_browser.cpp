@@ -65,8 +65,7 @@ bool sound_file(const fs::path& file, std::uintmax_t limit) {
     if (error || status.type() == fs::file_type::not_found) {
         return true;
     }
-    return status.type() == fs::file_type::regular && fs::file_size(file, error) <= limit &&
-           !error;
+    return status.type() == fs::file_type::regular && fs::file_size(file, error) <= limit && !error;
 }
 
 bool desktop_files_are_sound() {

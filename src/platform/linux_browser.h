@@ -15,7 +15,7 @@
 namespace swoonery {
 
 class LinuxBrowser final : public BrowserInterface {
-  public:
+public:
     // Looks the browser up afresh on every open(), so a change of default
     // browser while the game runs is honoured.
     LinuxBrowser() = default;
@@ -25,7 +25,7 @@ class LinuxBrowser final : public BrowserInterface {
 
     BrowserResult open(std::string_view url) override;
 
-  private:
+private:
     // The desktop's lookup hands a browser a local page as a path, unescaped.
     // A page in a folder whose name a shell would read as more than text
     // ("$(...)", quotes, blanks) is handed on through a link of a plain name

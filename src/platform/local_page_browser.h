@@ -20,7 +20,7 @@ namespace swoonery {
 std::optional<std::string> local_file_of(std::string_view url);
 
 class LocalPageBrowser final : public BrowserInterface {
-  public:
+public:
     explicit LocalPageBrowser(BrowserInterface& browser) : browser_(browser) {}
 
     // A file address whose file is missing (or is no regular file, or whose
@@ -28,7 +28,7 @@ class LocalPageBrowser final : public BrowserInterface {
     // address goes to the browser unchanged.
     BrowserResult open(std::string_view url) override;
 
-  private:
+private:
     BrowserInterface& browser_;
 };
 

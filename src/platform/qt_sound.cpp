@@ -156,7 +156,7 @@ struct Mailbox {
 // connect_patience is dropped, and the next sound connects afresh: a server
 // that was missing or restarted is found again.
 class Player {
-  public:
+public:
     Player(std::shared_ptr<Progress> progress, std::shared_ptr<Mailbox> mailbox)
         : progress_(std::move(progress)), mailbox_(std::move(mailbox)) {}
     ~Player() {
@@ -193,7 +193,7 @@ class Player {
         }
     }
 
-  private:
+private:
     void begin(Request next) {
         stop();
         waiting_.reset();

@@ -19,7 +19,7 @@
 namespace swoonery {
 
 class QtSound final : public SoundInterface {
-  public:
+public:
     using Alert = std::function<void()>;
 
     // How long play_to_end waits past a sound's length before giving up on it.
@@ -60,7 +60,7 @@ class QtSound final : public SoundInterface {
     // The desktop's alert sound (the bell), when there is a GUI application.
     static void default_alert();
 
-  private:
+private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };

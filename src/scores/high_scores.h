@@ -38,8 +38,7 @@ struct HighScoreView {
 // result is left as it is.
 inline constexpr std::chrono::milliseconds kLockWait{3000};
 HighScoreView open_high_scores(const std::filesystem::path& file,
-                               const std::optional<Result>& result,
-                               const files::Pause& pause = {},
+                               const std::optional<Result>& result, const files::Pause& pause = {},
                                std::chrono::milliseconds lock_wait = kLockWait);
 
 // The messages open_high_scores gives, e.g.

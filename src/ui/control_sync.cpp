@@ -6,8 +6,8 @@
 #include "ui/pictures.h"
 #include "ui/widgets.h"
 
-#include <QAction>
 #include <QAbstractButton>
+#include <QAction>
 #include <QBrush>
 #include <QLabel>
 #include <QLineEdit>
@@ -84,8 +84,7 @@ void button(QAbstractButton* w, const Button& now, const Button* before) {
     }
 }
 
-void picture_button(PictureButton* w, Pictures& pictures, const Button& now,
-                    const Button* before) {
+void picture_button(PictureButton* w, Pictures& pictures, const Button& now, const Button* before) {
     button(w, now, before);
     if (changed(now, before, &Button::picture)) {
         w->set_picture(qt_text(now.picture), pictures.get(now.picture));

@@ -18,9 +18,13 @@ LazySound::~LazySound() {
     close(300);
 }
 
-bool LazySound::loaded() const { return module_service_ != nullptr; }
+bool LazySound::loaded() const {
+    return module_service_ != nullptr;
+}
 
-void LazySound::preload() { service(); }
+void LazySound::preload() {
+    service();
+}
 
 bool LazySound::close(int limit_ms) {
     tried_ = true; // no sound after the close, even a first one
@@ -48,8 +52,12 @@ SoundInterface& LazySound::service() {
     return module_service_ != nullptr ? *module_service_ : silent_;
 }
 
-void LazySound::play(Sound sound) { service().play(sound); }
+void LazySound::play(Sound sound) {
+    service().play(sound);
+}
 
-void LazySound::play_to_end(Sound sound) { service().play_to_end(sound); }
+void LazySound::play_to_end(Sound sound) {
+    service().play_to_end(sound);
+}
 
 } // namespace swoonery::ui

@@ -7,8 +7,8 @@
 // With SWOONERY_QUIT_AFTER_FIRST_PAINT=1 in the environment the program quits
 // as soon as its first window has been painted, for timing the start-up.
 #include "actions/rules.h"
-#include "core/game.h"
 #include "base/random.h"
+#include "core/game.h"
 #include "ui/first_paint.h"
 #include "ui/lazy_sound.h"
 #include "ui/pictures.h"

@@ -11,8 +11,8 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>

@@ -119,8 +119,7 @@ public:
         return render(size, mode);
     }
 
-    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State,
-                         qreal scale) override {
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State, qreal scale) override {
         QPixmap pm = render(size * scale, mode);
         pm.setDevicePixelRatio(scale);
         return pm;

@@ -147,9 +147,8 @@ public:
         style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
 
         const QRect r = list_->text_rect(index.row());
-        const QPalette::ColorGroup group = !(opt.state & QStyle::State_Enabled)
-                                               ? QPalette::Disabled
-                                               : QPalette::Normal;
+        const QPalette::ColorGroup group =
+            !(opt.state & QStyle::State_Enabled) ? QPalette::Disabled : QPalette::Normal;
         const bool selected = (opt.state & QStyle::State_Selected) != 0;
         painter->save();
         painter->setFont(opt.font);
@@ -252,15 +251,16 @@ void ListBox::keyPressEvent(QKeyEvent* event) {
     // A freshly filled list marks its first row as current but chooses none:
     // the first arrow, Home or Space chooses the row the focus frame is on
     // (End the last), instead of moving past it or doing nothing.
-    const bool plain = event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;
+    const bool plain =
+        event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;
     if (before < 0 && currentItem() != nullptr && plain) {
         const int key = event->key();
         if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Space ||
             key == Qt::Key_Home || key == Qt::Key_PageUp || key == Qt::Key_PageDown ||
             key == Qt::Key_End) {
             const int chosen = key == Qt::Key_Home || key == Qt::Key_PageUp ? 0
-                               : key == Qt::Key_End                      ? count() - 1
-                                                                          : currentRow();
+                               : key == Qt::Key_End                         ? count() - 1
+                                                                            : currentRow();
             setCurrentRow(chosen, QItemSelectionModel::ClearAndSelect);
             event->accept();
             Q_EMIT row_picked(chosen);
@@ -329,12 +329,11 @@ void FixedRowGrid::show_fixed_row() {
                               ? first->background().color()
                               : QColor();
     const QString sheet =
-        ground.isValid()
-            ? QStringLiteral("QHeaderView::section { background-color: %1;"
-                             " border: none; border-right: 1px solid palette(mid);"
-                             " border-bottom: 1px solid palette(mid); }")
-                  .arg(ground.name())
-            : QString();
+        ground.isValid() ? QStringLiteral("QHeaderView::section { background-color: %1;"
+                                          " border: none; border-right: 1px solid palette(mid);"
+                                          " border-bottom: 1px solid palette(mid); }")
+                               .arg(ground.name())
+                         : QString();
     if (horizontalHeader()->styleSheet() != sheet) {
         horizontalHeader()->setStyleSheet(sheet);
     }

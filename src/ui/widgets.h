@@ -11,8 +11,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMainWindow>
-#include <QPlainTextEdit>
 #include <QPixmap>
+#include <QPlainTextEdit>
 #include <QString>
 #include <QTableWidget>
 #include <QToolButton>

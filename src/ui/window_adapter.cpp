@@ -13,8 +13,8 @@
 #include <QAction>
 #include <QDialog>
 #include <QGuiApplication>
-#include <QLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QScreen>
@@ -162,9 +162,13 @@ WindowAdapter::WindowAdapter(WindowManager& manager, Window id) : manager_(manag
     }
 }
 
-WindowAdapter::~WindowAdapter() { delete root_.data(); }
+WindowAdapter::~WindowAdapter() {
+    delete root_.data();
+}
 
-const GameState& WindowAdapter::state() const { return std::as_const(manager_.game()).state(); }
+const GameState& WindowAdapter::state() const {
+    return std::as_const(manager_.game()).state();
+}
 
 void WindowAdapter::set_root(QWidget* root) {
     root_ = root;
@@ -277,9 +281,13 @@ void WindowAdapter::show_window() {
     root_->show();
 }
 
-void WindowAdapter::hide_window() { root_->hide(); }
+void WindowAdapter::hide_window() {
+    root_->hide();
+}
 
-void WindowAdapter::set_enabled(bool enabled) { root_->setEnabled(enabled); }
+void WindowAdapter::set_enabled(bool enabled) {
+    root_->setEnabled(enabled);
+}
 
 void WindowAdapter::sync_window(const WindowModel&) {}
 
@@ -352,18 +360,16 @@ LinkLabel* WindowAdapter::bind_link(Control control, LinkLabel* label) {
 
 ListBox* WindowAdapter::bind_list(Control control, ListBox* list) {
     bind(control, list, list, shown_by(list, &sync::list));
-    QObject::connect(
-        list, &ListBox::row_picked, list,
-        [m = &manager_, id = id_, control](int row) { m->select(id, control, row); });
+    QObject::connect(list, &ListBox::row_picked, list,
+                     [m = &manager_, id = id_, control](int row) { m->select(id, control, row); });
     return list;
 }
 
 QLineEdit* WindowAdapter::bind_line_edit(Control control, QLineEdit* edit) {
     bind(control, edit, edit, shown_by(edit, &sync::line_edit));
-    QObject::connect(edit, &QLineEdit::textEdited, edit,
-                     [m = &manager_, id = id_, control](const QString& text) {
-                         m->type(id, control, text);
-                     });
+    QObject::connect(
+        edit, &QLineEdit::textEdited, edit,
+        [m = &manager_, id = id_, control](const QString& text) { m->type(id, control, text); });
     return edit;
 }
 

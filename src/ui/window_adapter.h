@@ -143,8 +143,8 @@ private:
     template <class Model> using Show = std::function<void(const Model& now, const Model* before)>;
 
     // Names `named` after the control and registers how its model is shown.
-    template <class Model> void bind(Control control, QObject* named, QWidget* focus,
-                                     Show<Model> show);
+    template <class Model>
+    void bind(Control control, QObject* named, QWidget* focus, Show<Model> show);
     // The handler of a click on the control: it holds the manager and the
     // window's id, never the adapter, as the click may well end with this
     // window gone.

@@ -18,7 +18,9 @@ namespace swoonery::ui {
 
 namespace {
 
-std::size_t slot(Window id) { return static_cast<std::size_t>(id); }
+std::size_t slot(Window id) {
+    return static_cast<std::size_t>(id);
+}
 
 std::unique_ptr<WindowAdapter> make_adapter(Window id, WindowManager& manager) {
     switch (id) {

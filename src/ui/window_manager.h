@@ -14,8 +14,8 @@
 #include <QString>
 
 #include <array>
-#include <optional>
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -60,25 +60,25 @@ Q_SIGNALS:
     void program_ended();
 
 private:
-  template <class Step>
-  InputResult feed(Window window, std::optional<Control> control, Step step);
-  void sync_all();
-  void retire(Window window);
-  bool on_screen(Window window) const;
-  // Makes a window about to be shown stand over the window it belongs to.
-  void stand_over_owner(WindowAdapter& adapter);
-  // Raises the secondary windows still open over the main window again.
-  void keep_secondary_windows_above();
+    template <class Step>
+    InputResult feed(Window window, std::optional<Control> control, Step step);
+    void sync_all();
+    void retire(Window window);
+    bool on_screen(Window window) const;
+    // Makes a window about to be shown stand over the window it belongs to.
+    void stand_over_owner(WindowAdapter& adapter);
+    // Raises the secondary windows still open over the main window again.
+    void keep_secondary_windows_above();
 
-  Game& game_;
-  Pictures& pictures_;
-  std::array<std::unique_ptr<WindowAdapter>, kWindowCount> adapters_;
-  std::vector<QPointer<QWidget>> retired_;
-  // The windows on screen, in the order they were last shown.
-  std::vector<Window> shown_order_;
-  bool busy_ = false;
-  bool resize_pending_ = false;
-  bool ended_ = false;
+    Game& game_;
+    Pictures& pictures_;
+    std::array<std::unique_ptr<WindowAdapter>, kWindowCount> adapters_;
+    std::vector<QPointer<QWidget>> retired_;
+    // The windows on screen, in the order they were last shown.
+    std::vector<Window> shown_order_;
+    bool busy_ = false;
+    bool resize_pending_ = false;
+    bool ended_ = false;
 };
 
 } // namespace swoonery::ui

@@ -51,7 +51,9 @@ TEST(CodePage, RoundTripsWhatItCanHoldAndMarksTheRest) {
     EXPECT_EQ(utf8_to_cp1252("Zo\xc3\xab \xe2\x82\xac"), "Zo\xeb \x80");
     EXPECT_EQ(cp1252_to_utf8("Zo\xeb \x80"), "Zo\xc3\xab \xe2\x82\xac");
     // A Greek letter and an emoji have no place in the code page.
-    EXPECT_EQ(utf8_to_cp1252("a\xce\xa9" "b\xf0\x9f\x98\x80"), "a?b?");
+    EXPECT_EQ(utf8_to_cp1252("a\xce\xa9"
+                             "b\xf0\x9f\x98\x80"),
+              "a?b?");
     // Malformed input never passes through as raw bytes.
     EXPECT_EQ(utf8_to_cp1252("x\xff\xc3"), "x??");
     EXPECT_EQ(cp1252_to_utf8("\x81"), "\xc2\x81");

@@ -11,8 +11,8 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <iterator>
 #include <functional>
+#include <iterator>
 #include <set>
 #include <thread>
 #include <vector>
@@ -30,7 +30,7 @@ namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
 class SafeFile : public test::TempFolder {
-  protected:
+protected:
     static void write(const fs::path& p, const std::string& bytes) {
         std::ofstream(p, std::ios::binary) << bytes;
     }
@@ -239,11 +239,14 @@ TEST_F(SafeFile, LockHoldsWhateverStandsBesideTheFile) {
     for (const auto& plant : plants) {
         fs::remove_all(odd);
         plant();
-        EXPECT_TRUE(test::finishes_within(5s, [&] {
-            const FileLock first(file, 0ms);
-            return first.status() == FileLock::Status::Held &&
-                   FileLock(file, 50ms).status() == FileLock::Status::Busy;
-        })) << "with " << odd << " planted";
+        EXPECT_TRUE(test::finishes_within(5s,
+                                          [&] {
+                                              const FileLock first(file, 0ms);
+                                              return first.status() == FileLock::Status::Held &&
+                                                     FileLock(file, 50ms).status() ==
+                                                         FileLock::Status::Busy;
+                                          }))
+            << "with " << odd << " planted";
     }
     const FileLock nowhere(folder / "missing" / "Scores", 100ms);
     EXPECT_EQ(nowhere.status(), FileLock::Status::Unavailable);

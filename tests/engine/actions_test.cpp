@@ -36,34 +36,64 @@ struct PlaceRecord {
 };
 
 const PlaceRecord kPlaces[] = {
-    {1, "dinner.wav", " Did you enjoy the dinner?", {5, 8, 12, 3},
+    {1,
+     "dinner.wav",
+     " Did you enjoy the dinner?",
+     {5, 8, 12, 3},
      {" Yah it was Good....", " Yah it was Great....", " Yah it was Fabulous ....",
       " Yah it was OK...."}},
-    {3, "birds.wav", " Did you have fun today?", {2, 4, 6, 1},
+    {3,
+     "birds.wav",
+     " Did you have fun today?",
+     {2, 4, 6, 1},
      {" Yah it was Fun....", " Yah it was Great Fun....", " Yah I never had so much Fun ....",
       " Yah it was OK...."}},
-    {4, "beach.wav", " Did you have fun today?", {2, 4, 6, 1},
+    {4,
+     "beach.wav",
+     " Did you have fun today?",
+     {2, 4, 6, 1},
      {" Yah I did....", " Yah it was great fun....", " Yah it was so wonderful....",
       " Yah it was ok...."}},
-    {5, "", " How was that?", {2, 4, 6, 1},
-     {" Yah, it was good....", " Yah it was really Good....",
-      " hey had 'the' best PIZZA!!  ....", " Yah it was OK...."}},
-    {6, "bowling.wav", " Did you enjoy that?", {4, 6, 8, 2},
+    {5,
+     "",
+     " How was that?",
+     {2, 4, 6, 1},
+     {" Yah, it was good....", " Yah it was really Good....", " hey had 'the' best PIZZA!!  ....",
+      " Yah it was OK...."}},
+    {6,
+     "bowling.wav",
+     " Did you enjoy that?",
+     {4, 6, 8, 2},
      {" Yah it was Fun....", " Yah it was Great Fun....", " Yah I never had so much Fun ....",
       " Yah it was OK...."}},
-    {7, "rock.wav", " Did you like the Concert?", {8, 10, 14, 6},
+    {7,
+     "rock.wav",
+     " Did you like the Concert?",
+     {8, 10, 14, 6},
      {" Yah it was Good....", " Yah it was Great....",
       " Yah it was Great, I really enjoyed it  ....", " Yah it was OK...."}},
-    {8, "play.wav", " Did you like the Drama?", {3, 5, 8, 2},
+    {8,
+     "play.wav",
+     " Did you like the Drama?",
+     {3, 5, 8, 2},
      {" Yah it was Good....", " Yah it was Great....", " Yah it was beautiful ....",
       " Yah it was OK...."}},
-    {9, "carnival.wav", " Did you have fun?", {4, 6, 8, 2},
+    {9,
+     "carnival.wav",
+     " Did you have fun?",
+     {4, 6, 8, 2},
      {" Yah it was Fun....", " Yah it was Great Fun....", " Yah I never had so much Fun ....",
       " Yah it was OK...."}},
-    {10, "club.wav", " Did you like the Club?", {4, 7, 9, 2},
+    {10,
+     "club.wav",
+     " Did you like the Club?",
+     {4, 7, 9, 2},
      {" Yah it was Good....", " Yah it was Great....", " Yah it was MAD ....",
       " Yah it was OK...."}},
-    {11, "pub.wav", " Did you like the Pub?", {2, 4, 6, 1},
+    {11,
+     "pub.wav",
+     " Did you like the Pub?",
+     {2, 4, 6, 1},
      {" Yah it was Good....", " Yah it was Great....", " Yah it was Great, I got wasted ....",
       " Yah it was OK...."}},
 };
@@ -168,9 +198,8 @@ INSTANTIATE_TEST_SUITE_P(Table, DateRollRange,
                          ::testing::Values(RollRange{100, 3}, RollRange{91, 3}, RollRange{90, 4},
                                            RollRange{81, 4}, RollRange{80, 5}, RollRange{61, 6},
                                            RollRange{51, 7}, RollRange{50, 8}, RollRange{31, 9},
-                                           RollRange{21, 10}, RollRange{11, 11},
-                                           RollRange{10, 12}, RollRange{1, 12},
-                                           RollRange{0, 13}));
+                                           RollRange{21, 10}, RollRange{11, 11}, RollRange{10, 12},
+                                           RollRange{1, 12}, RollRange{0, 13}));
 
 struct GainCase {
     int heart;
@@ -192,11 +221,11 @@ TEST_P(GainFormula, RoundsHalfToEven) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, GainFormula,
-                         ::testing::Values(GainCase{30, 50, 1, 0.0, 38},  // 30 + 5 + 2.5 = 37.5
-                                           GainCase{31, 50, 1, 0.0, 38},  // 38.5
-                                           GainCase{30, 50, 1, 0.5, 34},  // 30 + 3 + 1.5 = 34.5
-                                           GainCase{30, 0, 7, 0.2, 44},   // 14, no looks
-                                           GainCase{30, 100, 7, 0.2, 58}, // 14 + 14
+                         ::testing::Values(GainCase{30, 50, 1, 0.0, 38},     // 30 + 5 + 2.5 = 37.5
+                                           GainCase{31, 50, 1, 0.0, 38},     // 38.5
+                                           GainCase{30, 50, 1, 0.5, 34},     // 30 + 3 + 1.5 = 34.5
+                                           GainCase{30, 0, 7, 0.2, 44},      // 14, no looks
+                                           GainCase{30, 100, 7, 0.2, 58},    // 14 + 14
                                            GainCase{30, 67.5, 1, 0.1, 43})); // 38 + 5.4
 
 // A refused date costs nothing but the police stop's chance, the work streak and the list.
@@ -352,8 +381,8 @@ TEST(GiftRules, WinningGiftStillChecksForBuyingHerOff) {
     give_the_winning_gift(h);
     EXPECT_TRUE(h.open(Window::Win));
     EXPECT_TRUE(h.open(Window::Message));
-    EXPECT_EQ(h.s().heart_value, 135); // 145, less 10 for the reproach
-    EXPECT_EQ(h.s().winner_score, 1e9); // two actions on day 1 with $5 spent before the gift
+    EXPECT_EQ(h.s().heart_value, 135);    // 145, less 10 for the reproach
+    EXPECT_EQ(h.s().winner_score, 1e9);   // two actions on day 1 with $5 spent before the gift
     EXPECT_EQ(h.s().gift_spending, 2070); // 2200 - 2200 / 16.875
     EXPECT_EQ(h.sounds(), (std::vector<std::string>{"kiss.wav", "cashrg.wav", "sigh.wav"}));
 }
@@ -393,15 +422,15 @@ TEST_P(Purchases, CloseAShareOfTheGap) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, Purchases,
-    ::testing::Values(PurchaseCase{1, 50, 35, 50, 1, 67.5, 35, 50},      // New Jacket
-                      PurchaseCase{1, 50, 35, 50, 2, 78.875, 35, 50},    // twice
-                      PurchaseCase{9, 50, 35, 50, 1, 50, 35, 52},        // Lucky Stone 52.5
-                      PurchaseCase{9, 50, 35, 51, 1, 50, 35, 53},        // 53.45
-                      PurchaseCase{9, 50, 35, 95, 1, 50, 35, 95},        // 95.25
-                      PurchaseCase{5, 50, 35, 50, 1, 50, 51.25, 50},     // Encyclopedia
-                      PurchaseCase{2, 50, 35, 0, 1, 50, 35, 38},         // Rabbit's Paw
-                      PurchaseCase{10, 0, 35, 50, 1, 7, 35, 50},         // New Shoes
-                      PurchaseCase{6, 50, -5, 50, 1, 50, 3.4, 50}));     // DIY-SELF books
+    ::testing::Values(PurchaseCase{1, 50, 35, 50, 1, 67.5, 35, 50},   // New Jacket
+                      PurchaseCase{1, 50, 35, 50, 2, 78.875, 35, 50}, // twice
+                      PurchaseCase{9, 50, 35, 50, 1, 50, 35, 52},     // Lucky Stone 52.5
+                      PurchaseCase{9, 50, 35, 51, 1, 50, 35, 53},     // 53.45
+                      PurchaseCase{9, 50, 35, 95, 1, 50, 35, 95},     // 95.25
+                      PurchaseCase{5, 50, 35, 50, 1, 50, 51.25, 50},  // Encyclopedia
+                      PurchaseCase{2, 50, 35, 0, 1, 50, 35, 38},      // Rabbit's Paw
+                      PurchaseCase{10, 0, 35, 50, 1, 7, 35, 50},      // New Shoes
+                      PurchaseCase{6, 50, -5, 50, 1, 50, 3.4, 50}));  // DIY-SELF books
 
 // Shopping without the money is refused and changes nothing.
 TEST(PurchaseRules, RefusedPurchase) {
@@ -571,8 +600,8 @@ TEST(WholeGame, ToAWinAndTheTable) {
     ASSERT_TRUE(h.open(Window::HighScores));
     const Grid& grid = h.win<ScoresWindow>(Window::HighScores).grid;
     ASSERT_GE(grid.cells.size(), 2u);
-    EXPECT_EQ(grid.cells[1], (std::vector<std::string>{"1", "Bob                 ", "5 Days",
-                                                       "$90", "1851851"}));
+    EXPECT_EQ(grid.cells[1],
+              (std::vector<std::string>{"1", "Bob                 ", "5 Days", "$90", "1851851"}));
     EXPECT_EQ(grid.red_rows, std::vector<int>{1});
     EXPECT_FALSE(h.s().score_pending);
     EXPECT_FALSE(h.main().enabled);

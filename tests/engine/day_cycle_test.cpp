@@ -82,8 +82,8 @@ TEST_P(RandomEvent, FiresOnItsNumber) {
         h.game().speeding_event();
         EXPECT_EQ(h.open(Window::Speeding), c.fires);
         EXPECT_EQ(h.s().cash, c.fires ? c.cash - 60 : c.cash);
-        EXPECT_EQ(h.sounds(), c.fires ? std::vector<std::string>{"police.wav"}
-                                      : std::vector<std::string>{});
+        EXPECT_EQ(h.sounds(),
+                  c.fires ? std::vector<std::string>{"police.wav"} : std::vector<std::string>{});
     } else if (event == "found") {
         h.game().found_money_event();
         EXPECT_EQ(h.open(Window::FoundMoney), c.fires);
@@ -92,8 +92,8 @@ TEST_P(RandomEvent, FiresOnItsNumber) {
     } else {
         h.game().cat_event();
         EXPECT_EQ(h.open(Window::Cat), c.fires);
-        EXPECT_EQ(h.sounds(), c.fires ? std::vector<std::string>{"wait:cat.wav"}
-                                      : std::vector<std::string>{});
+        EXPECT_EQ(h.sounds(),
+                  c.fires ? std::vector<std::string>{"wait:cat.wav"} : std::vector<std::string>{});
     }
     EXPECT_EQ(h.main().enabled, !c.fires);
     EXPECT_TRUE(h.runner.rng().queue.empty()); // exactly one draw

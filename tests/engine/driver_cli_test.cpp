@@ -14,8 +14,8 @@
 #include <random>
 #include <string>
 #include <string_view>
-#include <vector>
 #include <sys/wait.h>
+#include <vector>
 
 namespace {
 
@@ -41,7 +41,8 @@ DriverRun run_command(const std::string& cmd) {
 
 DriverRun run_driver(const std::string& script) {
     static std::mt19937_64 names(std::random_device{}());
-    const auto dir = std::filesystem::temp_directory_path() / ("swoonery-cli-" + std::to_string(names()));
+    const auto dir =
+        std::filesystem::temp_directory_path() / ("swoonery-cli-" + std::to_string(names()));
     std::filesystem::create_directories(dir);
     const auto file = dir / "script.txt";
     std::ofstream(file) << script;
@@ -74,9 +75,10 @@ std::vector<std::string> lines_of(const std::string& out) {
 
 // The protocol's own example gives what the protocol says it gives.
 TEST(DriverCli, ProtocolExample) {
-    const DriverRun r = run_driver("desktop 1024 768\nrng 0.6 0.15 0.01 0.06 0.11 0.16 0.21\nstart\n"
-                             "type Form2.name_txt Bob\nclick Form2.Command1\nclick Form1.Command2\n"
-                             "dump\n");
+    const DriverRun r =
+        run_driver("desktop 1024 768\nrng 0.6 0.15 0.01 0.06 0.11 0.16 0.21\nstart\n"
+                   "type Form2.name_txt Bob\nclick Form2.Command1\nclick Form1.Command2\n"
+                   "dump\n");
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("\"picture\":\"girl7.bmp\""), std::string::npos);
     EXPECT_NE(r.out.find("\"Gname\":\"Lisa\""), std::string::npos);
@@ -144,9 +146,14 @@ TEST(DriverCli, EveryLineIsValidJson) {
         "start\ntype Form2.name_txt \xC3\x28\xF0\x28\x8C\x28\nclick Form2.Command1\ndump\n",
         "click Form\x80.Command1\nset Gname \xF4\x90\x80\x80\ndump\n",
     };
-    const std::vector<std::string> words = {"start", "dump", "set player_name ", "set Gname ",
-                                            "type Form2.name_txt ", "click Form2.Command1",
-                                            "rng ", "click "};
+    const std::vector<std::string> words = {"start",
+                                            "dump",
+                                            "set player_name ",
+                                            "set Gname ",
+                                            "type Form2.name_txt ",
+                                            "click Form2.Command1",
+                                            "rng ",
+                                            "click "};
     for (int n = 0; n < 100; ++n) {
         std::string script;
         for (int line = 0; line < 6; ++line) {
@@ -172,11 +179,12 @@ TEST(DriverCli, EveryLineIsValidJson) {
 // A folder given as the script is refused like a missing file, with status 2.
 TEST(DriverCli, FolderAsScriptIsAnError) {
     const auto dir = std::filesystem::temp_directory_path();
-    const DriverRun folder = run_command("'" SWOONERY_DRIVER "' '" + dir.string() + "' 2>/dev/null");
+    const DriverRun folder =
+        run_command("'" SWOONERY_DRIVER "' '" + dir.string() + "' 2>/dev/null");
     EXPECT_EQ(folder.status, 2);
     EXPECT_EQ(folder.out, "");
-    const DriverRun missing =
-        run_command("'" SWOONERY_DRIVER "' '" + (dir / "no-such-script").string() + "' 2>/dev/null");
+    const DriverRun missing = run_command("'" SWOONERY_DRIVER "' '" +
+                                          (dir / "no-such-script").string() + "' 2>/dev/null");
     EXPECT_EQ(missing.status, 2);
 }
 
@@ -189,7 +197,8 @@ TEST(DriverCli, MessagesNameACleanPath) {
     std::ofstream(dir / "script.txt")
         << "rng 0 0 0 0 0 0 0\nstart\ntype Form2.name_txt Bob\nclick Form2.Command1\n"
            "click Form1.hscores\ndump\n";
-    const DriverRun r = run_command("cd '" + dir.string() + "' && '" SWOONERY_DRIVER "' script.txt");
+    const DriverRun r =
+        run_command("cd '" + dir.string() + "' && '" SWOONERY_DRIVER "' script.txt");
     EXPECT_NE(r.out.find("The high-score file \\\"" + (dir / "Scores").string() + "\\\""),
               std::string::npos)
         << r.out;
@@ -223,9 +232,9 @@ TEST(DriverCli, NextSaveClearsWhatAKilledSaveLeft) {
         return out;
     };
     const std::vector<std::string> after_kill = names();
-    ASSERT_TRUE(std::any_of(after_kill.begin(), after_kill.end(),
-                            [](const std::string& n) { return n.rfind("Scores.tmp-", 0) == 0; }))
-        << "the kill left no temporary file: nothing was tested";
+    ASSERT_TRUE(std::any_of(after_kill.begin(), after_kill.end(), [](const std::string& n) {
+        return n.rfind("Scores.tmp-", 0) == 0;
+    })) << "the kill left no temporary file: nothing was tested";
     const DriverRun r = run_command(in_dir + "'" SWOONERY_DRIVER "' script.txt");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(names(), (std::vector<std::string>{"Scores", "last", "script.txt"}));

@@ -29,8 +29,8 @@ inline std::string num(double v) {
 
 inline std::filesystem::path fresh_dir() {
     static std::mt19937_64 names(std::random_device{}());
-    auto dir = std::filesystem::temp_directory_path() /
-               ("swoonery-test-" + std::to_string(names()));
+    auto dir =
+        std::filesystem::temp_directory_path() / ("swoonery-test-" + std::to_string(names()));
     std::filesystem::create_directories(dir);
     return dir;
 }

@@ -50,8 +50,8 @@ const QByteArray https_default = "[Default Applications]\nx-scheme-handler/https
 // Opens the address in a process of its own: the desktop's lookup reads its
 // folders once per process, and each test sets up a desktop of its own. Gives
 // nothing when the lookup did not come back within `limit`.
-std::optional<BrowserResult> open_in_child(const std::string& url,
-                                           std::chrono::milliseconds limit = std::chrono::seconds(20)) {
+std::optional<BrowserResult>
+open_in_child(const std::string& url, std::chrono::milliseconds limit = std::chrono::seconds(20)) {
     const pid_t child = fork();
     if (child == 0) {
         _exit(static_cast<int>(LinuxBrowser().open(url)));
@@ -75,7 +75,7 @@ std::optional<BrowserResult> open_in_child(const std::string& url,
 
 // Sets environment variables for one test and puts the old values back.
 class ScopedEnvironment {
-  public:
+public:
     void set(const char* name, const std::optional<QByteArray>& value) {
         if (saved_.count(name) == 0) {
             saved_[name] =
@@ -89,14 +89,14 @@ class ScopedEnvironment {
         }
     }
 
-  private:
+private:
     std::map<std::string, std::optional<QByteArray>> saved_;
 };
 
 // A desktop where the test decides the default browser: a script that
 // writes the arguments it was started with, NUL-separated, to a file.
 class FakeDesktop : public testing::Test {
-  protected:
+protected:
     void SetUp() override {
         env_.set("XDG_CONFIG_HOME", tree_.path(u"config"_s).toLocal8Bit());
         env_.set("XDG_CONFIG_DIRS", tree_.path(u"etc"_s).toLocal8Bit());
@@ -180,8 +180,8 @@ TEST_F(FakeDesktop, FallsBackToBrowserVariableThenAlternative) {
     write_program("x-www-browser", "#!/bin/sh\nexec \"${0%/*}/fakebrowser\" alt \"$@\"\n");
     env_.set("BROWSER", "no-such-browser:fakebrowser --private %s --zoom=100%%");
     ASSERT_EQ(open_in_child("https://example.test/"), BrowserResult::Opened);
-    EXPECT_EQ(browser_arguments(), (QStringList{u"--private"_s, u"https://example.test/"_s,
-                                                u"--zoom=100%"_s}));
+    EXPECT_EQ(browser_arguments(),
+              (QStringList{u"--private"_s, u"https://example.test/"_s, u"--zoom=100%"_s}));
 
     QFile::remove(output_);
     env_.set("BROWSER", std::nullopt);
@@ -201,9 +201,9 @@ TEST_F(FakeDesktop, FallsBackToBrowserVariableThenAlternative) {
 // through a link of a plain name, and the page is still there behind it.
 TEST_F(FakeDesktop, PageInAFolderOfAnyNameReachesAShellAsText) {
     tree_.write(u"x$(touch${IFS}pwned)y/help/index.html"_s, "<html></html>");
-    associate("x-scheme-handler/https",
-              "[Desktop Entry]\nType=Application\nName=Browser\nPath=" + tree_.path(u""_s).toUtf8() +
-                  "\nExec=/bin/sh -c \"BIN/fakebrowser \"%u\n");
+    associate("x-scheme-handler/https", "[Desktop Entry]\nType=Application\nName=Browser\nPath=" +
+                                            tree_.path(u""_s).toUtf8() +
+                                            "\nExec=/bin/sh -c \"BIN/fakebrowser \"%u\n");
     const std::string page =
         file_address(tree_.path(u"x$(touch${IFS}pwned)y/help/index.html"_s).toStdString());
     ASSERT_EQ(open_in_child(page), BrowserResult::Opened);
@@ -275,8 +275,8 @@ TEST_F(FakeDesktop, OddDesktopFilesAreIgnored) {
     }));
 
     QFile::remove(entry);
-    tree_.write(u"config/mimeapps.list"_s, QByteArray(70 * 1024, '#') + "\n" + https_default +
-                                               "web.desktop\n");
+    tree_.write(u"config/mimeapps.list"_s,
+                QByteArray(70 * 1024, '#') + "\n" + https_default + "web.desktop\n");
     tree_.write(u"data/applications/web.desktop"_s, app("fakebrowser %u"));
     EXPECT_EQ(open_in_child("https://example.test/"), BrowserResult::NotFound);
 }
@@ -304,7 +304,8 @@ INSTANTIATE_TEST_SUITE_P(
     Xdg, BrowserFailure,
     testing::Values(
         FailureCase{"no_association", std::nullopt, BrowserResult::NotFound},
-        FailureCase{"no_exec_line", "[Desktop Entry]\nType=Application\n", BrowserResult::NotOpened},
+        FailureCase{"no_exec_line", "[Desktop Entry]\nType=Application\n",
+                    BrowserResult::NotOpened},
         FailureCase{"exec_in_other_group",
                     "[Desktop Entry]\n[Desktop Action new]\nExec=fakebrowser\n",
                     BrowserResult::NotFound},

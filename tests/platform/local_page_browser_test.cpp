@@ -55,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 class RecordingBrowser final : public BrowserInterface {
-  public:
+public:
     explicit RecordingBrowser(BrowserResult result) : result_(result) {}
     BrowserResult open(std::string_view url) override {
         opened.emplace_back(url);
@@ -63,12 +63,12 @@ class RecordingBrowser final : public BrowserInterface {
     }
     std::vector<std::string> opened;
 
-  private:
+private:
     BrowserResult result_;
 };
 
 class LocalPageBrowserTest : public testing::Test {
-  protected:
+protected:
     void SetUp() override {
         folder_ = std::filesystem::temp_directory_path() /
                   ("swoonery-page-test-" + std::to_string(::getpid()));

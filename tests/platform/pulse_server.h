@@ -106,7 +106,7 @@ struct Band {
 };
 
 class Recording {
-  public:
+public:
     explicit Recording(QString path) : path_(std::move(path)) {
         recorder_.start(u"parecord"_s,
                         {u"--device=test.monitor"_s, u"--file-format=wav"_s, u"--format=s16le"_s,
@@ -169,7 +169,7 @@ class Recording {
         return band;
     }
 
-  private:
+private:
     QString path_;
     QProcess recorder_;
 };

@@ -37,7 +37,7 @@ QString server_missing;
 constexpr qint64 kHeldUp = 500;
 
 class PulseSound : public testing::Test {
-  protected:
+protected:
     void SetUp() override {
         if (!server_missing.isEmpty()) {
             GTEST_SKIP() << "PulseAudio cannot run here: " << server_missing.toStdString();

@@ -19,7 +19,7 @@ namespace swoonery {
 namespace {
 
 class SilentMachine : public testing::Test {
-  protected:
+protected:
     void SetUp() override {
         ASSERT_TRUE(folder_.isValid());
         write("long.wav", test::tone_wav(440, 2.0, 22050, 1, 16));

@@ -25,7 +25,7 @@ namespace {
 using namespace swoonery::scores;
 
 class OpenHighScores : public TempFolder {
-  protected:
+protected:
     // Twenty entries p1 ... p20 scoring 100, 200, ..., 2000.
     void write_full_table() {
         std::string bytes;
@@ -147,9 +147,9 @@ TEST_F(OpenHighScores, UnlockableFolderSavesWithAWarning) {
     const pid_t child = fork();
     if (child == 0) {
         // Root reads any folder: the check runs as nobody then.
-        if (geteuid() == 0 && (chown(box.c_str(), 65534, 65534) != 0 ||
-                               chown(file.c_str(), 65534, 65534) != 0 || setgid(65534) != 0 ||
-                               setuid(65534) != 0)) {
+        if (geteuid() == 0 &&
+            (chown(box.c_str(), 65534, 65534) != 0 || chown(file.c_str(), 65534, 65534) != 0 ||
+             setgid(65534) != 0 || setuid(65534) != 0)) {
             _exit(2);
         }
         const std::string before = read_bytes(file);

@@ -17,11 +17,11 @@
 namespace swoonery::test {
 
 class TempFolder : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = std::string("swoonery-") + info->test_suite_name() + "-" +
-                           info->name() + "-" + std::to_string(getpid());
+        std::string name = std::string("swoonery-") + info->test_suite_name() + "-" + info->name() +
+                           "-" + std::to_string(getpid());
         for (char& c : name) {
             c = c == '/' ? '_' : c; // parameterised tests' names
         }

@@ -12,13 +12,11 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QCursor>
 #include <QElapsedTimer>
-#include <QGuiApplication>
-#include <QTemporaryDir>
-#include <QTimer>
-#include <QApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -27,10 +25,12 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QResizeEvent>
-#include <QSlider>
 #include <QScreen>
+#include <QSlider>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <algorithm>
 #include <chrono>
@@ -190,8 +190,10 @@ void GameFlowTest::call_and_a_topic() {
 
     QTest::keyClick(go, Qt::Key_Space);
     settle();
-    QCOMPARE(h.find<QPlainTextEdit>(Window::Main, Control::Dialogue)->toPlainText(),
-             QStringLiteral("Bob: So are you into Horror movies?\nLisa: Yah!!! what a coincedence ..me too!!"));
+    QCOMPARE(
+        h.find<QPlainTextEdit>(Window::Main, Control::Dialogue)->toPlainText(),
+        QStringLiteral(
+            "Bob: So are you into Horror movies?\nLisa: Yah!!! what a coincedence ..me too!!"));
     QCOMPARE(text_of(h, Window::Main, Control::HeartValue), QStringLiteral("22"));
     QCOMPARE(h.find<ui::HeartGauge>(Window::Main, Control::Hearts)->shown(), 4);
     QVERIFY(go->isHidden());
@@ -386,8 +388,9 @@ void GameFlowTest::a_call_by_keyboard_alone() {
     QCOMPARE(QApplication::focusWidget()->objectName(),
              object_name(Window::Main, Control::ActionButton));
     key(Qt::Key_Space);
-    QVERIFY(h.find<QPlainTextEdit>(Window::Main, Control::Dialogue)->toPlainText().startsWith(
-        QStringLiteral("Bob: So are you into")));
+    QVERIFY(h.find<QPlainTextEdit>(Window::Main, Control::Dialogue)
+                ->toPlainText()
+                .startsWith(QStringLiteral("Bob: So are you into")));
     // Space on the row still chosen chooses it again, as a click does, and
     // the action button comes back for the next topic.
     QVERIFY(!h.game.main_window()->action_button.visible);
@@ -414,8 +417,8 @@ void GameFlowTest::menus_by_keyboard() {
     QTest::keyClick(menu, Qt::Key_Return);
     settle();
     QVERIFY(!h.game.state().sound_on);
-    QVERIFY(!main->findChild<QAction*>(object_name(Window::Main, Control::SoundEnabled))
-                 ->isChecked());
+    QVERIFY(
+        !main->findChild<QAction*>(object_name(Window::Main, Control::SoundEnabled))->isChecked());
     VERIFY_SCREEN_MATCHES(h);
 }
 
@@ -491,7 +494,8 @@ void GameFlowTest::resize_runs_the_desktop_check() {
         return;
     }
     QCOMPARE(box->text(),
-             QStringLiteral("The desktop size has to be at least 800x600 for Swoonery to work properly"));
+             QStringLiteral(
+                 "The desktop size has to be at least 800x600 for Swoonery to work properly"));
     click(box->findChild<QAbstractButton*>(object_name(Window::MessageBox, Control::Ok)));
     QVERIFY(h.ended);
     QVERIFY(!h.game.running());

@@ -40,7 +40,7 @@ QImage fitted_into(const QImage& image, const QSize& size) {
 
 class HighDensityTest : public QObject {
     Q_OBJECT
-  private Q_SLOTS:
+private Q_SLOTS:
     void the_screen_is_high_density();
     void windows_show_the_large_pictures();
     void versions_by_density_data();

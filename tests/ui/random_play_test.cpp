@@ -35,7 +35,9 @@ struct Step {
     std::function<void()> act;
 };
 
-bool usable(const QWidget* w) { return w->isVisible() && w->isEnabled(); }
+bool usable(const QWidget* w) {
+    return w->isVisible() && w->isEnabled();
+}
 
 // Changes to the game made directly, as a test sets up a case, so that the
 // run also reaches wins, losses and the events.
@@ -71,7 +73,8 @@ std::vector<Step> possible_steps(Harness& h, std::mt19937& pick) {
             if (usable(b) && !b->objectName().isEmpty() &&
                 !(id == Window::Setup &&
                   b->objectName() == object_name(Window::Setup, Control::Exit))) {
-                steps.push_back({Buttons, where + b->objectName(), [b] { QTest::mouseClick(b, Qt::LeftButton); }});
+                steps.push_back({Buttons, where + b->objectName(),
+                                 [b] { QTest::mouseClick(b, Qt::LeftButton); }});
             }
         }
         for (ui::ListBox* list : root->findChildren<ui::ListBox*>()) {
@@ -85,7 +88,8 @@ std::vector<Step> possible_steps(Harness& h, std::mt19937& pick) {
                 static constexpr Qt::Key keys[] = {Qt::Key_Right, Qt::Key_Left, Qt::Key_PageUp,
                                                    Qt::Key_PageDown};
                 const Qt::Key key = keys[pick() % 4];
-                steps.push_back({Sliders, where + s->objectName(), [s, key] { QTest::keyClick(s, key); }});
+                steps.push_back(
+                    {Sliders, where + s->objectName(), [s, key] { QTest::keyClick(s, key); }});
             }
         }
         for (QLineEdit* e : root->findChildren<QLineEdit*>()) {
@@ -98,7 +102,8 @@ std::vector<Step> possible_steps(Harness& h, std::mt19937& pick) {
                                  [e] { QTest::keyClick(e, Qt::Key_Backspace); }});
             }
         }
-        if (auto* main = qobject_cast<QMainWindow*>(root); main != nullptr && main->menuBar()->isEnabled()) {
+        if (auto* main = qobject_cast<QMainWindow*>(root);
+            main != nullptr && main->menuBar()->isEnabled()) {
             for (QAction* a : main->findChildren<QAction*>()) {
                 if (a->isVisible() && a->isEnabled() && !a->objectName().isEmpty() &&
                     a->menu() == nullptr &&
@@ -176,8 +181,9 @@ void RandomPlayTest::screen_follows_the_model() {
         settle();
         const QStringList diff = h.differences();
         if (!diff.isEmpty()) {
-            QFAIL(qPrintable(QStringLiteral("after %1:\n%2").arg(trail.join(QLatin1String(", ")),
-                                                                 diff.join(QLatin1Char('\n')))));
+            QFAIL(qPrintable(
+                QStringLiteral("after %1:\n%2")
+                    .arg(trail.join(QLatin1String(", ")), diff.join(QLatin1Char('\n')))));
         }
     }
 }

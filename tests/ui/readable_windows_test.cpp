@@ -10,6 +10,8 @@
 #include "ui/widgets.h"
 
 #include <QAbstractButton>
+#include <QAction>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
@@ -17,8 +19,6 @@
 #include <QScrollBar>
 #include <QSlider>
 #include <QStyleOptionViewItem>
-#include <QAction>
-#include <QFontMetrics>
 #include <QTest>
 #include <QTextCursor>
 

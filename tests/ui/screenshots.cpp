@@ -59,9 +59,7 @@ public:
             ++failures;
         }
     }
-    void press(Window id, Control control) {
-        click(h.find<QAbstractButton>(id, control));
-    }
+    void press(Window id, Control control) { click(h.find<QAbstractButton>(id, control)); }
     void pick(int row) { click_row(h.find<QWidget>(Window::Main, Control::ActionList), row); }
     void menu(Control entry) {
         h.find<QAction>(Window::Main, entry)->trigger();

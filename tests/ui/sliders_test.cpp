@@ -79,14 +79,14 @@ void SlidersTest::cut_rule_by_keyboard_data() {
     // An overdrawn pool takes half the excess, rounded half to even, from each
     // of the other two, and the caption tells what the sliders leave (the
     // rounding's one point over shows as -1).
-    QTest::newRow("looks up two pages") << Control::Looks << int(Qt::Key_PageUp) << 2 << 60 << 45
-                                        << 45 << "Points Left:0";
+    QTest::newRow("looks up two pages")
+        << Control::Looks << int(Qt::Key_PageUp) << 2 << 60 << 45 << 45 << "Points Left:0";
     QTest::newRow("smart up one step: a cut of 0")
         << Control::Smart << int(Qt::Key_Right) << 1 << 50 << 51 << 50 << "Points Left:-1";
     QTest::newRow("luck up three steps: cuts of 0, 1, 0")
         << Control::Luck << int(Qt::Key_Right) << 3 << 49 << 49 << 53 << "Points Left:-1";
-    QTest::newRow("looks to the end") << Control::Looks << int(Qt::Key_End) << 1 << 100 << 25
-                                      << 25 << "Points Left:0";
+    QTest::newRow("looks to the end")
+        << Control::Looks << int(Qt::Key_End) << 1 << 100 << 25 << 25 << "Points Left:0";
     // Points freed only change the caption.
     QTest::newRow("luck down ten steps")
         << Control::Luck << int(Qt::Key_Left) << 10 << 50 << 50 << 40 << "Points Left:10";

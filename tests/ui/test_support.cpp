@@ -59,7 +59,9 @@ Harness::Harness(std::uint64_t seed, const QString& pictures_folder)
     Q_UNUSED(quiet);
 }
 
-Harness::~Harness() { settle(); }
+Harness::~Harness() {
+    settle();
+}
 
 QWidget* Harness::window(Window id) const {
     const QString name = qt_text(std::string(window_name(id)));
@@ -81,7 +83,9 @@ void Harness::start_game(const QString& name) {
     settle();
 }
 
-void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+void settle() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 void click(QAbstractButton* button) {
     QTest::mouseClick(button, Qt::LeftButton);
@@ -122,14 +126,13 @@ QStringList qt_list(const std::vector<std::string>& items) {
 
 void check_grid(Checker& ck, const QTableWidget* grid, const Grid& c) {
     for (int r = 0; r < grid->rowCount(); ++r) {
-        const bool red =
-            std::find(c.red_rows.begin(), c.red_rows.end(), r) != c.red_rows.end();
+        const bool red = std::find(c.red_rows.begin(), c.red_rows.end(), r) != c.red_rows.end();
         for (int col = 0; col < grid->columnCount(); ++col) {
             const QTableWidgetItem* item = grid->item(r, col);
-            const QString model = r < static_cast<int>(c.cells.size()) &&
-                                          col < static_cast<int>(c.cells[r].size())
-                                      ? qt_text(c.cells[r][col])
-                                      : QString();
+            const QString model =
+                r < static_cast<int>(c.cells.size()) && col < static_cast<int>(c.cells[r].size())
+                    ? qt_text(c.cells[r][col])
+                    : QString();
             ck.same("cell text", item != nullptr ? item->text() : QString(), model);
             const bool shown_red = item != nullptr && item->foreground().style() != Qt::NoBrush &&
                                    item->foreground().color() == QColor(255, 0, 0);
@@ -138,8 +141,8 @@ void check_grid(Checker& ck, const QTableWidget* grid, const Grid& c) {
     }
 }
 
-void check_control(Checker& window, QWidget* root, std::string_view name,
-                   const ControlEntry& entry, bool window_enabled) {
+void check_control(Checker& window, QWidget* root, std::string_view name, const ControlEntry& entry,
+                   bool window_enabled) {
     const QString object = qt_text(std::string(name));
     Checker ck{window.out, window.where + QLatin1Char('.') + object};
     const ControlBase& c = *entry.model;

@@ -6,12 +6,12 @@
 // folder, and a check that every widget on screen says what the model says.
 #pragma once
 
+#include "base/random.h"
 #include "core/game.h"
 #include "core/names.h"
-#include "base/random.h"
+#include "core/services.h"
 #include "driver/recording_services.h"
 #include "driver/script.h"
-#include "core/services.h"
 #include "ui/pictures.h"
 #include "ui/window_manager.h"
 
@@ -93,8 +93,8 @@ void click_row(QWidget* view, int row);
 
 // Fails the test with every difference listed when the screen and the model
 // disagree.
-#define VERIFY_SCREEN_MATCHES(harness)                                                          \
-    do {                                                                                        \
-        const QStringList differences_ = (harness).differences();                              \
-        QVERIFY2(differences_.isEmpty(), qPrintable(differences_.join(QLatin1Char('\n'))));    \
+#define VERIFY_SCREEN_MATCHES(harness)                                                             \
+    do {                                                                                           \
+        const QStringList differences_ = (harness).differences();                                  \
+        QVERIFY2(differences_.isEmpty(), qPrintable(differences_.join(QLatin1Char('\n'))));        \
     } while (false)

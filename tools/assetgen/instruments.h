@@ -14,11 +14,11 @@ namespace assetgen {
 
 // A two-pole resonator: rings at `hz` with decay time constant `tau`.
 class Resonator {
-  public:
+public:
     Resonator(double hz, double tau);
     float process(float x);
 
-  private:
+private:
     double b1_, b2_, gain_;
     double y1_ = 0.0, y2_ = 0.0;
 };

@@ -268,7 +268,7 @@ void saturate(Buffer& b, double drive) {
 namespace {
 
 class Comb {
-  public:
+public:
     explicit Comb(std::size_t length) : line_(length, 0.0f) {}
     float process(float x, double feedback, double damping) {
         const float out = line_[pos_];
@@ -278,14 +278,14 @@ class Comb {
         return out;
     }
 
-  private:
+private:
     std::vector<float> line_;
     std::size_t pos_ = 0;
     float store_ = 0.0f;
 };
 
 class Allpass {
-  public:
+public:
     explicit Allpass(std::size_t length) : line_(length, 0.0f) {}
     float process(float x) {
         const float delayed = line_[pos_];
@@ -294,7 +294,7 @@ class Allpass {
         return delayed - x;
     }
 
-  private:
+private:
     std::vector<float> line_;
     std::size_t pos_ = 0;
 };

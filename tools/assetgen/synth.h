@@ -30,7 +30,7 @@ double note_hz(double midi);
 
 // splitmix64: small, fast and the same on every machine.
 class Rng {
-  public:
+public:
     explicit Rng(std::uint64_t seed) : state_(seed) {}
     std::uint64_t next();
     double uniform(); // [0, 1)
@@ -38,7 +38,7 @@ class Rng {
     double range(double lo, double hi) { return lo + (hi - lo) * uniform(); }
     int below(int n) { return static_cast<int>(uniform() * n); }
 
-  private:
+private:
     std::uint64_t state_;
 };
 
@@ -46,13 +46,13 @@ enum class Wave { Sine, Triangle, Saw, Square };
 
 // A phase accumulator; saw and square are band-limited with polyBLEP.
 class Oscillator {
-  public:
+public:
     explicit Oscillator(Wave wave = Wave::Sine, double phase = 0.0, double width = 0.5)
         : wave_(wave), phase_(phase), width_(width) {}
     float next(double hz);
     double phase() const { return phase_; }
 
-  private:
+private:
     Wave wave_;
     double phase_;
     double width_;
@@ -60,22 +60,22 @@ class Oscillator {
 
 // Pink (1/f) noise from white noise through Paul Kellet's filter.
 class PinkNoise {
-  public:
+public:
     explicit PinkNoise(std::uint64_t seed) : rng_(seed) {}
     float next();
 
-  private:
+private:
     Rng rng_;
     std::array<double, 7> b_{};
 };
 
 // Piecewise-linear breakpoints (time, level); flat before the first and after the last.
 class Envelope {
-  public:
+public:
     Envelope(std::initializer_list<std::pair<double, double>> points) : points_(points) {}
     double operator()(double t) const;
 
-  private:
+private:
     std::vector<std::pair<double, double>> points_;
 };
 
@@ -88,12 +88,12 @@ double smoothstep(double t0, double t1, double t);
 
 // One-pole low- or high-pass, 6 dB per octave.
 class OnePole {
-  public:
+public:
     void lowpass(double hz);
     void highpass(double hz);
     float process(float x);
 
-  private:
+private:
     double a_ = 1.0;
     double z_ = 0.0;
     bool high_ = false;
@@ -102,7 +102,7 @@ class OnePole {
 // The topology-preserving state variable filter: stays stable while its
 // frequency sweeps every sample, which is what formants and wah sweeps need.
 class Svf {
-  public:
+public:
     struct Out {
         float low, band, high;
     };
@@ -111,19 +111,19 @@ class Svf {
     // Band-pass with a peak gain of one.
     float bandpass(float x) { return process(x).band * static_cast<float>(k_); }
 
-  private:
+private:
     double a1_ = 0, a2_ = 0, a3_ = 0, k_ = 1;
     double ic1_ = 0, ic2_ = 0;
 };
 
 // Cookbook biquads, for fixed filters.
 class Biquad {
-  public:
+public:
     enum class Type { Lowpass, Highpass, Bandpass, Peak };
     void set(Type type, double hz, double q, double gain_db = 0.0);
     float process(float x);
 
-  private:
+private:
     double b0_ = 1, b1_ = 0, b2_ = 0, a1_ = 0, a2_ = 0;
     double x1_ = 0, x2_ = 0, y1_ = 0, y2_ = 0;
 };

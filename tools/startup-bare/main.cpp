@@ -85,7 +85,8 @@ private:
         format.setSampleFormat(QAudioFormat::Int16);
         QByteArray pcm(22050 / 5 * 2, '\0');
         for (int i = 0; i < pcm.size() / 2; ++i) {
-            const auto v = static_cast<qint16>(8000 * std::sin(i * 2 * std::numbers::pi * 440 / 22050));
+            const auto v =
+                static_cast<qint16>(8000 * std::sin(i * 2 * std::numbers::pi * 440 / 22050));
             pcm[2 * i] = static_cast<char>(v & 0xFF);
             pcm[2 * i + 1] = static_cast<char>((v >> 8) & 0xFF);
         }
