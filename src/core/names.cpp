@@ -148,6 +148,11 @@ std::optional<Control> control_by_name(Window window, std::string_view name) {
     return std::nullopt;
 }
 
+std::string_view decoration_name(Decoration decoration) {
+    constexpr std::array<std::string_view, 3> kNames = {"Shape1", "Shape2", "Line1"};
+    return kNames[static_cast<std::size_t>(decoration)];
+}
+
 std::string control_path(Window window, Control control) {
     std::string path(window_name(window));
     path += '.';

@@ -35,4 +35,13 @@ std::optional<Control> control_by_name(Window window, std::string_view name);
 // "Form1.Command2": a control as scripts write it.
 std::string control_path(Window window, Control control);
 
+// What only decorates the main window: the rules never see these, but the
+// widgets carry their names too.
+enum class Decoration {
+    DayPanel,  // the coloured panel behind the day
+    CashPanel, // the one behind the cash
+    GaugeLine, // the line between the heart value and the hearts
+};
+std::string_view decoration_name(Decoration decoration);
+
 } // namespace swoonery

@@ -3,6 +3,7 @@
 
 // The main window: five picture buttons on the left, the day and cash
 // panels, her face, the heart gauge, the dialogue box and the action list.
+#include "core/names.h"
 #include "ui/adapters.h"
 #include "ui/control_sync.h"
 #include "ui/widgets.h"
@@ -32,9 +33,9 @@ constexpr int kWidth = 482;
 constexpr int kHeight = 397;
 
 // The coloured panels behind the day and the cash.
-QFrame* panel(QWidget* parent, const char* name, const QRect& place, const QColor& fill) {
+QFrame* panel(QWidget* parent, Decoration name, const QRect& place, const QColor& fill) {
     auto* f = new QFrame(parent);
-    f->setObjectName(QLatin1String(name));
+    f->setObjectName(qt_text(std::string(decoration_name(name))));
     f->setGeometry(place);
     f->setFrameShape(QFrame::Box);
     f->setFrameShadow(QFrame::Plain);
@@ -147,8 +148,8 @@ private:
     }
 
     void build_status() {
-        panel(central_, "Shape1", QRect(104, 8, 225, 65), QColor(255, 196, 214));
-        panel(central_, "Shape2", QRect(104, 72, 225, 49), QColor(255, 244, 184));
+        panel(central_, Decoration::DayPanel, QRect(104, 8, 225, 65), QColor(255, 196, 214));
+        panel(central_, Decoration::CashPanel, QRect(104, 72, 225, 49), QColor(255, 244, 184));
 
         QLabel* days = bind_label(Control::DayCount, new QLabel(central_));
         days->setGeometry(136, 16, 161, 49);
@@ -190,7 +191,7 @@ private:
         rate->setFont(small);
 
         auto* line = new QFrame(bar);
-        line->setObjectName(QStringLiteral("Line1"));
+        line->setObjectName(qt_text(std::string(decoration_name(Decoration::GaugeLine))));
         line->setGeometry(2, 16, 19, 1);
         line->setFrameShape(QFrame::HLine);
         line->setFrameShadow(QFrame::Plain);

@@ -94,28 +94,28 @@ int main(int argc, char* argv[]) {
     h.windows.start();
     QTest::keyClicks(h.find<QLineEdit>(Window::Setup, Control::Name), QStringLiteral("Bob"));
     QTest::keyClick(h.find<QSlider>(Window::Setup, Control::Luck), Qt::Key_PageDown);
-    t.shot(Window::Setup, "form2.png");
-    t.screen("screen-form2.png");
+    t.shot(Window::Setup, "setup.png");
+    t.screen("screen-setup.png");
 
     h.rng.push({0.6, 0.15, 0.025, 0.075, 0.125, 0.175, 0.225});
     t.press(Window::Setup, Control::Ok);
-    t.shot(Window::Main, "form1-start.png");
+    t.shot(Window::Main, "main-start.png");
 
     // A call and a topic she likes: some hearts lit.
     t.press(Window::Main, Control::CallHer);
     t.pick(0);
     t.press(Window::Main, Control::ActionButton);
-    t.shot(Window::Main, "form1-call.png");
+    t.shot(Window::Main, "main-call.png");
     t.pick(10); // a second topic ends the call with her goodbye
     t.press(Window::Main, Control::ActionButton);
-    t.shot(Window::Main, "form1-goodbye.png");
+    t.shot(Window::Main, "main-goodbye.png");
     t.press(Window::Main, Control::CallHer);
-    t.shot(Window::Main, "form1-topics.png");
+    t.shot(Window::Main, "main-topics.png");
 
     h.game.state().cash = 3;
     t.press(Window::Main, Control::CallHer);
-    t.shot(Window::Message, "form11.png");
-    t.shot(Window::Main, "form1-disabled.png");
+    t.shot(Window::Message, "message.png");
+    t.shot(Window::Main, "main-disabled.png");
     t.press(Window::Message, Control::Ok);
     h.game.change_cash(300);
 
@@ -126,30 +126,30 @@ int main(int argc, char* argv[]) {
 
     h.rng.push({found}); // money on the floor
     t.press(Window::Main, Control::BuyGift);
-    t.shot(Window::FoundMoney, "form6.png");
+    t.shot(Window::FoundMoney, "found-money.png");
     t.press(Window::FoundMoney, Control::Ok);
-    t.shot(Window::Main, "form1-gifts.png");
+    t.shot(Window::Main, "main-gifts.png");
 
     h.rng.push({0.5, third}); // a speeding fine
     t.press(Window::Main, Control::GoShopping);
-    t.shot(Window::Speeding, "form7.png");
+    t.shot(Window::Speeding, "speeding.png");
     t.press(Window::Speeding, Control::Ok);
-    t.shot(Window::Main, "form1-shopping.png");
+    t.shot(Window::Main, "main-shopping.png");
 
     t.heart(45);
     h.rng.push({0.5, third}); // the cat
     t.press(Window::Main, Control::TakeHerOut);
-    t.shot(Window::Cat, "form4.png");
+    t.shot(Window::Cat, "cat.png");
     t.press(Window::Cat, Control::Ok);
-    t.shot(Window::Main, "form1-places.png");
+    t.shot(Window::Main, "main-places.png");
 
     for (int i = 0; i < 4; ++i) { // too much work
         h.rng.push({0.9, 0.9, 0.9, 0.9, 0.9, 0.9, 0.5, 0.5});
         t.press(Window::Main, Control::GoToWork);
     }
-    t.shot(Window::Ignored, "form9.png");
+    t.shot(Window::Ignored, "ignored.png");
     t.press(Window::Ignored, Control::Ok);
-    t.shot(Window::Main, "form1-jobs.png");
+    t.shot(Window::Main, "main-jobs.png");
 
     t.heart(60);
     for (int i = 0; i < 2; ++i) { // the beach twice running
@@ -159,12 +159,12 @@ int main(int argc, char* argv[]) {
         h.rng.push({0.5, 0.5});
         t.press(Window::Main, Control::ActionButton);
     }
-    t.shot(Window::Bored, "form10.png");
+    t.shot(Window::Bored, "bored.png");
     t.press(Window::Bored, Control::Ok);
-    t.shot(Window::Main, "form1-date.png");
+    t.shot(Window::Main, "main-date.png");
 
     t.menu(Control::About);
-    t.shot(Window::About, "form13.png");
+    t.shot(Window::About, "about.png");
     h.browser.outcome = BrowserResult::NotFound;
     QTest::mouseClick(h.find<QWidget>(Window::About, Control::HomeLink), Qt::LeftButton);
     t.shot(Window::MessageBox, "msgbox.png");
@@ -178,13 +178,13 @@ int main(int argc, char* argv[]) {
     t.press(Window::Main, Control::CallHer);
     t.pick(1);
     t.press(Window::Main, Control::ActionButton);
-    t.shot(Window::Win, "form3.png");
+    t.shot(Window::Win, "win.png");
     t.press(Window::Win, Control::Ok);
-    t.shot(Window::HighScores, "form5.png");
-    t.screen("screen-form5-rank1.png");
+    t.shot(Window::HighScores, "high-scores.png");
+    t.screen("screen-high-scores-rank1.png");
     t.press(Window::HighScores, Control::Ok);
     t.press(Window::Main, Control::BuyGift);
-    t.shot(Window::GameOver, "form12.png");
+    t.shot(Window::GameOver, "game-over.png");
 
     // A loss.
     t.press(Window::GameOver, Control::PlayAgain);
@@ -192,7 +192,7 @@ int main(int argc, char* argv[]) {
     t.press(Window::Main, Control::CallHer);
     t.pick(10);
     t.press(Window::Main, Control::ActionButton);
-    t.shot(Window::Lost, "form8.png");
+    t.shot(Window::Lost, "lost.png");
     t.press(Window::Lost, Control::Ok);
 
     // A gift that wins and also makes her reproach the buy-off: both windows
@@ -220,13 +220,13 @@ int main(int argc, char* argv[]) {
     t.press(Window::Main, Control::BuyGift);
     t.pick(10);
     t.press(Window::Main, Control::ActionButton);
-    t.shot(Window::Message, "form11-buyoff.png");
+    t.shot(Window::Message, "message-buyoff.png");
     t.screen("screen-win-buyoff.png");
     t.press(Window::Message, Control::Ok);
     t.screen("screen-win-after-reproach-ok.png");
     t.press(Window::Win, Control::Ok);
-    t.shot(Window::HighScores, "form5-rank2.png");
-    t.screen("screen-form5-rank2.png");
+    t.shot(Window::HighScores, "high-scores-rank2.png");
+    t.screen("screen-high-scores-rank2.png");
     t.press(Window::HighScores, Control::Ok);
 
     // A full table from the menu, scrolled to its end: ranks 10 to 20 whole.
@@ -248,7 +248,7 @@ int main(int argc, char* argv[]) {
     if (auto* grid = h.find<QTableWidget>(Window::HighScores, Control::ScoreGrid)) {
         grid->scrollToBottom();
     }
-    t.shot(Window::HighScores, "form5-full.png");
-    t.screen("screen-form5-full.png");
+    t.shot(Window::HighScores, "high-scores-full.png");
+    t.screen("screen-high-scores-full.png");
     return t.failures == 0 ? 0 : 1;
 }
