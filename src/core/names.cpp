@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 
 namespace swoonery {
 
@@ -116,6 +117,37 @@ constexpr auto kNameByControl = [] {
     return table;
 }();
 
+// Where each window's rows stand in the table, which lists a window's rows
+// together: [first, last).
+constexpr auto kRowsOfWindow = [] {
+    std::array<std::pair<std::size_t, std::size_t>, kWindowCount> rows{};
+    for (std::size_t i = std::size(kControlNames); i-- > 0;) {
+        auto& [first, last] = rows[static_cast<std::size_t>(kControlNames[i].window)];
+        if (last == 0) {
+            last = i + 1;
+        }
+        first = i;
+    }
+    return rows;
+}();
+
+// The table must list each window's rows together for the lookup above.
+constexpr bool rows_together() {
+    for (std::size_t i = 0; i < std::size(kControlNames); ++i) {
+        const auto [first, last] = kRowsOfWindow[static_cast<std::size_t>(kControlNames[i].window)];
+        if (i < first || i >= last) {
+            return false;
+        }
+        for (std::size_t j = first; j < last; ++j) {
+            if (kControlNames[j].window != kControlNames[i].window) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+static_assert(rows_together(), "a window's rows stand together in the table");
+
 } // namespace
 
 std::span<const ControlName> control_names() {
@@ -140,9 +172,10 @@ std::string_view control_name(Window window, Control control) {
 }
 
 std::optional<Control> control_by_name(Window window, std::string_view name) {
-    for (const ControlName& n : kControlNames) {
-        if (n.window == window && n.name == name) {
-            return n.control;
+    const auto [first, last] = kRowsOfWindow[static_cast<std::size_t>(window)];
+    for (std::size_t i = first; i < last; ++i) {
+        if (kControlNames[i].name == name) {
+            return kControlNames[i].control;
         }
     }
     return std::nullopt;
