@@ -220,7 +220,7 @@ void WindowManager::sync_all() {
         // it stood over a moment later, after this: without a window manager
         // a fast machine then left the main window with it. The window in
         // front asks for it again once that is done.
-        const Window wanted = front->id() == Window::Main ? Window::Main : front->id();
+        const Window wanted = front->id();
         QTimer::singleShot(100, this, [this, wanted] {
             if (wanted == Window::Main) {
                 keep_secondary_windows_above();
