@@ -8,20 +8,24 @@
 #include "core/game.h"
 #include "core/handlers.h"
 
-#include <array>
-
 namespace swoonery {
 
 namespace {
 
-// Each category's resolver, in the order of the categories.
-constexpr std::array<void (*)(Game&, int), 5> kResolvers = {
-    resolve_gift,     // Category::Gifts
-    resolve_talk,     // Category::Talk
-    resolve_date,     // Category::Places
-    resolve_job,      // Category::Jobs
-    resolve_purchase, // Category::Shopping
-};
+void resolve(Game& g, Category category, int chosen) {
+    switch (category) {
+    case Category::Gifts:
+        return resolve_gift(g, chosen);
+    case Category::Talk:
+        return resolve_talk(g, chosen);
+    case Category::Places:
+        return resolve_date(g, chosen);
+    case Category::Jobs:
+        return resolve_job(g, chosen);
+    case Category::Shopping:
+        return resolve_purchase(g, chosen);
+    }
+}
 
 void action_button(Game& g) {
     MainWindow& f = *g.main_window();
@@ -39,7 +43,7 @@ void action_button(Game& g) {
     }
     g.count_action();
     if (f.category) {
-        kResolvers[static_cast<std::size_t>(*f.category)](g, chosen);
+        resolve(g, *f.category, chosen);
     }
 }
 

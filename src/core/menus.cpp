@@ -5,8 +5,6 @@
 #include "core/game.h"
 #include "core/handlers.h"
 
-#include "base/text.h"
-
 #include <array>
 #include <charconv>
 
@@ -18,6 +16,7 @@ namespace {
 // action button's caption, the list's tool tip, and the tabs between a
 // row's name and its price.
 struct CategoryLook {
+    Category category;
     std::string_view title;
     std::string_view button;
     std::string_view tooltip;
@@ -25,12 +24,22 @@ struct CategoryLook {
 };
 
 constexpr std::array<CategoryLook, 5> kLooks = {{
-    {"Things to Get", "BUY", "Available gifts you can buy her", "\t"},
-    {"Things to Talk about", "TALK", "Topics you can talk about", ""},
-    {"Places to Go", "GO", "Places you can take her", "\t\t\t"},
-    {"Job Noticeboard", "WORK", "List of jobs", "\t"},
-    {"Things to Buy", "BUY", "Items you can buy for your self", "\t\t"},
+    {Category::Gifts, "Things to Get", "BUY", "Available gifts you can buy her", "\t"},
+    {Category::Talk, "Things to Talk about", "TALK", "Topics you can talk about", ""},
+    {Category::Places, "Places to Go", "GO", "Places you can take her", "\t\t\t"},
+    {Category::Jobs, "Job Noticeboard", "WORK", "List of jobs", "\t"},
+    {Category::Shopping, "Things to Buy", "BUY", "Items you can buy for your self", "\t\t"},
 }};
+
+constexpr bool looks_in_order() {
+    for (std::size_t i = 0; i < kLooks.size(); ++i) {
+        if (kLooks[i].category != static_cast<Category>(i)) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(looks_in_order(), "each category's look stands at its own place");
 
 const CategoryLook& look(Category c) {
     return kLooks[static_cast<std::size_t>(c)];

@@ -21,7 +21,7 @@
 
 namespace swoonery::ui {
 
-QString qt_text(const std::string& text) {
+QString qt_text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 

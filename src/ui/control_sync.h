@@ -15,6 +15,7 @@
 #include <QString>
 
 #include <string>
+#include <string_view>
 
 class QAbstractButton;
 class QAction;
@@ -34,7 +35,7 @@ class PictureButton;
 class Pictures;
 class TitledFrame;
 
-QString qt_text(const std::string& text);
+QString qt_text(std::string_view text);
 // A text box's text as a Qt text box shows it: CR LF line breaks become LF.
 QString qt_multiline(const std::string& text);
 

@@ -35,7 +35,7 @@ constexpr int kHeight = 397;
 // The coloured panels behind the day and the cash.
 QFrame* panel(QWidget* parent, Decoration name, const QRect& place, const QColor& fill) {
     auto* f = new QFrame(parent);
-    f->setObjectName(qt_text(std::string(decoration_name(name))));
+    f->setObjectName(qt_text(decoration_name(name)));
     f->setGeometry(place);
     f->setFrameShape(QFrame::Box);
     f->setFrameShadow(QFrame::Plain);
@@ -191,7 +191,7 @@ private:
         rate->setFont(small);
 
         auto* line = new QFrame(bar);
-        line->setObjectName(qt_text(std::string(decoration_name(Decoration::GaugeLine))));
+        line->setObjectName(qt_text(decoration_name(Decoration::GaugeLine)));
         line->setGeometry(2, 16, 19, 1);
         line->setFrameShape(QFrame::HLine);
         line->setFrameShadow(QFrame::Plain);

@@ -30,10 +30,6 @@ namespace swoonery::ui {
 
 namespace {
 
-QString latin1(std::string_view name) {
-    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-}
-
 const char* kind_name(ControlKind kind) {
     switch (kind) {
     case ControlKind::Button:
@@ -101,13 +97,13 @@ public:
     // Brings the widget in line with `entry`, the bound control in the
     // window's model, unless the model is as it was last shown and the
     // player has not changed the widget since.
-    void sync(const WindowModel& window, const ControlEntry& entry) {
-        show(window, entry, touched_);
+    void sync(const ControlEntry& entry) {
+        show(entry, touched_);
         touched_ = false;
     }
 
 protected:
-    virtual void show(const WindowModel& window, const ControlEntry& entry, bool touched) = 0;
+    virtual void show(const ControlEntry& entry, bool touched) = 0;
 
 private:
     Control control_;
@@ -123,12 +119,9 @@ public:
         : Binding(control, focus), apply_(std::move(apply)) {}
 
 protected:
-    void show(const WindowModel& window, const ControlEntry& entry, bool touched) override {
-        if (entry.kind != Model::kKind) {
-            throw std::logic_error(control_path(window.id(), entry.id) + " is a " +
-                                   kind_name(entry.kind) + ", shown as a " +
-                                   kind_name(Model::kKind));
-        }
+    void show(const ControlEntry& entry, bool touched) override {
+        // bind() checked the kind against the window's model.
+        Q_ASSERT(entry.kind == Model::kKind);
         const Model& now = entry.as<Model>();
         if (last_ && !touched && *last_ == now) {
             return;
@@ -172,7 +165,7 @@ const GameState& WindowAdapter::state() const {
 
 void WindowAdapter::set_root(QWidget* root) {
     root_ = root;
-    root_->setObjectName(latin1(window_name(id_)));
+    root_->setObjectName(qt_text(window_name(id_)));
 }
 
 void WindowAdapter::retire() {
@@ -209,7 +202,7 @@ void WindowAdapter::bind(Control control, QObject* named, QWidget* focus, Show<M
         throw std::logic_error(control_path(id_, control) + " is a " + kind_name(kind->second) +
                                ", not a " + kind_name(Model::kKind));
     }
-    named->setObjectName(latin1(name));
+    named->setObjectName(qt_text(name));
     bindings_.push_back(std::make_unique<BindingOf<Model>>(control, focus, std::move(show)));
 }
 
@@ -231,7 +224,7 @@ bool WindowAdapter::sync(const WindowModel& model) {
     sync_window(model);
     for (const ControlEntry& entry : model.controls()) {
         if (Binding* b = find(entry.id)) {
-            b->sync(model, entry);
+            b->sync(entry);
         }
     }
     if (first_sync_ || model.enabled != enabled_) {

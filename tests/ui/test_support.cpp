@@ -42,7 +42,7 @@ void quiet_platform(QtMsgType type, const QMessageLogContext& context, const QSt
 } // namespace
 
 QString object_name(Window window, Control control) {
-    return qt_text(std::string(control_name(window, control)));
+    return qt_text(control_name(window, control));
 }
 
 Harness::Harness(std::uint64_t seed, const QString& pictures_folder)
@@ -64,7 +64,7 @@ Harness::~Harness() {
 }
 
 QWidget* Harness::window(Window id) const {
-    const QString name = qt_text(std::string(window_name(id)));
+    const QString name = qt_text(window_name(id));
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (w->objectName() == name) {
             return w;
@@ -143,7 +143,7 @@ void check_grid(Checker& ck, const QTableWidget* grid, const Grid& c) {
 
 void check_control(Checker& window, QWidget* root, std::string_view name, const ControlEntry& entry,
                    bool window_enabled) {
-    const QString object = qt_text(std::string(name));
+    const QString object = qt_text(name);
     Checker ck{window.out, window.where + QLatin1Char('.') + object};
     const ControlBase& c = *entry.model;
     if (entry.kind == ControlKind::Menu) {
@@ -237,7 +237,7 @@ QStringList Harness::differences() const {
     QStringList out;
     for (const Window id : game.load_order()) {
         const WindowModel& model = *game.window(id);
-        Checker ck{out, qt_text(std::string(window_name(id)))};
+        Checker ck{out, qt_text(window_name(id))};
         QWidget* root = window(id);
         if (root == nullptr) {
             out.push_back(ck.where + " is loaded but has no window on screen");

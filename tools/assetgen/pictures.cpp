@@ -912,9 +912,11 @@ std::vector<PictureAsset> picture_assets() {
     return all;
 }
 
-QImage render_picture(const PictureAsset& asset, int scale) {
-    QImage image(asset.width * scale, asset.height * scale, QImage::Format_RGB32);
-    image.fill(asset.background);
+namespace {
+
+QImage render(const PictureAsset& asset, int scale, QImage::Format format, const QColor& ground) {
+    QImage image(asset.width * scale, asset.height * scale, format);
+    image.fill(ground);
     QPainter p(&image);
     p.scale(scale, scale);
     asset.draw(p);
@@ -922,14 +924,14 @@ QImage render_picture(const PictureAsset& asset, int scale) {
     return image;
 }
 
+} // namespace
+
+QImage render_picture(const PictureAsset& asset, int scale) {
+    return render(asset, scale, QImage::Format_RGB32, asset.background);
+}
+
 QImage render_transparent(const PictureAsset& asset, int scale) {
-    QImage image(asset.width * scale, asset.height * scale, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    p.scale(scale, scale);
-    asset.draw(p);
-    p.end();
-    return image;
+    return render(asset, scale, QImage::Format_ARGB32, Qt::transparent);
 }
 
 QString sibling(const QString& file, const QString& suffix, const QString& extension) {

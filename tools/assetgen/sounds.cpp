@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Swoonery developers <swoonery@example.org>
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "sounds.h"
 #include "assets.h"
+#include "sound_makers.h"
 
 #include "core/sounds.h"
 

@@ -4,7 +4,7 @@
 // The musical sounds: the restaurant's piano, the carnival organ, the theatre,
 // the club, the rock gig and the seven film cues.
 #include "instruments.h"
-#include "sounds.h"
+#include "sound_makers.h"
 
 #include <algorithm>
 #include <cmath>

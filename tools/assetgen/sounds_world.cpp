@@ -3,7 +3,7 @@
 
 // The sounds of places, people, animals and things.
 #include "instruments.h"
-#include "sounds.h"
+#include "sound_makers.h"
 
 #include <algorithm>
 #include <array>
